@@ -1,0 +1,63 @@
+// Rounding and the general number text.
+#include "race/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace race {
+
+double Round(double value) { return std::nearbyint(value); }  // default FE_TONEAREST: halves to even
+
+int RoundToInt(double value) {
+  const double r = Round(value);
+  if (!(r > std::numeric_limits<int>::min()) || !(r < std::numeric_limits<int>::max())) {
+    return r > 0 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+  }
+  return static_cast<int>(r);
+}
+
+int Int(double value) {
+  if (!(value > std::numeric_limits<int>::min()) || !(value < std::numeric_limits<int>::max())) {
+    return value > 0 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+  }
+  return static_cast<int>(value);
+}
+
+std::string FormatGeneral(double value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  if (value == 0) return "0";
+  // Fewest significant digits (at most 15) that read back to the value rounded to 15 digits.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", value);
+  const double target = std::strtod(buffer, nullptr);
+  int digits = 1;
+  for (; digits < 15; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    if (std::strtod(buffer, nullptr) == target) break;
+  }
+  const double magnitude = std::fabs(value);
+  if (magnitude < 0.00001 || magnitude >= 1e15) {
+    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, value);
+    // 1.5E-006 style is not wanted: trim the exponent to its digits.
+    std::string text = buffer;
+    const auto e = text.find('E');
+    std::string mantissa = text.substr(0, e);
+    int exponent = std::atoi(text.c_str() + e + 1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return mantissa + exp;
+  }
+  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+  std::string text = buffer;
+  if (text.find('e') != std::string::npos) {  // %g chose an exponent for a large value: write it out in full
+    std::snprintf(buffer, sizeof buffer, "%.0f", value);
+    text = buffer;
+  }
+  return text;
+}
+
+}  // namespace race
