@@ -60,4 +60,42 @@ std::string FormatGeneral(double value) {
   return text;
 }
 
+namespace {
+
+// The general text of a report cell: exponent forms only arise below 0.00001, where four places show 0.
+std::string ReportGeneral(double value) {
+  if (std::isfinite(value) && value != 0 && std::fabs(value) < 0.00001) return value < 0 ? "-0.0000000" : "0.0000000";
+  return FormatGeneral(value);
+}
+
+}  // namespace
+
+std::string FormatInteger(double value) {
+  if (!std::isfinite(value)) return FormatGeneral(value);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.0f", Round(value) + 0.0);  // + 0.0 turns -0 into 0
+  return buffer;
+}
+
+std::string FormatFourPlace(double value) {
+  std::string text = ReportGeneral(value);
+  const auto point = text.find('.');
+  if (point == std::string::npos) return text;
+  text += "00000";
+  return text.substr(0, point + 5);
+}
+
+std::string FormatFiveChar(double value) { return ReportGeneral(value).substr(0, 5); }
+
+std::string FormatWholeDegrees(double value) {
+  std::string text = ReportGeneral(value);
+  const auto point = text.find('.');
+  if (point != std::string::npos) text.erase(point);
+  return text == "-0" ? "0" : text;
+}
+
+std::string FormatSigned(double value, const std::string& formatted) {
+  return value > 0 ? "+" + formatted : formatted;
+}
+
 }  // namespace race

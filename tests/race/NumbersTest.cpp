@@ -38,5 +38,43 @@ TEST(Numbers, GeneralTextIsShortestWithPointAndNoNeedlessExponent) {
   EXPECT_EQ(FormatGeneral(123456789012.5), "123456789012.5");
 }
 
+TEST(Numbers, IntegerFormRoundsHalvesToEvenWithoutNegativeZero) {
+  EXPECT_EQ(FormatInteger(0), "0");
+  EXPECT_EQ(FormatInteger(1234.5), "1234");
+  EXPECT_EQ(FormatInteger(1235.5), "1236");
+  EXPECT_EQ(FormatInteger(-0.4), "0");
+  EXPECT_EQ(FormatInteger(-12.6), "-13");
+  EXPECT_EQ(FormatInteger(10000000), "10000000");
+}
+
+TEST(Numbers, FourPlaceFormCutsTheFractionToExactlyFourDigits) {
+  EXPECT_EQ(FormatFourPlace(3.0), "3");
+  EXPECT_EQ(FormatFourPlace(2.123456), "2.1234");
+  EXPECT_EQ(FormatFourPlace(2.5), "2.5000");
+  EXPECT_EQ(FormatFourPlace(2.99999), "2.9999");  // cut, not rounded up to 3
+  EXPECT_EQ(FormatFourPlace(-0.12345), "-0.1234");
+  EXPECT_EQ(FormatFourPlace(0.00012), "0.0001");
+  EXPECT_EQ(FormatFourPlace(0.000001), "0.0000");  // no split exponent such as "1E-06" or "1.5E-"
+  EXPECT_EQ(FormatFourPlace(-0.0000015), "-0.0000");
+}
+
+TEST(Numbers, FiveCharacterAndWholeDegreeFormsCutTheGeneralText) {
+  EXPECT_EQ(FormatFiveChar(2.123456), "2.123");
+  EXPECT_EQ(FormatFiveChar(0.5), "0.5");
+  EXPECT_EQ(FormatFiveChar(123456.7), "12345");
+  EXPECT_EQ(FormatFiveChar(0), "0");
+  EXPECT_EQ(FormatFiveChar(0.0000015), "0.000");
+  EXPECT_EQ(FormatWholeDegrees(359.99), "359");
+  EXPECT_EQ(FormatWholeDegrees(45), "45");
+  EXPECT_EQ(FormatWholeDegrees(0.0000001), "0");
+}
+
+TEST(Numbers, SignedFormPrefixesPlusOnlyAboveZero) {
+  EXPECT_EQ(FormatSigned(0.5, FormatFourPlace(0.5)), "+0.5000");
+  EXPECT_EQ(FormatSigned(-0.12345, FormatFourPlace(-0.12345)), "-0.1234");
+  EXPECT_EQ(FormatSigned(0, FormatInteger(0)), "0");
+  EXPECT_EQ(FormatSigned(0.3, FormatInteger(0.3)), "+0");  // the sign follows the value, not its text
+}
+
 }  // namespace
 }  // namespace race
