@@ -1,0 +1,114 @@
+// Chart fit over the tracks and the sun estimate that goes with it.
+#include "analysis/ChartFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+#include "analysis/Navigation.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr double kMarginFactor = 1.2;
+constexpr double kEmptyRaceHalfExtent = 1.0;  // minutes round (0, 0) when a race has no position at all
+constexpr double kMinimumSpan = 0.01;         // minutes; a race standing on one point still gets a scale
+
+void Include(ChartFit& fit, double lat, double lon) {
+  if (lat > fit.trackMaxLat) fit.trackMaxLat = lat;
+  if (lat < fit.trackMinLat) fit.trackMinLat = lat;
+  if (lon > fit.trackMaxLon) fit.trackMaxLon = lon;
+  if (lon < fit.trackMinLon) fit.trackMinLon = lon;
+}
+
+bool HasExtent(const ChartFit& fit) { return fit.trackMaxLat >= fit.trackMinLat; }
+
+void ScanTracks(const race::RaceStore& store, ChartFit& fit) {
+  for (int b = 1; b <= store.boatCount; ++b) {
+    if (b >= static_cast<int>(store.trackTime.size())) break;
+    const auto& t = store.trackTime[b];
+    const auto& lat = store.trackLat[b];
+    const auto& lon = store.trackLon[b];
+    const int n = std::min<int>(store.fixCount[b], static_cast<int>(t.size()) - 1);
+    for (int i = 1; i <= n; ++i) {
+      if (t[i] >= store.timelineStart && t[i] <= store.timelineEnd) Include(fit, lat[i], lon[i]);
+    }
+  }
+}
+
+void ScanCourse(const race::RaceStore& store, ChartFit& fit) {
+  for (int m = 1; m <= std::min(store.markCount, race::kMaxMarks); ++m) Include(fit, store.markLat[m], store.markLon[m]);
+  for (int l = 1; l <= std::min(store.lineCount, race::kMaxLines); ++l) {
+    Include(fit, store.lineLat1[l], store.lineLon1[l]);
+    Include(fit, store.lineLat2[l], store.lineLon2[l]);
+  }
+}
+
+}  // namespace
+
+double ChartFit::metresPerMinuteLon() const { return kMetresPerMinuteLat * cosMidLatitude; }
+
+ChartFit FitChart(const race::RaceStore& store, int mapWidth, int mapHeight) {
+  ChartFit fit;
+  fit.mapWidth = mapWidth;
+  fit.mapHeight = mapHeight;
+  ScanTracks(store, fit);
+  if (!HasExtent(fit)) ScanCourse(store, fit);
+  if (!HasExtent(fit)) {
+    fit.trackMaxLat = fit.trackMaxLon = kEmptyRaceHalfExtent;
+    fit.trackMinLat = fit.trackMinLon = -kEmptyRaceHalfExtent;
+  }
+  fit.midLat = (fit.trackMaxLat + fit.trackMinLat) / 2;
+  fit.midLon = (fit.trackMaxLon + fit.trackMinLon) / 2;
+  fit.cosMidLatitude = std::cos(fit.midLat / 60 * std::numbers::pi / 180);
+  fit.chartSpanLat = kMarginFactor * (fit.trackMaxLat - fit.trackMinLat);
+  fit.chartSpanLon = kMarginFactor * (fit.trackMaxLon - fit.trackMinLon);
+  if (fit.chartSpanLon * fit.cosMidLatitude >= fit.chartSpanLat) {
+    fit.chartSpanLat = fit.chartSpanLon * fit.cosMidLatitude;
+  } else {
+    fit.chartSpanLon = fit.chartSpanLat / fit.cosMidLatitude;
+  }
+  if (!(fit.chartSpanLat > 0) || !(fit.chartSpanLon > 0)) {  // one point only, or a pole
+    fit.chartSpanLat = kMinimumSpan;
+    fit.chartSpanLon = fit.cosMidLatitude > 0 ? kMinimumSpan / fit.cosMidLatitude : kMinimumSpan;
+  }
+  fit.overviewPxPerMinuteLat = fit.overviewHeight / fit.chartSpanLat;
+  fit.overviewPxPerMinuteLon = fit.overviewWidth / fit.chartSpanLon;
+  fit.pxPerMinuteLat = fit.mapHeight / fit.chartSpanLat;
+  fit.pxPerMinuteLon = fit.mapWidth / fit.chartSpanLon;
+  return fit;
+}
+
+int DayOfYear(race::TDateTime when) {
+  // Days since 1899-12-30 to a civil date (proleptic Gregorian), then count from 1 January.
+  const long days = static_cast<long>(std::floor(when)) - 25569;  // days since 1970-01-01
+  const long z = days + 719468;
+  const long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long doe = z - era * 146097;
+  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // counted from 1 March
+  const long mp = (5 * doy + 2) / 153;
+  const long month = mp < 10 ? mp + 3 : mp - 9;
+  const long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  // doy counts from 1 March: January and February are the last two months of the shifted year.
+  return static_cast<int>(month <= 2 ? doy - 306 + 1 : doy + 59 + (leap ? 1 : 0) + 1);
+}
+
+SunEstimate EstimateSun(double midLon, race::TDateTime startTime) {
+  SunEstimate sun;
+  const double lonOffset = (midLon - 8100) * 4;  // 8100' is 135 E; a minute of arc is 4 seconds of time
+  const int day = static_cast<std::int16_t>(DayOfYear(startTime));
+  const double delta = 4500 * std::sin((day - 83) / 365.0 * 6.28);
+  sun.sunriseSecond = 21600 - (delta + lonOffset) - lonOffset;
+  sun.sunsetSecond = 64800 + (delta + lonOffset) - lonOffset;
+  // Milliseconds are dropped: round the fraction to milliseconds first, then keep whole seconds.
+  const double dayFraction = startTime - std::floor(startTime);
+  const long long millis = std::llround(dayFraction * 86400000.0);
+  sun.raceStartSecondOfDay = static_cast<double>((millis / 1000) % 86400);
+  return sun;
+}
+
+}  // namespace analysis
