@@ -1,0 +1,132 @@
+// The window arithmetic: panel places for a client size, the fixed control places, loading and progress
+// displays, logo panel, and the sun estimate that the sea colour follows.
+#include "view/WindowLayout.h"
+
+#include <chrono>
+#include <cmath>
+
+#include "race/Numbers.h"
+
+namespace view {
+
+namespace {
+
+constexpr NamedBox kControlPanelPlaces[] = {
+    {"Label5", {12, 12, 126, 12}},      {"ComboBox1", {11, 28, 167, 20}},  {"chkAutoNext", {182, 7, 72, 16}},
+    {"Button1", {207, 195, 44, 49}},    {"Button4", {183, 28, 73, 19}},    {"GroupBox2", {12, 56, 65, 55}},
+    {"GroupBox1", {83, 56, 71, 45}},    {"CheckBox1", {169, 51, 86, 16}},  {"chkLL", {169, 68, 86, 16}},
+    {"ChkRefLine", {169, 85, 86, 16}},  {"CheckBox2", {169, 102, 86, 16}}, {"ChkBigBoat", {169, 119, 86, 16}},
+    {"Button5", {169, 136, 85, 16}},    {"Button3", {169, 153, 85, 16}},   {"Button2", {169, 170, 85, 16}},
+    {"pnlDIR", {10, 116, 69, 72}},      {"GroupBox4", {83, 109, 71, 78}},  {"Label3", {11, 198, 32, 12}},
+    {"ScrollBar2", {48, 197, 106, 16}}, {"usa", {165, 194, 34, 23}},       {"jpn", {165, 194, 34, 23}},
+    {"Label2", {9, 226, 36, 12}},       {"ScrollBar1", {48, 225, 106, 16}}, {"Memo2", {162, 224, 29, 19}},
+};
+
+int RoundHalfEven(double value) { return race::RoundToInt(value); }
+
+}  // namespace
+
+int SpeedBarPosition(double speedFactor) {
+  // The bar was set from a single-precision value; keep that so the halves fall the same way.
+  const float s = static_cast<float>(speedFactor);
+  float position;
+  if (s <= 10.0f) {
+    position = s * 4.0f - 1.0f;
+  } else if (s <= 90.0f) {
+    position = (s / 10.0f - 1.0f) * 4.0f + 40.0f;
+  } else {
+    position = (s / 100.0f - 1.0f) * 4.0f + 80.0f;
+  }
+  return RoundHalfEven(static_cast<double>(position));
+}
+
+Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight) {
+  const int freeGap = clientHeight - kLogoPanelHeight - kControlPanelHeight;
+  Box box;
+  box.width = kSidePanelWidth;
+  box.left = clientWidth - kSidePanelWidth;
+  box.height = boatListHeight >= freeGap ? boatListHeight : freeGap;
+  box.top = boatListHeight >= clientHeight - kLogoPanelHeight ? 0 : kLogoPanelHeight;
+  return box;
+}
+
+WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight, double speedFactor) {
+  WindowLayout layout;
+  layout.pnlSPLITE = {0, 0, clientWidth, clientHeight};
+  layout.pnlLOGO = {clientWidth - kSidePanelWidth, 0, kSidePanelWidth, kLogoPanelHeight};
+  layout.pnlCTRL = {clientWidth - kSidePanelWidth, clientHeight - kControlPanelHeight, kSidePanelWidth,
+                    kControlPanelHeight};
+  layout.pnlBOATlist = PlaceBoatList(clientWidth, clientHeight, boatListHeight);
+  layout.pnlTimeBar = {layout.pnlLOGO.left - kTimeBarWidth, 0, kTimeBarWidth, clientHeight};
+  for (int i = 0; i < 5; ++i) layout.seaSwatches[i] = {5, 15 + 12 * i, 32, 10};
+  layout.scrollBar1Position = SpeedBarPosition(speedFactor);
+  return layout;
+}
+
+std::span<const NamedBox> ControlPanelPlaces() { return kControlPanelPlaces; }
+
+int MapWidth(int clientWidth) { return clientWidth - kSidePanelWidth - kTimeBarWidth; }
+
+LoadingLayout LayoutLoadingWindow(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight) {
+  // t stays unrounded so each control rounds its own offset from it.
+  const double t = (screenHeight - pictureHeight) / 2.0;
+  const int left = RoundHalfEven((screenWidth - pictureWidth) / 2.0);
+  LoadingLayout layout;
+  layout.image1 = {left, RoundHalfEven(t), pictureWidth, pictureHeight};
+  layout.memo2 = {left, RoundHalfEven(t - 140), pictureWidth, 32};
+  layout.memo1 = {left, RoundHalfEven(t - 70), pictureWidth, 18};
+  layout.image2 = {left, RoundHalfEven(t - 50), pictureWidth, 18};
+  return layout;
+}
+
+ProgressPanelLayout LayoutProgressPanel(int panelWidth, int panelHeight, int pictureWidth, int pictureHeight) {
+  ProgressPanelLayout layout;
+  const int left = RoundHalfEven((panelWidth - pictureWidth) / 2.0);
+  const int top = RoundHalfEven((panelHeight - pictureHeight) / 2.0) - 30;
+  layout.image2 = {left, top, pictureWidth, pictureHeight};
+  layout.image3 = {left, top + pictureHeight + 45, pictureWidth, 18};
+  layout.memo4 = {left, top + pictureHeight + 20, pictureWidth, 18};
+  layout.memo5 = {left, top - 60, pictureWidth, 28};
+  return layout;
+}
+
+LogoPanelLayout LayoutLogoPanel(int logoWidth, int logoHeight, int clockHeight) {
+  LogoPanelLayout layout;
+  layout.image1 = {3, 3, kOverviewSize, kOverviewSize};
+  layout.memo1 = {3, layout.image1.top + kOverviewSize + 3, kOverviewSize, clockHeight};
+  layout.imgLOGO = {layout.image1.left + kOverviewSize + 7, 3, logoWidth, logoHeight};
+  layout.btnHELP = {layout.imgLOGO.left, layout.imgLOGO.top + logoHeight + 5, logoWidth, 25};
+  return layout;
+}
+
+namespace {
+
+// Date part and time-of-day part of a date-time, the fraction taken as a positive time of day.
+std::chrono::year_month_day DateOf(double dateTime) {
+  using namespace std::chrono;
+  const sys_days epoch = year{1899} / December / 30;
+  return year_month_day{epoch + days{static_cast<long>(std::trunc(dateTime))}};
+}
+
+}  // namespace
+
+SunTimes EstimateSunTimes(double midLon, double startTime) {
+  using namespace std::chrono;
+  const double lonOffset = (midLon - 8100.0) * 4.0;  // 135 E in minutes of arc, 4 s of time per minute
+  const year_month_day date = DateOf(startTime);
+  const sys_days firstOfYear = date.year() / January / 1;
+  const auto dayOfYear = static_cast<unsigned short>((sys_days{date} - firstOfYear).count() + 1);
+  const double delta = 4500.0 * std::sin((dayOfYear - 83) / 365.0 * 6.28);
+  SunTimes sun;
+  sun.sunriseSecond = 21600.0 - (delta + lonOffset) - lonOffset;
+  sun.sunsetSecond = 64800.0 + (delta + lonOffset) - lonOffset;
+  return sun;
+}
+
+double SecondOfDay(double dateTime) {
+  const double fraction = std::fabs(dateTime - std::trunc(dateTime));
+  const auto milliseconds = static_cast<long long>(std::llround(fraction * 86400000.0));
+  return static_cast<double>((milliseconds / 1000) % 86400);
+}
+
+}  // namespace view

@@ -1,0 +1,116 @@
+// The window arithmetic: speed bar, boat list place, panel places, loading display and sun estimate.
+#include "view/WindowLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace view {
+namespace {
+
+// 2008-03-24 (day 84 of a leap year) and 2007-03-24 (day 83) at 10:30:15.
+constexpr double kMarch24Of2007 = 39165.0;
+constexpr double kHalfPastTen = (10 * 3600 + 30 * 60 + 15) / 86400.0;
+
+TEST(WindowLayoutTest, SpeedBarFollowsTheThreeSpeedRanges) {
+  EXPECT_EQ(SpeedBarPosition(5), 19);
+  EXPECT_EQ(SpeedBarPosition(20), 44);
+  EXPECT_EQ(SpeedBarPosition(100), 80);
+  EXPECT_EQ(SpeedBarPosition(600), 100);
+  EXPECT_EQ(SpeedBarPosition(1), 3);
+  EXPECT_EQ(SpeedBarPosition(10), 39);
+  EXPECT_EQ(SpeedBarPosition(90), 72);
+  // 2.625 * 4 - 1 = 9.5: halves go to the even neighbour.
+  EXPECT_EQ(SpeedBarPosition(2.625), 10);
+  EXPECT_EQ(LayoutWindow(1600, 970, 67, 600).scrollBar1Position, 100);
+}
+
+TEST(WindowLayoutTest, BoatListFillsTheGapOrCoversTheLogo) {
+  // Three boats: 67 pixels, more than the 25-pixel gap of a 480-pixel client area; below the logo.
+  EXPECT_EQ(PlaceBoatList(800, 480, 67), (Box{535, 200, 265, 67}));
+  // A short list in a tall window stretches to the gap between the logo and control panels.
+  EXPECT_EQ(PlaceBoatList(1600, 970, 67), (Box{1335, 200, 265, 515}));
+  // Exactly the space below the logo: the list covers the logo panel.
+  EXPECT_EQ(PlaceBoatList(1600, 970, 770), (Box{1335, 0, 265, 770}));
+  EXPECT_EQ(PlaceBoatList(1600, 970, 769), (Box{1335, 200, 265, 769}));
+}
+
+TEST(WindowLayoutTest, PanelsHugTheRightEdgeAndTheTimeBarSitsLeftOfThem) {
+  const WindowLayout layout = LayoutWindow(1600, 970, 67, 5);
+  EXPECT_EQ(layout.pnlSPLITE, (Box{0, 0, 1600, 970}));
+  EXPECT_EQ(layout.pnlLOGO, (Box{1335, 0, 265, 200}));
+  EXPECT_EQ(layout.pnlCTRL, (Box{1335, 715, 265, 255}));
+  EXPECT_EQ(layout.pnlTimeBar, (Box{1285, 0, 50, 970}));
+  EXPECT_EQ(layout.seaSwatches[0], (Box{5, 15, 32, 10}));
+  EXPECT_EQ(layout.seaSwatches[4], (Box{5, 63, 32, 10}));
+  EXPECT_EQ(MapWidth(1600), 1285);
+}
+
+TEST(WindowLayoutTest, ControlPanelPlacesStayInsideThePanel) {
+  const auto places = ControlPanelPlaces();
+  EXPECT_EQ(places.size(), 24u);
+  for (const NamedBox& place : places) {
+    SCOPED_TRACE(std::string(place.name));
+    EXPECT_GE(place.box.left, 0);
+    EXPECT_LE(place.box.left + place.box.width, kSidePanelWidth);
+    EXPECT_LE(place.box.top + place.box.height, kControlPanelHeight);
+  }
+  const auto combo = std::find_if(places.begin(), places.end(), [](auto& p) { return p.name == "ComboBox1"; });
+  ASSERT_NE(combo, places.end());
+  EXPECT_EQ(combo->box, (Box{11, 28, 167, 20}));
+}
+
+TEST(WindowLayoutTest, LoadingDisplayRoundsEachOffsetFromTheUnroundedCentre) {
+  // t = (1001 - 381) / 2 = 310; left = (1601 - 333) / 2 = 634 exactly.
+  const LoadingLayout layout = LayoutLoadingWindow(1601, 1001, 333, 381);
+  EXPECT_EQ(layout.image1, (Box{634, 310, 333, 381}));
+  EXPECT_EQ(layout.memo2.top, 170);
+  EXPECT_EQ(layout.memo1.top, 240);
+  EXPECT_EQ(layout.image2.top, 260);
+  // t = 309.5 rounds to the even 310, t - 140 = 169.5 to 170, t - 70 = 239.5 to 240, t - 50 = 259.5 to 260;
+  // left 633.5 rounds to 634.
+  const LoadingLayout odd = LayoutLoadingWindow(1600, 1000, 333, 381);
+  EXPECT_EQ(odd.image1.left, 634);
+  EXPECT_EQ(odd.image1.top, 310);
+  EXPECT_EQ(odd.memo2.top, 170);
+  EXPECT_EQ(odd.memo1.left, 634);
+}
+
+TEST(WindowLayoutTest, ProgressPanelStacksAroundThePicture) {
+  const ProgressPanelLayout layout = LayoutProgressPanel(1600, 970, 333, 381);
+  EXPECT_EQ(layout.image2, (Box{634, 264, 333, 381}));  // round(294.5) = 294, less 30
+  EXPECT_EQ(layout.memo4, (Box{634, 665, 333, 18}));
+  EXPECT_EQ(layout.image3, (Box{634, 690, 333, 18}));
+  EXPECT_EQ(layout.memo5, (Box{634, 204, 333, 28}));
+}
+
+TEST(WindowLayoutTest, LogoPanelPlacesOverviewClockLogoAndHelp) {
+  const LogoPanelLayout layout = LayoutLogoPanel(80, 120, 20);
+  EXPECT_EQ(layout.image1, (Box{3, 3, 170, 170}));
+  EXPECT_EQ(layout.memo1, (Box{3, 176, 170, 20}));
+  EXPECT_EQ(layout.imgLOGO, (Box{180, 3, 80, 120}));
+  EXPECT_EQ(layout.btnHELP, (Box{180, 128, 80, 25}));
+}
+
+TEST(WindowLayoutTest, SunEstimateAtTheReferenceMeridianAndEquinox) {
+  const SunTimes atReference = EstimateSunTimes(8100, kMarch24Of2007 + kHalfPastTen);
+  EXPECT_DOUBLE_EQ(atReference.sunriseSecond, 21600);
+  EXPECT_DOUBLE_EQ(atReference.sunsetSecond, 64800);
+  // 139 30' E: the offset enters sunrise twice and cancels out of sunset.
+  const SunTimes east = EstimateSunTimes(8370, kMarch24Of2007);
+  EXPECT_DOUBLE_EQ(east.sunriseSecond, 21600 - 2160);
+  EXPECT_DOUBLE_EQ(east.sunsetSecond, 64800);
+  // Midsummer: later sunset, earlier sunrise, by the same amount.
+  const SunTimes summer = EstimateSunTimes(8100, kMarch24Of2007 + 89);
+  EXPECT_LT(summer.sunriseSecond, 21600 - 4000);
+  EXPECT_DOUBLE_EQ(summer.sunriseSecond + summer.sunsetSecond, 86400);
+}
+
+TEST(WindowLayoutTest, SecondOfDayDropsMilliseconds) {
+  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007 + kHalfPastTen), 37815);
+  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007 + kHalfPastTen + 0.6 / 86400), 37815);
+  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007), 0);
+}
+
+}  // namespace
+}  // namespace view
