@@ -1,0 +1,37 @@
+// Calendar date-times (days since 1899-12-30) from text, spans between them in seconds, and the fixed text form.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "race/RaceStore.h"
+
+namespace race {
+
+// Seconds from a to b: |b - a| in seconds, plus 0.5, truncated; negative when b is earlier than a by more
+// than a millisecond. A span that does not fit an int gives -1000000.
+int SpanSeconds(TDateTime a, TDateTime b);
+
+// The date-time for a calendar day and time of day; nothing when a part is out of range.
+std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
+                                        double second = 0);
+
+// Reads a date-time text. Accepted forms (a date, a time, or a date, blanks or "T", and a time):
+//   date: y/m/d or y-m-d; with a four-digit last part d/m/y; with an English month name in the middle
+//         (08/MAY/17, 17-May-2008), the four-digit part is the year, else the first part.
+//         Two-digit years: 00-29 are 2000-2029, 30-99 are 1930-1999.
+//   time: h:mm or h:mm:ss, seconds may have decimals. A time alone lies on day 0 (1899-12-30).
+// Nothing when the text is not one of these or names no real day or time.
+std::optional<TDateTime> ParseDateTime(std::string_view text);
+
+// Seconds into the day of a time text h:mm[:ss[.fff]], or nothing.
+std::optional<double> ParseTimeOfDay(std::string_view text);
+
+// ParseDateTime that throws InputError(file, line, "not a date: \"text\"") when the text is not a date.
+TDateTime TextToDateTime(std::string_view text, const std::string& file = {}, int line = 0);
+
+// The fixed form yyyy/MM/dd HH:mm:ss used by the batch command and the tests (seconds rounded).
+std::string FormatDateTime(TDateTime value);
+
+}  // namespace race
