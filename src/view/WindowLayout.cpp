@@ -1,9 +1,6 @@
 // The window arithmetic: panel places for a client size, the fixed control places, loading and progress
-// displays, logo panel, and the sun estimate that the sea colour follows.
+// displays and the logo panel.
 #include "view/WindowLayout.h"
-
-#include <chrono>
-#include <cmath>
 
 #include "race/Numbers.h"
 
@@ -97,36 +94,6 @@ LogoPanelLayout LayoutLogoPanel(int logoWidth, int logoHeight, int clockHeight) 
   layout.imgLOGO = {layout.image1.left + kOverviewSize + 7, 3, logoWidth, logoHeight};
   layout.btnHELP = {layout.imgLOGO.left, layout.imgLOGO.top + logoHeight + 5, logoWidth, 25};
   return layout;
-}
-
-namespace {
-
-// Date part and time-of-day part of a date-time, the fraction taken as a positive time of day.
-std::chrono::year_month_day DateOf(double dateTime) {
-  using namespace std::chrono;
-  const sys_days epoch = year{1899} / December / 30;
-  return year_month_day{epoch + days{static_cast<long>(std::trunc(dateTime))}};
-}
-
-}  // namespace
-
-SunTimes EstimateSunTimes(double midLon, double startTime) {
-  using namespace std::chrono;
-  const double lonOffset = (midLon - 8100.0) * 4.0;  // 135 E in minutes of arc, 4 s of time per minute
-  const year_month_day date = DateOf(startTime);
-  const sys_days firstOfYear = date.year() / January / 1;
-  const auto dayOfYear = static_cast<unsigned short>((sys_days{date} - firstOfYear).count() + 1);
-  const double delta = 4500.0 * std::sin((dayOfYear - 83) / 365.0 * 6.28);
-  SunTimes sun;
-  sun.sunriseSecond = 21600.0 - (delta + lonOffset) - lonOffset;
-  sun.sunsetSecond = 64800.0 + (delta + lonOffset) - lonOffset;
-  return sun;
-}
-
-double SecondOfDay(double dateTime) {
-  const double fraction = std::fabs(dateTime - std::trunc(dateTime));
-  const auto milliseconds = static_cast<long long>(std::llround(fraction * 86400000.0));
-  return static_cast<double>((milliseconds / 1000) % 86400);
 }
 
 }  // namespace view

@@ -1,5 +1,5 @@
 // Where the main window's panels and controls go for a given client size, and the other pure arithmetic
-// of the window set-up (loading window, progress panel, logo panel, sun estimate). No toolkit here.
+// of the window set-up (loading window, progress panel, logo panel). No toolkit here.
 #pragma once
 
 #include <array>
@@ -65,14 +65,5 @@ struct LogoPanelLayout {
   Box image1, memo1, imgLOGO, btnHELP;
 };
 LogoPanelLayout LayoutLogoPanel(int logoWidth, int logoHeight, int clockHeight);
-
-// Sun rise and set estimate (seconds of the day) for the sea colour's AUTO mode.
-struct SunTimes {
-  double sunriseSecond = 0;
-  double sunsetSecond = 0;
-};
-SunTimes EstimateSunTimes(double midLon, double startTime);
-// Seconds since midnight of a date-time, milliseconds dropped.
-double SecondOfDay(double dateTime);
 
 }  // namespace view

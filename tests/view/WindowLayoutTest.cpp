@@ -1,4 +1,4 @@
-// The window arithmetic: speed bar, boat list place, panel places, loading display and sun estimate.
+// The window arithmetic: speed bar, boat list place, panel places, loading display and logo panel.
 #include "view/WindowLayout.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +7,6 @@
 
 namespace view {
 namespace {
-
-// 2008-03-24 (day 84 of a leap year) and 2007-03-24 (day 83) at 10:30:15.
-constexpr double kMarch24Of2007 = 39165.0;
-constexpr double kHalfPastTen = (10 * 3600 + 30 * 60 + 15) / 86400.0;
 
 TEST(WindowLayoutTest, SpeedBarFollowsTheThreeSpeedRanges) {
   EXPECT_EQ(SpeedBarPosition(5), 19);
@@ -90,26 +86,6 @@ TEST(WindowLayoutTest, LogoPanelPlacesOverviewClockLogoAndHelp) {
   EXPECT_EQ(layout.memo1, (Box{3, 176, 170, 20}));
   EXPECT_EQ(layout.imgLOGO, (Box{180, 3, 80, 120}));
   EXPECT_EQ(layout.btnHELP, (Box{180, 128, 80, 25}));
-}
-
-TEST(WindowLayoutTest, SunEstimateAtTheReferenceMeridianAndEquinox) {
-  const SunTimes atReference = EstimateSunTimes(8100, kMarch24Of2007 + kHalfPastTen);
-  EXPECT_DOUBLE_EQ(atReference.sunriseSecond, 21600);
-  EXPECT_DOUBLE_EQ(atReference.sunsetSecond, 64800);
-  // 139 30' E: the offset enters sunrise twice and cancels out of sunset.
-  const SunTimes east = EstimateSunTimes(8370, kMarch24Of2007);
-  EXPECT_DOUBLE_EQ(east.sunriseSecond, 21600 - 2160);
-  EXPECT_DOUBLE_EQ(east.sunsetSecond, 64800);
-  // Midsummer: later sunset, earlier sunrise, by the same amount.
-  const SunTimes summer = EstimateSunTimes(8100, kMarch24Of2007 + 89);
-  EXPECT_LT(summer.sunriseSecond, 21600 - 4000);
-  EXPECT_DOUBLE_EQ(summer.sunriseSecond + summer.sunsetSecond, 86400);
-}
-
-TEST(WindowLayoutTest, SecondOfDayDropsMilliseconds) {
-  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007 + kHalfPastTen), 37815);
-  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007 + kHalfPastTen + 0.6 / 86400), 37815);
-  EXPECT_DOUBLE_EQ(SecondOfDay(kMarch24Of2007), 0);
 }
 
 }  // namespace
