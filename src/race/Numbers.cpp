@@ -2,6 +2,7 @@
 #include "race/Numbers.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +97,28 @@ std::string FormatWholeDegrees(double value) {
 
 std::string FormatSigned(double value, const std::string& formatted) {
   return value > 0 ? "+" + formatted : formatted;
+}
+
+std::string FormatDateTime(double dateTime) {
+  if (!std::isfinite(dateTime) || std::fabs(dateTime) > 3e6) return FormatGeneral(dateTime);  // beyond year 9999
+  using namespace std::chrono;
+  constexpr long long kMsPerDay = 86400000;
+  const long long ms = std::llround(dateTime * kMsPerDay);
+  long long day = ms / kMsPerDay;
+  long long msOfDay = ms % kMsPerDay;
+  if (msOfDay < 0) {
+    msOfDay += kMsPerDay;
+    --day;
+  }
+  const year_month_day date{sys_days{year{1899} / December / 30} + days{day}};
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%04d/%02u/%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  std::string text = buffer;
+  if (msOfDay == 0) return text;
+  const long long second = msOfDay / 1000;
+  std::snprintf(buffer, sizeof buffer, " %02lld:%02lld:%02lld", second / 3600, second / 60 % 60, second % 60);
+  return text + buffer;
 }
 
 }  // namespace race
