@@ -1,0 +1,64 @@
+// The field splitter shared by every reader.
+#include "race/Fields.h"
+
+namespace race {
+namespace {
+
+constexpr std::string_view kZero = "0";
+constexpr std::size_t kMaxRest = 5000;  // characters kept after a separator
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+std::string Fields::Text(int i) const {
+  if (i < 1 || i > lineFieldCount || (emptyMask & (1u << i))) return {};
+  return std::string(lineField[i]);
+}
+
+void SplitFields(std::string_view text, char separator, Fields& fields) {
+  int n = 0;
+  fields.emptyMask = 0;
+  std::string_view rest = TrimBlanks(text);  // so a blank-separated line may be indented
+  bool truncated = false;
+  auto store = [&](std::string_view field) {
+    ++n;
+    if (n > kMaxFields) return;
+    if (field.empty()) {
+      fields.lineField[n] = kZero;
+      fields.emptyMask |= 1u << n;
+    } else {
+      fields.lineField[n] = field;
+    }
+  };
+  for (;;) {
+    const std::size_t p = rest.find(separator);
+    if (p == std::string_view::npos) break;
+    store(TrimBlanks(rest.substr(0, p)));
+    rest = rest.substr(p + 1);
+    if (!truncated && rest.size() > kMaxRest) {
+      rest = rest.substr(0, kMaxRest);
+      truncated = true;
+    }
+    rest = TrimBlanks(rest);
+    if (n >= kMaxFields) break;  // the surplus fields are not kept
+  }
+  if (n < kMaxFields) store(rest);
+  fields.lineFieldCount = n < kMaxFields ? n : kMaxFields;
+}
+
+Fields SplitFields(std::string_view text, char separator) {
+  Fields fields;
+  SplitFields(text, separator, fields);
+  return fields;
+}
+
+}  // namespace race

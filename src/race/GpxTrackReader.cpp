@@ -1,0 +1,242 @@
+// The GPX track reader: expat parses the file in chunks; only trk/trkseg/trkpt and each point's own <time>
+// are looked at, so waypoints, routes, extensions and elevations pass by untouched.
+#include "race/GpxTrackReader.h"
+
+#include <expat.h>
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+
+#include "race/InputError.h"
+
+namespace race {
+namespace {
+
+constexpr int kChunkBytes = 256 * 1024;
+constexpr char kNamespaceSeparator = ' ';  // cannot occur in a namespace name, so the local name is what follows
+
+enum class Node : std::uint8_t { Other, Gpx, Track, Segment, Point, PointTime };
+
+std::string_view LocalName(const XML_Char* name) {
+  std::string_view text(name);
+  const auto separator = text.rfind(kNamespaceSeparator);
+  return separator == std::string_view::npos ? text : text.substr(separator + 1);
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+class GpxParse {
+ public:
+  GpxParse(const std::string& file, const TrackFixSink& sink)
+      : parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator), &XML_ParserFree), file_(file), sink_(sink) {
+    if (!parser_) {
+      throw std::bad_alloc();
+    }
+    XML_SetUserData(parser_.get(), this);
+    XML_SetElementHandler(parser_.get(), &GpxParse::OnStart, &GpxParse::OnEnd);
+    XML_SetCharacterDataHandler(parser_.get(), &GpxParse::OnText);
+  }
+
+  void Run(std::istream& in) {
+    bool last = false;
+    while (!last) {
+      void* buffer = XML_GetBuffer(parser_.get(), kChunkBytes);
+      if (!buffer) {
+        throw std::bad_alloc();
+      }
+      in.read(static_cast<char*>(buffer), kChunkBytes);
+      const auto got = static_cast<int>(in.gcount());
+      if (in.bad()) {
+        throw InputError(file_, 0, "cannot read the file");
+      }
+      last = got < kChunkBytes;
+      if (XML_ParseBuffer(parser_.get(), got, last) != XML_STATUS_OK) {
+        Fail();
+      }
+    }
+  }
+
+ private:
+  // Handlers must not let an exception cross expat's C frames: they keep it and stop the parser instead.
+  template <typename Action>
+  void Guarded(Action action) {
+    try {
+      action();
+    } catch (...) {
+      pending_ = std::current_exception();
+      XML_StopParser(parser_.get(), XML_FALSE);
+    }
+  }
+
+  [[noreturn]] void Fail() {
+    if (pending_) {
+      std::rethrow_exception(pending_);
+    }
+    const auto line = static_cast<int>(XML_GetCurrentLineNumber(parser_.get()));
+    throw InputError(file_, line, std::string("malformed XML: ") + XML_ErrorString(XML_GetErrorCode(parser_.get())));
+  }
+
+  int Line() const { return static_cast<int>(XML_GetCurrentLineNumber(parser_.get())); }
+
+  static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** attributes) {
+    auto* parse = static_cast<GpxParse*>(self);
+    if (parse->pending_) return;  // expat may still deliver an event or two after being stopped
+    parse->Guarded([&] { parse->Start(LocalName(name), attributes); });
+  }
+  static void XMLCALL OnEnd(void* self, const XML_Char*) {
+    auto* parse = static_cast<GpxParse*>(self);
+    if (parse->pending_) return;
+    parse->Guarded([&] { parse->End(); });
+  }
+  static void XMLCALL OnText(void* self, const XML_Char* text, int length) {
+    auto* parse = static_cast<GpxParse*>(self);
+    if (!parse->pending_ && !parse->nodes_.empty() && parse->nodes_.back() == Node::PointTime) {
+      parse->timeText_.append(text, static_cast<std::size_t>(length));
+    }
+  }
+
+  void Start(std::string_view name, const XML_Char** attributes) {
+    const Node parent = nodes_.empty() ? Node::Other : nodes_.back();
+    Node node = Node::Other;
+    if (nodes_.empty()) {
+      if (name != "gpx") {
+        throw InputError(file_, Line(), "not a GPX file: the document is <" + std::string(name) + ">");
+      }
+      node = Node::Gpx;
+    } else if (parent == Node::Gpx && name == "trk") {
+      node = Node::Track;
+    } else if (parent == Node::Track && name == "trkseg") {
+      node = Node::Segment;
+    } else if (parent == Node::Segment && name == "trkpt") {
+      node = Node::Point;
+      StartPoint(attributes);
+    } else if (parent == Node::Point && name == "time" && !pointHasTime_) {
+      node = Node::PointTime;
+      timeText_.clear();
+    }
+    nodes_.push_back(node);
+  }
+
+  void StartPoint(const XML_Char** attributes) {
+    fix_ = TrackFix{};
+    fix_.line = Line();
+    pointHasTime_ = false;
+    bool hasLat = false;
+    bool hasLon = false;
+    for (int i = 0; attributes[i]; i += 2) {
+      const std::string_view key(attributes[i]);
+      if (key == "lat") {
+        fix_.lat = Coordinate(attributes[i + 1], 90, "latitude");
+        hasLat = true;
+      } else if (key == "lon") {
+        fix_.lon = Coordinate(attributes[i + 1], 180, "longitude");
+        hasLon = true;
+      }
+    }
+    if (!hasLat || !hasLon) {
+      throw InputError(file_, fix_.line, hasLat ? "track point without lon" : "track point without lat");
+    }
+  }
+
+  // Decimal degrees become minutes of arc as the text form's decimal-degree coordinates do: the number times 60.
+  double Coordinate(std::string_view text, double limit, const char* what) const {
+    const auto degrees = ParseDecimal(Trimmed(text));
+    if (!degrees || *degrees < -limit || *degrees > limit) {
+      throw InputError(file_, fix_.line, std::string("not a ") + what + ": \"" + std::string(text) + "\"");
+    }
+    return *degrees * 60;
+  }
+
+  void End() {
+    const Node node = nodes_.back();
+    nodes_.pop_back();
+    if (node == Node::PointTime) {
+      const auto time = ParseGpxTime(Trimmed(timeText_));
+      if (!time) {
+        throw InputError(file_, Line(), "not a time: \"" + timeText_ + "\"");
+      }
+      fix_.gpsTime = *time;
+      pointHasTime_ = true;
+    } else if (node == Node::Point) {
+      // A replay places every boat by its clock, so a point without a time cannot be used.
+      if (!pointHasTime_) {
+        throw InputError(file_, fix_.line, "track point without time");
+      }
+      sink_(fix_);
+    }
+  }
+
+  std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser_;
+  const std::string& file_;
+  const TrackFixSink& sink_;
+  std::vector<Node> nodes_;
+  TrackFix fix_;
+  bool pointHasTime_ = false;
+  std::string timeText_;
+  std::exception_ptr pending_;
+};
+
+}  // namespace
+
+std::optional<TDateTime> ParseGpxTime(std::string_view text) {
+  // yyyy-mm-ddThh:mm:ss[.s...][Z|(+|-)hh:mm]
+  if (text.size() < 19 || text[4] != '-' || text[7] != '-' || text[13] != ':' || text[16] != ':' ||
+      (text[10] != 'T' && text[10] != 't' && text[10] != ' ')) {
+    return std::nullopt;
+  }
+  const int year = ParseDigits(text, 4);
+  const int month = ParseDigits(text.substr(5), 2);
+  const int day = ParseDigits(text.substr(8), 2);
+  const int hour = ParseDigits(text.substr(11), 2);
+  const int minute = ParseDigits(text.substr(14), 2);
+  if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || ParseDigits(text.substr(17), 2) < 0) {
+    return std::nullopt;
+  }
+  std::size_t secondEnd = 19;
+  if (secondEnd < text.size() && text[secondEnd] == '.') {
+    ++secondEnd;
+    const std::size_t firstDecimal = secondEnd;
+    while (secondEnd < text.size() && text[secondEnd] >= '0' && text[secondEnd] <= '9') ++secondEnd;
+    if (secondEnd == firstDecimal) {
+      return std::nullopt;
+    }
+  }
+  const auto second = ParseDecimal(text.substr(17, secondEnd - 17));
+  std::string_view zone = text.substr(secondEnd);
+  int zoneMinutes = 0;
+  if (zone == "Z" || zone == "z") {
+    zoneMinutes = 0;
+  } else if (!zone.empty()) {
+    const int zoneHour = ParseDigits(zone.substr(1), 2);
+    // The schema writes +hh:mm; some loggers leave the colon out.
+    const int zoneMinute = zone.size() == 6 && zone[3] == ':' ? ParseDigits(zone.substr(4), 2)
+                           : zone.size() == 5              ? ParseDigits(zone.substr(3), 2)
+                                                           : -1;
+    if ((zone[0] != '+' && zone[0] != '-') || zoneHour < 0 || zoneHour > 14 || zoneMinute < 0 || zoneMinute > 59) {
+      return std::nullopt;
+    }
+    zoneMinutes = (zone[0] == '-' ? -1 : 1) * (zoneHour * 60 + zoneMinute);
+  }
+  if (!second) {
+    return std::nullopt;
+  }
+  return LoggerTime(year, month, day, hour, minute, *second, zoneMinutes);
+}
+
+void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink) {
+  GpxParse(file, sink).Run(in);
+}
+
+std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file) {
+  std::vector<TrackFix> fixes;
+  ReadGpxTrack(in, file, [&fixes](const TrackFix& fix) { fixes.push_back(fix); });
+  return fixes;
+}
+
+}  // namespace race

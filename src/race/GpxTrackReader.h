@@ -1,0 +1,22 @@
+// Reads a boat's track from a GPX 1.0 or 1.1 file: every track point of every track segment, in file order.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "race/LoggerFix.h"
+
+namespace race {
+
+// Streams the GPX in `in` through an XML parser and hands each trkpt (lat, lon, time) to sink. Times are
+// xsd:dateTime, with or without fractional seconds and zone suffix (none means UTC), rounded to whole seconds.
+// Throws InputError naming `file` and the line for malformed XML, a document that is not GPX, a track point
+// without a usable lat, lon or time.
+void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink);
+std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file);
+
+// The xsd:dateTime text of a GPX time element as a UTC date-time; empty when it is not one.
+std::optional<TDateTime> ParseGpxTime(std::string_view text);
+
+}  // namespace race

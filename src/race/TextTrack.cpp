@@ -1,0 +1,121 @@
+// The text track file form: "T" fix lines with hemisphere-lettered coordinates, a date and a time of day.
+#include "race/TextTrack.h"
+
+#include <cmath>
+
+#include "race/Convert.h"
+#include "race/DateTime.h"
+#include "race/Fields.h"
+#include "race/InputError.h"
+#include "race/Numbers.h"
+#include "race/TextInput.h"
+#include "race/TrackLoader.h"
+
+namespace race {
+namespace {
+
+constexpr int kDateWindowDays = 365;
+constexpr std::size_t kMaxDatePart = 100;
+constexpr std::size_t kMaxCoordinateBody = 300;
+
+// The date text c/b/a for a day-month-year a-b-c; other texts unchanged.
+std::string ReorderDate(std::string_view text) {
+  const std::size_t first = text.find('-');
+  if (first == std::string_view::npos) return std::string(text);
+  const std::string_view a = text.substr(0, first);
+  const std::string_view rest = text.substr(first + 1, kMaxDatePart);
+  const std::size_t second = rest.find('-');
+  const std::string_view b = second == std::string_view::npos ? std::string_view() : rest.substr(0, second);
+  const std::string_view c =
+      second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
+  std::string out;
+  out.reserve(text.size());
+  out.append(c).append("/").append(b).append("/").append(a);
+  return out;
+}
+
+// The day of a fix date field, or nothing when it cannot be read or lies a year or more from the race.
+std::optional<TDateTime> GpsDate(std::string_view field, TDateTime raceDate) {
+  // A pure date: a time hidden in the field would make the date with the fix's own time unreadable.
+  const auto day = ParseDateTime(ReorderDate(field) + " 0:00");
+  if (!day || std::fabs(Round(*day - raceDate)) >= kDateWindowDays) return std::nullopt;
+  return day;
+}
+
+[[noreturn]] void BadCoordinate(std::string_view text, const std::string& file, int line) {
+  throw InputError(file, line, "not a number: \"" + std::string(text) + "\"");
+}
+
+double Part(std::string_view part, std::string_view text, const std::string& file, int line) {
+  const auto value = ParseNumber(part);
+  if (!value) BadCoordinate(text, file, line);
+  return *value;
+}
+
+}  // namespace
+
+double ParseCoordinate(std::string_view text, int format, const std::string& file, int line) {
+  if (text.empty()) BadCoordinate(text, file, line);
+  const char hemisphere = text[0];
+  const std::string_view body = text.substr(1, kMaxCoordinateBody);
+  double value = 0;
+  if (format == kDecimalDegrees) {
+    value = Part(body, text, file, line) * 60.0;
+  } else {
+    const std::size_t p = body.find('.');
+    const std::size_t minuteDigits = format == kDegreesMinutesSeconds ? 4 : 2;
+    // The degrees must have at least one digit before the minutes (and seconds) columns.
+    if (p == std::string_view::npos || p <= minuteDigits) BadCoordinate(text, file, line);
+    const double degrees = Part(body.substr(0, p - minuteDigits), text, file, line);
+    if (format == kDegreesMinutesSeconds) {
+      const double minutes = Part(body.substr(p - 4, 2), text, file, line);
+      const double seconds = Part(body.substr(p - 2), text, file, line);
+      value = degrees * 60.0 + minutes + seconds / 60.0;
+    } else {
+      value = degrees * 60.0 + Part(body.substr(p - 2), text, file, line);
+    }
+  }
+  return hemisphere == 'S' || hemisphere == 'W' ? -value : value;
+}
+
+std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate) {
+  if (!GpsDate(text, raceDate)) return "2000/1/1";
+  return ReorderDate(text);
+}
+
+void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n) {
+  int coordFormat = kDegreesMinutes;
+  // Consecutive fixes nearly always share their date: read it once per change.
+  std::string lastDateField;
+  std::optional<TDateTime> lastDate;
+  bool haveDate = false;
+
+  LineReader lines(text);
+  std::string_view line;
+  Fields fields;
+  while (lines.Next(line)) {
+    SplitFields(line, ' ', fields);
+    if (line.find("DMS") != std::string_view::npos) coordFormat = kDegreesMinutesSeconds;
+    if (line.find("DEG") != std::string_view::npos) coordFormat = kDecimalDegrees;
+    if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) continue;
+
+    if (!haveDate || fields[4] != lastDateField) {
+      lastDateField.assign(fields[4]);
+      lastDate = GpsDate(fields[4], store.raceDate);
+      haveDate = true;
+    }
+    // A fix whose date or time cannot be read is left out, as is one outside the race window.
+    if (!lastDate) continue;
+    const auto timeOfDay = ParseTimeOfDay(fields[5]);
+    if (!timeOfDay) continue;
+    const auto raceSeconds = RaceSecondsInWindow(store, slot, *lastDate + *timeOfDay / 86400.0);
+    if (!raceSeconds) continue;
+
+    const int at = lines.lineNumber();
+    const double lat = ParseCoordinate(fields[2], coordFormat, file, at);
+    const double lon = ParseCoordinate(fields[3], coordFormat, file, at);
+    StoreFix(store, slot, n, *raceSeconds, lat, lon);
+  }
+}
+
+}  // namespace race

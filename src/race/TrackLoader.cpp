@@ -1,0 +1,111 @@
+// The load of all boats' tracks and the race-window rules shared by every track file form.
+#include "race/TrackLoader.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "race/DateTime.h"
+#include "race/FolderLookup.h"
+#include "race/Numbers.h"
+#include "race/TextInput.h"
+#include "race/TextTrack.h"
+
+namespace race {
+namespace {
+
+constexpr int kInitialFixCapacity = 100;
+constexpr int kGrowthMargin = 50;  // the arrays grow when fewer than this many entries are left
+constexpr int kGrowthStep = 100;
+constexpr int kIntervalTrim = 5;   // fixes left out at either end when measuring the interval
+constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
+
+template <typename Visit>
+void ForEachChannel(RaceStore& s, Visit visit) {
+  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse}) visit(*channel);
+}
+
+}  // namespace
+
+void SizeTrackArrays(RaceStore& store) {
+  const std::size_t slots = static_cast<std::size_t>(std::max(store.boatCount, 0)) + 2;
+  ForEachChannel(store, [&](auto& channel) {
+    channel.clear();
+    channel.resize(slots);
+  });
+}
+
+void SizeBoatTrack(RaceStore& store, int slot, int size) {
+  ForEachChannel(store, [&](auto& channel) {
+    if (channel.size() <= static_cast<std::size_t>(slot)) channel.resize(slot + 1);
+    channel[slot].resize(static_cast<std::size_t>(size));
+  });
+}
+
+std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime) {
+  const double rel = static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
+  const int toFinish = SpanSeconds(store.finishTimeGps, gpsTime);
+  if (rel > -store.preStartSeconds - 60.0 && toFinish < 30) return rel;
+  return std::nullopt;
+}
+
+void StoreFix(RaceStore& store, int slot, int& n, double raceSeconds, double lat, double lon) {
+  ++n;
+  const int capacity = static_cast<int>(store.trackTime[slot].size());
+  if (n > capacity - kGrowthMargin) SizeBoatTrack(store, slot, n + kGrowthStep);
+  store.trackTime[slot][n] = raceSeconds;
+  store.trackLat[slot][n] = lat;
+  store.trackLon[slot][n] = lon;
+}
+
+bool StoreFixIfInWindow(RaceStore& store, int slot, int& n, const TrackFix& fix) {
+  const auto raceSeconds = RaceSecondsInWindow(store, slot, fix.gpsTime);
+  if (!raceSeconds) return false;
+  StoreFix(store, slot, n, *raceSeconds, fix.lat, fix.lon);
+  return true;
+}
+
+void FinishTrack(RaceStore& store, int slot, int n) {
+  store.fixCount[slot] = n;
+  if (n > kIntervalMinFixes) {
+    const auto& t = store.trackTime[slot];
+    const int interval = RoundToInt((t[n - kIntervalTrim] - t[kIntervalTrim]) / (n - 2 * kIntervalTrim));
+    // Later arithmetic divides by the interval: fixes all at one time (or running backwards) give 1.
+    store.fixInterval[slot] = std::max(interval, 1);
+  } else {
+    store.fixInterval[slot] = kShortTrackInterval;
+  }
+}
+
+void LoadTrackFile(RaceStore& store, int i) {
+  const int slot = i - store.droppedBoatCount;
+  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
+  const auto text = path ? ReadTextFile(*path) : std::nullopt;
+  if (!text) {
+    store.fixCount[slot] = 0;
+    return;
+  }
+  if (slot != i) {
+    store.boatFile[slot] = store.boatFile[i];
+    store.boatName[slot] = store.boatName[i];
+    store.boatTimeOffset[slot] = store.boatTimeOffset[i];
+    store.boatShown[slot] = store.boatShown[i];
+  }
+  SizeBoatTrack(store, slot, kInitialFixCapacity);
+  int n = 0;
+  ReadTextTrack(store, slot, *text, FileLabel(store.programFolder, *path), n);
+  FinishTrack(store, slot, n);
+}
+
+void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
+  store.droppedBoatCount = 0;
+  const int count = std::min(store.boatCount, kMaxBoats);
+  if (store.trackTime.size() < static_cast<std::size_t>(count) + 2) SizeTrackArrays(store);
+  for (int i = 1; i <= count; ++i) {
+    if (progress) progress(store.boatFile[i], i, count);
+    LoadTrackFile(store, i);
+    if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) ++store.droppedBoatCount;
+  }
+  store.boatCount = count - store.droppedBoatCount;
+}
+
+}  // namespace race
