@@ -1,0 +1,161 @@
+// Start and finish line crossings, mark roundings by closest approach, finish places and trimming.
+#include "analysis/MarkPassings.h"
+
+#include <gtest/gtest.h>
+
+#include "RaceBuilder.h"
+#include "race/InputError.h"
+
+namespace analysis {
+namespace {
+
+using analysistest::AddBoat;
+using analysistest::AddLine;
+using analysistest::AddMark;
+using analysistest::Fix;
+using analysistest::SetCourse;
+
+constexpr double kStep = 0.0625;  // minutes north per 10 s: exact in binary, so fixes land on the lines
+
+// Northward at lon 0.5 from lat 99.875, one fix per 10 s, starting at time offset: fix i is at 100 + (i - 3) * kStep.
+std::vector<Fix> NorthTrack(int fixes, double offset = 0, double lon = 0.5) {
+  std::vector<Fix> track;
+  for (int i = 0; i < fixes; ++i) track.push_back({offset + i * 10.0, 99.875 + i * kStep, lon});
+  return track;
+}
+
+// Start line across lat 100, a mark at lat 102 a little east of the track, a finish line across lat 103.03125.
+race::RaceStore NorthRace() {
+  race::RaceStore store;
+  store.timelineEnd = 10000;
+  AddLine(store, 100, 0, 100, 1);
+  AddLine(store, 103.03125, 0, 103.03125, 1);
+  AddMark(store, 102, 0.65);
+  SetCourse(store, {"L1", "MK1", "L2"});
+  return store;
+}
+
+TEST(DetectMarkPassings, LineTouchedAtAFixMarkByClosestApproachFinishInterpolated) {
+  race::RaceStore store = NorthRace();
+  AddBoat(store, NorthTrack(61));
+  DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][1], 20);   // s1 = 0 at the fix on the line
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 340);  // 0.15 minute abeam
+  EXPECT_DOUBLE_EQ(store.markTime[1][3], 505);  // halfway between fixes 51 and 52
+  EXPECT_EQ(store.finishRank[1], 1);
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[3], 505);
+}
+
+TEST(DetectMarkPassings, FirstCrossingBetweenTheEndsIsTheStart) {
+  race::RaceStore store = NorthRace();
+  std::vector<Fix> track;
+  // Crosses lat 100 west of the line (lon -1), comes back south, then crosses twice between the ends.
+  track.push_back({0, 99.875, -1});
+  track.push_back({10, 100.125, -1});
+  track.push_back({20, 99.875, 0.25});
+  track.push_back({30, 100.125, 0.25});  // accepted: 25 s
+  track.push_back({40, 99.875, 0.25});   // second crossing, ignored
+  for (int i = 0; i < 60; ++i) track.push_back({50 + i * 10.0, 100.125 + i * kStep, 0.5});
+  AddBoat(store, track);
+  DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][1], 25);
+}
+
+TEST(DetectMarkPassings, StartCrossingMustComeInTheFirstFifthOfTheTimeLine) {
+  race::RaceStore store = NorthRace();
+  store.timelineEnd = 400;  // a fifth is 80 s: a track that begins at 100 s is past it at its first fix
+  AddBoat(store, NorthTrack(61, 100));
+  DetectMarkPassings(store);
+  EXPECT_EQ(store.markTime[1][1], race::kNotPassed);
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 440);  // the mark search then starts again from fix 1
+}
+
+TEST(DetectMarkPassings, SharedPlacesAndNonFinishers) {
+  race::RaceStore store = NorthRace();
+  AddBoat(store, NorthTrack(61, 30));  // finishes at 535
+  AddBoat(store, NorthTrack(61));      // 505
+  AddBoat(store, NorthTrack(61));      // 505, same second
+  AddBoat(store, NorthTrack(40));      // never reaches the finish
+  DetectMarkPassings(store);
+  EXPECT_EQ(store.finishRank[2], 1);
+  EXPECT_EQ(store.finishRank[3], 1);
+  EXPECT_EQ(store.finishRank[1], 3);
+  EXPECT_EQ(store.finishRank[4], 4);
+  EXPECT_EQ(store.markTime[4][3], race::kNotPassed);
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[2], 340);  // ties go to the lower boat number; same time
+}
+
+TEST(DetectMarkPassings, MarkNeverApproachedStaysNotPassed) {
+  race::RaceStore store = NorthRace();
+  AddMark(store, 150, 0.5);  // MK2, far away
+  SetCourse(store, {"L1", "MK2", "MK1", "L2"});
+  AddBoat(store, NorthTrack(61));
+  DetectMarkPassings(store);
+  EXPECT_EQ(store.markTime[1][2], race::kNotPassed);
+  EXPECT_DOUBLE_EQ(store.markTime[1][3], 340);
+  EXPECT_DOUBLE_EQ(store.markTime[1][4], 505);
+  EXPECT_EQ(store.firstArrivalTime[2], race::kNotPassed);  // nobody passed: not left from an earlier race
+}
+
+TEST(DetectMarkPassings, MissingMarksAndLinesAreNeverPassedAndBadNumbersAreInputErrors) {
+  race::RaceStore store = NorthRace();
+  store.raceFilePath = "raceadmin/north.txt";
+  SetCourse(store, {"L1", "MK9", "L7", "MK1", "L2"});
+  AddBoat(store, NorthTrack(61));
+  DetectMarkPassings(store);
+  EXPECT_EQ(store.markTime[1][2], race::kNotPassed);
+  EXPECT_EQ(store.markTime[1][3], race::kNotPassed);
+  EXPECT_DOUBLE_EQ(store.markTime[1][4], 340);
+  EXPECT_DOUBLE_EQ(store.markTime[1][5], 505);
+
+  SetCourse(store, {"L1", "MKx", "L2"});
+  try {
+    DetectMarkPassings(store);
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_EQ(e.file(), "raceadmin/north.txt");
+    EXPECT_NE(std::string(e.what()).find("MKx"), std::string::npos);
+  }
+}
+
+TEST(DetectMarkPassings, CourseLongerThanTwelvePointsIsAnalysedWhole) {
+  race::RaceStore store = NorthRace();
+  store.markCount = 0;
+  SetCourse(store, {"L1"});
+  for (int m = 1; m <= 12; ++m) {
+    AddMark(store, 100 + m * 0.1875, 0.5);  // three fixes apart
+    store.courseMark.resize(store.courseCount + 2);
+    store.courseMark[++store.courseCount] = "MK" + std::to_string(m);
+  }
+  store.courseMark.resize(store.courseCount + 2);
+  store.courseMark[++store.courseCount] = "L2";
+  ASSERT_EQ(store.courseCount, 14);
+  AddBoat(store, NorthTrack(61));
+  DetectMarkPassings(store);
+  ASSERT_GE(store.markTime[1].size(), 15u);
+  for (int k = 2; k <= 13; ++k) EXPECT_DOUBLE_EQ(store.markTime[1][k], 20 + (k - 1) * 30.0) << k;
+  EXPECT_DOUBLE_EQ(store.markTime[1][14], 505);
+  EXPECT_EQ(store.finishRank[1], 1);
+}
+
+TEST(DetectMarkPassings, LineNotCrossedBetweenItsEndsIsFoundNearEndOne) {
+  race::RaceStore store = NorthRace();
+  AddLine(store, 101.03125, 0.6, 101.03125, 1.6);  // L3: the track passes 0.1 west of end 1
+  SetCourse(store, {"L1", "L3", "L2"});
+  AddBoat(store, NorthTrack(61));
+  DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 190);  // the fix after the crossing, closest to end 1
+}
+
+TEST(TrimAfterFinish, DropsFixesAMinuteAfterTheFinishOnly) {
+  race::RaceStore store = NorthRace();
+  AddBoat(store, NorthTrack(61));  // finish 505: fixes up to 560 stay (time 560 is fix 57)
+  AddBoat(store, NorthTrack(40));  // no finish: untouched
+  DetectMarkPassings(store);
+  TrimAfterFinish(store);
+  EXPECT_EQ(store.fixCount[1], 57);
+  EXPECT_EQ(store.fixCount[2], 40);
+}
+
+}  // namespace
+}  // namespace analysis
