@@ -1,0 +1,44 @@
+// The two KML exports: the present scene (recent wakes and positions at the replay time) and the whole
+// race (tracks, position snapshots, marks and lines), written to a stream or to a file.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "race/RaceStore.h"
+
+namespace kml {
+
+// What the exports need besides the race.
+struct KmlOptions {
+  int englishTexts = 2;      // above 0: English descriptions; 0: Japanese
+  int kmlHideUnfocused = 0;  // 1: only boats in focus are exported
+  std::string iconFolder;    // absolute, ending in '/': where ar0.png ... ar350.png and buoi.png lie
+  // Date-time text (short date, a blank, long time); empty means the fixed form yyyy/MM/dd HH:mm:ss.
+  std::function<std::string(race::TDateTime)> dateTimeText;
+};
+
+// The per-boat state of the frame at the replay time, as the frame renderer leaves it (1-based).
+struct SceneBoats {
+  double raceTime = 0;
+  std::vector<int> lastFixIndex, boatActive;
+  std::vector<double> curLat, curLon, curSpeed, curCourse;
+};
+
+void WritePresentScene(std::ostream& out, const race::RaceStore& store, const SceneBoats& scene,
+                       const KmlOptions& options);
+void WriteWholeRace(std::ostream& out, const race::RaceStore& store, const KmlOptions& options);
+
+// The same into a file (created or overwritten). Empty on success, else the reason it failed.
+std::string ExportPresentScene(const std::string& path, const race::RaceStore& store, const SceneBoats& scene,
+                               const KmlOptions& options);
+std::string ExportWholeRace(const std::string& path, const race::RaceStore& store, const KmlOptions& options);
+
+// The seconds between the whole-race snapshots for a time line ending at timelineEnd.
+int SnapshotInterval(double timelineEnd);
+// How many snapshots the whole-race export takes (they lie at 0, S, 2S ... seconds after the start).
+int SnapshotCount(double timelineEnd);
+
+}  // namespace kml

@@ -1,0 +1,132 @@
+// The whole-race export: every track, the fleet's positions at regular snapshots, marks and lines.
+#include <algorithm>
+#include <array>
+
+#include "export/KmlExport.h"
+#include "export/KmlPieces.h"
+#include "export/KmlText.h"
+#include "race/Numbers.h"
+
+namespace kml {
+namespace {
+
+// Fixes of boat b that every track channel holds.
+int UsableFixes(const race::RaceStore& store, int b) {
+  int count = store.fixCount[b];
+  for (const auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    const int held = b < static_cast<int>(channel->size()) ? static_cast<int>((*channel)[b].size()) - 1 : 0;
+    count = std::min(count, held);
+  }
+  return std::max(count, 0);
+}
+
+void WriteTrackLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options, int boats) {
+  out.Line("<Folder><name>Track Lines</name>");
+  for (int b = 1; b <= boats; ++b) {
+    if (!FocusAllows(store, options, b)) continue;
+    WriteTrackStart(out, store, b);
+    const int fixes = UsableFixes(store, b);
+    for (int i = 1; i <= fixes; ++i) WriteTrackPoint(out, store.trackLat[b][i], store.trackLon[b][i]);
+    out.Line("</coordinates></LineString></Placemark>");
+  }
+  out.Line("</Folder>");
+}
+
+// The boat's place at t seconds: the first fix i (1 .. fixes - 2) with time(i) <= t < time(i + 1),
+// interpolated towards fix i + 1, whose speed and course it takes. False when no fix brackets t.
+bool PositionAt(const race::RaceStore& store, int b, double t, double& lat, double& lon, int& next) {
+  const auto& time = store.trackTime[b];
+  const int last = UsableFixes(store, b) - 2;
+  for (int i = 1; i <= last; ++i) {
+    if (!(time[i] <= t && t < time[i + 1])) continue;
+    const double t0 = race::Round(time[i]), t1 = race::Round(time[i + 1]);
+    // Two fixes in the same whole second: the place of the first.
+    const double f = t1 != t0 ? (t - t0) / (t1 - t0) : 0.0;
+    lat = store.trackLat[b][i] + (store.trackLat[b][i + 1] - store.trackLat[b][i]) * f;
+    lon = store.trackLon[b][i] + (store.trackLon[b][i + 1] - store.trackLon[b][i]) * f;
+    next = i + 1;
+    return true;
+  }
+  return false;
+}
+
+void WriteSnapshots(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options, int boats) {
+  out.Line("<Folder><name>POINTS</name>");
+  out.Line("<visibility>0</visibility>");
+  out.Line("<open>1</open>");
+  std::vector<std::string> names(boats + 1);
+  for (int b = 1; b <= boats; ++b) names[b] = XmlText(store.boatName[b]);
+  const int interval = SnapshotInterval(store.timelineEnd);
+  const int count = SnapshotCount(store.timelineEnd);
+  for (int k = 0; k < count; ++k) {
+    const double t = race::Round(static_cast<double>(k) * interval);
+    const std::string when = DateTimeText(options, store.startTime + t / 86400.0);
+    out.Open() += "<Folder><name>" + XmlText(when) + "</name>";
+    out.End();
+    const std::string cdataWhen = CdataText(when);
+    for (int b = 1; b <= boats; ++b) {
+      double lat = 0, lon = 0;
+      int next = 0;
+      if (!FocusAllows(store, options, b) || !PositionAt(store, b, t, lat, lon, next)) continue;
+      WriteBoatPoint(out, options,
+                     {names[b], cdataWhen, lat, lon, store.trackSpeed[b][next], store.trackCourse[b][next]});
+    }
+    out.Line("</Folder>");
+  }
+  out.Line("</Folder>");
+}
+
+void WriteMarksAndLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options) {
+  out.Line("<Folder><name>MARK_LINES</name>");
+  const int marks = std::clamp(store.markCount, 0, static_cast<int>(store.markLat.size()) - 1);
+  for (int m = 1; m <= marks; ++m) {
+    WriteBuoy(out, options, "MK" + std::to_string(m), store.markLat[m], store.markLon[m]);
+  }
+  const int lines = std::clamp(store.lineCount, 0, static_cast<int>(store.lineLat1.size()) - 1);
+  for (int j = 1; j <= lines; ++j) {
+    const std::string number = std::to_string(j);
+    out.Open() += "<Placemark><name>line" + number + "</name>";
+    out.End();
+    const std::string colour = j < static_cast<int>(store.kmlColour.size()) ? store.kmlColour[j] : std::string();
+    out.Open() += "<Style><LineStyle><color>" + XmlText(OpaqueColour(colour)) +
+                  "</color><width>1</width></LineStyle></Style>";
+    out.End();
+    out.Line("<LineString><coordinates>");
+    WriteTrackPoint(out, store.lineLat1[j], store.lineLon1[j]);
+    WriteTrackPoint(out, store.lineLat2[j], store.lineLon2[j]);
+    out.Line("</coordinates></LineString></Placemark>");
+    WriteBuoy(out, options, "LINE" + number + "-P", store.lineLat1[j], store.lineLon1[j]);
+    WriteBuoy(out, options, "LINE" + number + "-S", store.lineLat2[j], store.lineLon2[j]);
+  }
+  out.Line("</Folder>");
+}
+
+}  // namespace
+
+int SnapshotInterval(double timelineEnd) {
+  const int n = race::Int(timelineEnd / 50);
+  constexpr std::array<int, 4> kSteps = {300, 600, 1200, 1800};
+  for (int step : kSteps) {
+    if (n < step) return step;
+  }
+  return 3600;
+}
+
+int SnapshotCount(double timelineEnd) {
+  // Snapshots k = 0 .. Round(end / S) + 1, so the last one or two may lie past the end of the tracks.
+  const double last = race::Round(timelineEnd / SnapshotInterval(timelineEnd)) + 1;
+  return static_cast<int>(std::clamp(last + 1, 0.0, 1e7));
+}
+
+void WriteWholeRace(std::ostream& stream, const race::RaceStore& store, const KmlOptions& options) {
+  KmlWriter out(stream);
+  WriteHead(out, store);
+  const int boats = std::clamp(store.boatCount, 0, race::kMaxBoats);
+  WriteTrackLines(out, store, options, boats);
+  WriteSnapshots(out, store, options, boats);
+  WriteMarksAndLines(out, store, options);
+  out.Line("</Folder></kml>");
+}
+
+}  // namespace kml

@@ -1,0 +1,75 @@
+// The small texts of the KML files: escaping, CDATA, numbers, names, icon headings and colours.
+#include "export/KmlText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "race/Numbers.h"
+
+namespace kml {
+namespace {
+
+TEST(KmlText, EscapesMarkupAndDropsWhatXmlForbids) {
+  EXPECT_EQ(XmlText("A&B <x> \"q\" 'a'"), "A&amp;B &lt;x&gt; &quot;q&quot; &apos;a&apos;");
+  EXPECT_EQ(XmlText("日本丸 ]]>"), "日本丸 ]]&gt;");
+  EXPECT_EQ(XmlText(std::string("a\x01\x1F\tb", 5)), "a\tb");
+  // A stray Shift-JIS byte and a truncated sequence become U+FFFD instead of breaking the document.
+  EXPECT_EQ(XmlText("\x83\x41x"), "\xEF\xBF\xBD" "Ax");
+  EXPECT_EQ(XmlText("\xE6\x97"), "\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(XmlText("\xEF\xBF\xBF"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // U+FFFF is not a character
+}
+
+TEST(KmlText, CdataSplitsEverySectionEnd) {
+  EXPECT_EQ(CdataText("a < b & c"), "a < b & c");
+  EXPECT_EQ(CdataText("x]]>y"), "x]]]]><![CDATA[>y");
+  EXPECT_EQ(CdataText("]]>]]>"), "]]]]><![CDATA[>]]]]><![CDATA[>");
+  EXPECT_EQ(CdataText("]]]>"), "]]]]]><![CDATA[>");
+}
+
+// The fast path must give exactly the shared general number text, in every range the exports meet.
+TEST(KmlText, NumbersMatchTheSharedGeneralText) {
+  const double fixed[] = {0,    7,    35.5,     6.25,    -139.123456789012, 0.1 + 0.2, 1200000, 1e14 + 0.4,
+                          1e-4, 5e-5, 1e-6,     2112.74289 / 60,   8388608,   0.5,       -0.25,   999999999999999.9,
+                          1e15, 1e20, -0.0001, 2.675,   100.0 / 3};
+  for (double value : fixed) EXPECT_EQ(NumberText(value), race::FormatGeneral(value)) << value;
+
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> minutes(-10800, 10800), knots(0, 40), wide(-20, 20);
+  for (int i = 0; i < 30000; ++i) {
+    const double values[] = {minutes(random) / 60, std::round(minutes(random) * 100000) / 100000 / 60,
+                             race::Int(knots(random) * 100 + 0.5) / 100.0, std::pow(10.0, wide(random))};
+    for (double value : values) ASSERT_EQ(NumberText(value), race::FormatGeneral(value)) << value;
+  }
+}
+
+TEST(KmlText, DocumentNameRunsFromTheFirstBlankToTheFirstPoint) {
+  EXPECT_EQ(DocumentName("Regatix  Spring Cup Race 1.     "), " Spring Cup Race 1");
+  EXPECT_EQ(DocumentName("Regatix  race1.txt       "), " race1");
+  EXPECT_EQ(DocumentName("Regatix  No point here"), "");
+  EXPECT_EQ(DocumentName("race.txt"), "race");
+  EXPECT_EQ(DocumentName("a.b c"), "");  // the point comes before the blank
+  EXPECT_EQ(DocumentName(""), "");
+}
+
+TEST(KmlText, IconSpeedAndHeadingRounding) {
+  EXPECT_EQ(IconHeading(356), 0);
+  EXPECT_EQ(IconHeading(354.9), 350);
+  EXPECT_EQ(IconHeading(355), 0);
+  EXPECT_EQ(IconHeading(4.9), 0);
+  EXPECT_EQ(IconHeading(5), 10);
+  EXPECT_EQ(IconHeading(0), 0);
+  EXPECT_DOUBLE_EQ(KmlSpeed(6.245), 6.25);
+  EXPECT_DOUBLE_EQ(KmlSpeed(6.2449), 6.24);
+  EXPECT_EQ(KmlHeading(359.9), 359);
+}
+
+TEST(KmlText, LineColourTakesTheLastSixDigits) {
+  EXPECT_EQ(OpaqueColour("80FF0000"), "ffFF0000");
+  EXPECT_EQ(OpaqueColour("7f00ff00"), "ff00ff00");
+  EXPECT_EQ(OpaqueColour(""), "ffffffff");
+}
+
+}  // namespace
+}  // namespace kml
