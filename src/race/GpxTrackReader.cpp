@@ -14,7 +14,8 @@ namespace race {
 namespace {
 
 constexpr int kChunkBytes = 256 * 1024;
-constexpr char kNamespaceSeparator = ' ';  // cannot occur in a namespace name, so the local name is what follows
+constexpr char kNamespaceSeparator =
+    ' ';  // cannot occur in a namespace name, so the local name is what follows
 
 enum class Node : std::uint8_t { Other, Gpx, Track, Segment, Point, PointTime };
 
@@ -79,7 +80,8 @@ class GpxParse {
       std::rethrow_exception(pending_);
     }
     const auto line = static_cast<int>(XML_GetCurrentLineNumber(parser_.get()));
-    throw InputError(file_, line, std::string("malformed XML: ") + XML_ErrorString(XML_GetErrorCode(parser_.get())));
+    throw InputError(file_, line,
+                     std::string("malformed XML: ") + XML_ErrorString(XML_GetErrorCode(parser_.get())));
   }
 
   int Line() const { return static_cast<int>(XML_GetCurrentLineNumber(parser_.get())); }
@@ -144,7 +146,8 @@ class GpxParse {
     }
   }
 
-  // Decimal degrees become minutes of arc as the text form's decimal-degree coordinates do: the number times 60.
+  // Decimal degrees become minutes of arc as the text form's decimal-degree coordinates do: the number
+  // times 60.
   double Coordinate(std::string_view text, double limit, const char* what) const {
     const auto degrees = ParseDecimal(Trimmed(text));
     if (!degrees || *degrees < -limit || *degrees > limit) {
@@ -216,9 +219,10 @@ std::optional<TDateTime> ParseGpxTime(std::string_view text) {
     const int zoneHour = ParseDigits(zone.substr(1), 2);
     // The schema writes +hh:mm; some loggers leave the colon out.
     const int zoneMinute = zone.size() == 6 && zone[3] == ':' ? ParseDigits(zone.substr(4), 2)
-                           : zone.size() == 5              ? ParseDigits(zone.substr(3), 2)
-                                                           : -1;
-    if ((zone[0] != '+' && zone[0] != '-') || zoneHour < 0 || zoneHour > 14 || zoneMinute < 0 || zoneMinute > 59) {
+                           : zone.size() == 5                 ? ParseDigits(zone.substr(3), 2)
+                                                              : -1;
+    if ((zone[0] != '+' && zone[0] != '-') || zoneHour < 0 || zoneHour > 14 || zoneMinute < 0 ||
+        zoneMinute > 59) {
       return std::nullopt;
     }
     zoneMinutes = (zone[0] == '-' ? -1 : 1) * (zoneHour * 60 + zoneMinute);

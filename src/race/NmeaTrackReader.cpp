@@ -91,7 +91,8 @@ void ReadLines(std::istream& in, const std::string& file, const TrackFixSink& si
   std::string chunk;
   int line = 0;
   while (std::getline(in, chunk)) {
-    // A CR inside what getline returns is a line end of its own (CR-only files); a final CR is the CR of CR LF.
+    // A CR inside what getline returns is a line end of its own (CR-only files); a final CR is the CR of CR
+    // LF.
     std::string_view rest(chunk);
     while (true) {
       const auto cr = rest.find('\r');
