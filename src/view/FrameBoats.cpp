@@ -1,0 +1,113 @@
+// The boat layers of the frame: wakes, comparison lines, labels, focus halos and the glyphs on top.
+#include <cmath>
+
+#include "race/Numbers.h"
+#include "view/BoatGlyph.h"
+#include "view/DrawStyle.h"
+#include "view/FrameRenderer.h"
+#include "view/LayLines.h"
+
+namespace view {
+
+namespace {
+
+constexpr int kLabelPoints = 9;
+
+analysis::ChartPoint FixPoint(const race::RaceStore& store, int boat, int fix, const analysis::ChartView& view) {
+  if (fix < 1) fix = 1;
+  return analysis::ProjectToChart(store.trackLat[boat][fix], store.trackLon[boat][fix], view);
+}
+
+std::string SpeedText(double knots) { return race::FormatGeneral(race::Round(knots * 100) / 100) + "Kts"; }
+
+// Red for a boat faster than the fleet's mean on its point of sail, while the red wakes are asked for.
+Colour WakeColour(const Scene& scene, const Playback& playback, const FrameState& state, int boat, int fix) {
+  if (scene.pointer.redWakes <= 0) return kWhite;
+  const double mean = std::fabs(state.curTwa[boat]) < 90 ? playback.upwindMeanSpeed : playback.downwindMeanSpeed;
+  return scene.store.trackSpeed[boat][fix] > mean ? kRed : kWhite;
+}
+
+void DrawHalo(Canvas& frame, const FrameState& state, analysis::ChartPoint p) {
+  const int r = race::RoundToInt(state.boatLenPx * 0.5 + 3);
+  frame.SetPen(kHaloColour);
+  frame.SetBrush(kHaloColour);
+  frame.Ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
+}
+
+}  // namespace
+
+void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback, FrameState& state,
+                    const analysis::ChartView& view) {
+  const race::RaceStore& store = scene.store;
+  const Colour sea = scene.sea.seaColour;
+  const int labelOffset = race::RoundToInt(state.boatLenPx / 2) + 7;
+
+  double reference = view.northUp ? state.windTrueDirNow : state.windTrueDirNow - store.windDirection;
+  if (reference < 0) reference += 360;
+
+  for (int i = store.boatCount; i >= 1; --i) {
+    if (state.boatActive[i] == 0) continue;
+    const int interval = std::max(store.fixInterval[i], 1);
+    const int s = std::max(race::RoundToInt(race::Int(10000 / state.framePxPerMinuteLat / interval)), 1);
+    const int j = state.lastFixIndex[i];
+    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[i], state.curLon[i], view);
+    const analysis::ChartPoint f[4] = {FixPoint(store, i, j, view), FixPoint(store, i, j - s, view),
+                                       FixPoint(store, i, j - 2 * s, view), FixPoint(store, i, j - 3 * s, view)};
+    const Colour wake = WakeColour(scene, playback, state, i, j);
+    frame.SetPen(wake, 1, PenStyle::Solid);
+    frame.Polyline({{p.x, p.y}, {f[0].x, f[0].y}, {f[1].x, f[1].y}, {f[2].x, f[2].y}, {f[3].x, f[3].y}});
+    frame.SetBrush(sea);
+    for (int k = 0; k < 3; ++k) frame.Ellipse(f[k].x - 1, f[k].y - 1, f[k].x + 2, f[k].y + 2);
+
+    if (scene.options.compLine) {
+      // 1200 pixels through the boat square to the wind: boats level on the wind share one line.
+      const analysis::Offset a = analysis::PolarOffset(reference + 90);
+      const analysis::Offset b = analysis::PolarOffset(reference - 90);
+      frame.SetPen(store.boatColour[i]);
+      frame.MoveTo(race::RoundToInt(p.x + a.x), race::RoundToInt(p.y + a.y));
+      frame.LineTo(race::RoundToInt(p.x + b.x), race::RoundToInt(p.y + b.y));
+    }
+
+    if (scene.pointer.nameMode > 0) {
+      std::string text = store.boatName[i];
+      if (scene.pointer.nameMode > 1) text += "  " + SpeedText(store.trackSpeed[i][j]);
+      frame.SetBrush(sea);
+      frame.SetFont(FontPixels(kLabelPoints), wake, false, true);
+      frame.TextOut(p.x + labelOffset, p.y - 6, text);
+    }
+  }
+
+  const int focus = scene.pointer.focusBoat;
+  if (focus > 0 && focus <= store.boatCount && state.boatActive[focus] != 0) {
+    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[focus], state.curLon[focus], view);
+    state.curSpeed[focus] = race::Round(store.trackSpeed[focus][state.lastFixIndex[focus]] * 100) / 100;
+    DrawHalo(frame, state, p);
+    frame.SetBrush(kWhite);
+    frame.SetFont(FontPixels(kLabelPoints), store.boatColour[focus], false, true);
+    frame.TextOut(p.x + labelOffset, p.y - 6, store.boatName[focus] + "  " + SpeedText(state.curSpeed[focus]));
+  }
+  const int picked = scene.pointer.pickedBoat;
+  if (picked > 0 && picked != focus && picked <= store.boatCount && state.boatActive[picked] != 0) {
+    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[picked], state.curLon[picked], view);
+    state.curSpeed[picked] = race::Round(store.trackSpeed[picked][state.lastFixIndex[picked]] * 100) / 100;
+    DrawHalo(frame, state, p);
+  }
+
+  WindPointer pointer;
+  GlyphStyle style;
+  style.lengthPx = state.boatLenPx;
+  style.seaBrightness = scene.sea.seaBrightness;
+  style.northUp = view.northUp;
+  style.windDirection = store.windDirection;
+  if (scene.pointer.windMarks > 0) {
+    pointer = WindPointerOffsets(state.windTrueDirNow, state.boatLenPx, view.northUp, store.windDirection);
+    style.pointer = &pointer;
+  }
+  for (int i = store.boatCount; i >= 1; --i) {
+    if (state.boatActive[i] == 0) continue;
+    DrawBoatGlyph(frame, store, i, ProjectExact(state.curLat[i], state.curLon[i], view), state.curCourse[i],
+                  state.curSpeed[i], state.curTwa[i], style);
+  }
+}
+
+}  // namespace view
