@@ -1,9 +1,8 @@
-// Calendar date-times from text, spans in seconds, and the fixed text form.
+// Calendar date-times from text and spans in seconds.
 #include "race/DateTime.h"
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "race/InputError.h"
 
@@ -22,18 +21,6 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d) {
   const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
   const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
   return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-void CivilFromDays(long long z, int& year, int& month, int& day) {
-  z += 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(yoe + era * 400 + (month <= 2));
 }
 
 int DaysInMonth(int year, int month) {
@@ -203,19 +190,6 @@ std::optional<TDateTime> ParseDateTime(std::string_view text) {
 TDateTime TextToDateTime(std::string_view text, const std::string& file, int line) {
   if (const auto value = ParseDateTime(text)) return *value;
   throw InputError(file, line, "not a date: \"" + std::string(text) + "\"");
-}
-
-std::string FormatDateTime(TDateTime value) {
-  const long long total = std::llround(value * kSecondsPerDay);
-  long long days = total / 86400;
-  long long seconds = total % 86400;
-  if (seconds < 0) seconds += 86400, --days;
-  int year = 0, month = 0, day = 0;
-  CivilFromDays(days + kDaysFrom1970To1899_12_30, year, month, day);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02d:%02d:%02d", year, month, day,
-                static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return buffer;
 }
 
 }  // namespace race

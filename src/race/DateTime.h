@@ -1,4 +1,4 @@
-// Calendar date-times (days since 1899-12-30) from text, spans between them in seconds, and the fixed text form.
+// Calendar date-times (days since 1899-12-30) from text, and spans between them in seconds.
 #pragma once
 
 #include <optional>
@@ -30,8 +30,5 @@ std::optional<double> ParseTimeOfDay(std::string_view text);
 
 // ParseDateTime that throws InputError(file, line, "not a date: \"text\"") when the text is not a date.
 TDateTime TextToDateTime(std::string_view text, const std::string& file = {}, int line = 0);
-
-// The fixed form yyyy/MM/dd HH:mm:ss used by the batch command and the tests (seconds rounded).
-std::string FormatDateTime(TDateTime value);
 
 }  // namespace race
