@@ -1,0 +1,71 @@
+// The data steps of the load sequence, in order.
+#include "analysis/PrepareRace.h"
+
+#include <filesystem>
+
+#include "analysis/FixCourseAndSpeed.h"
+#include "analysis/Legs.h"
+#include "analysis/MarkPassings.h"
+#include "race/BoatColours.h"
+#include "race/Coastline.h"
+#include "race/RaceFile.h"
+#include "race/WindFile.h"
+
+namespace analysis {
+
+NoTracksError::NoTracksError(const std::string& raceFile) : race::InputError(raceFile, 0, kNoTracksMessage) {}
+
+namespace {
+
+// What a load clears before the race file is read, so nothing of the previous race shows through.
+void ResetRaceTexts(race::RaceStore& store) {
+  store.title1.clear();
+  store.title2.clear();
+  store.flagText.clear();
+  store.raceNote.clear();
+  store.windFile.clear();
+  store.mapImageCount = 0;
+  store.coastCount = 0;
+  store.windCount = 0;
+  store.windTime.clear();
+  store.windSpeed.clear();
+  store.windDir.clear();
+}
+
+void ReleaseTracks(race::RaceStore& store) {
+  store.trackTime.clear();
+  store.trackLat.clear();
+  store.trackLon.clear();
+  store.trackSpeed.clear();
+  store.trackCourse.clear();
+}
+
+}  // namespace
+
+void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
+                 const TrackProgress& progress) {
+  ResetRaceTexts(store);
+  // A missing race file would leave the previous race's boats in place: refuse it instead.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(store.raceFilePath, error)) throw NoTracksError(store.raceFilePath);
+  race::ParseRaceFile(store, store.raceFilePath);
+  if (store.boatCount < 1) throw NoTracksError(store.raceFilePath);
+
+  race::LoadWindFile(store);
+  ReleaseTracks(store);
+  race::SizeTrackArrays(store);
+  race::SetBoatColours(store);
+  race::LoadAllTracks(store, progress);
+
+  fit = FitChart(store, mapWidth, mapHeight);
+  race::LoadCoastline(store, race::CoastWindowFit{fit.trackMinLat, fit.trackMaxLat, fit.midLat, fit.midLon});
+
+  ComputeFixCourseAndSpeed(store, fit.cosMidLatitude);
+  DetectMarkPassings(store);
+  TrimAfterFinish(store);
+  ComputeLegSailedDistances(store, fit.cosMidLatitude);
+  ComputeCourseLegs(store, fit.cosMidLatitude);
+  store.windDataPresent = store.windFile.empty() ? 0 : 1;
+}
+
+}  // namespace analysis

@@ -1,0 +1,83 @@
+// The data side of a whole load on a race folder: every step runs, in order, and bad input is reported.
+#include "analysis/PrepareRace.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "SampleRaceFolder.h"
+#include "analysis/MarkPassings.h"
+
+namespace analysis {
+namespace {
+
+race::RaceStore StoreFor(const testsupport::TempFolder& folder, const std::string& raceFile) {
+  race::RaceStore store;
+  store.programFolder = folder.folder();
+  store.raceFilePath = folder.folder() + "raceadmin/" + raceFile;
+  return store;
+}
+
+TEST(PrepareRace, LoadsAnalysesAndReportsProgress) {
+  testsupport::TempFolder folder;
+  analysistest::WriteSampleRace(folder);
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  store.windFile = "left-from-an-earlier-race.txt";
+  std::vector<std::string> seen;
+  ChartFit fit;
+  PrepareRace(store, fit, 1285, 1000, [&](const std::string& file, int i, int count) {
+    seen.push_back(file + " " + std::to_string(i) + "/" + std::to_string(count));
+  });
+  EXPECT_EQ(seen, (std::vector<std::string>{"alpha.txt 1/2", "bravo.txt 2/2"}));  // Charlie has no file
+  ASSERT_EQ(store.boatCount, 2);
+  EXPECT_EQ(store.boatName[1], "Alpha");
+  EXPECT_EQ(fit.mapWidth, 1285);
+  EXPECT_NEAR(fit.midLat, 3000 + 0.001 * (620 - 170) / 2, 0.01);
+  EXPECT_GT(store.trackSpeed[1][10], 3.5);  // 0.001 minute a second is 3.6 knots
+  EXPECT_EQ(store.trackCourse[1][10], 0);
+  EXPECT_NEAR(store.markTime[1][1], 5, 1e-6);
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 300);
+  EXPECT_NEAR(store.markTime[1][3], 402.5, 1e-6);
+  EXPECT_NEAR(store.markTime[2][3], 447.2, 0.1);
+  EXPECT_EQ(store.finishRank[1], 1);
+  EXPECT_EQ(store.finishRank[2], 2);
+  EXPECT_LT(store.trackTime[1][store.fixCount[1]], 402.5 + 60);  // trimmed
+  EXPECT_GT(store.legSailedMetres[1][1], 0.3 * 1852 - 1);
+  EXPECT_GT(store.legLengthMetres[3], 0);
+  EXPECT_EQ(store.windDataPresent, 0);
+  EXPECT_TRUE(store.windFile.empty());
+}
+
+TEST(PrepareRace, MissingRaceFileOrNoTrackIsNoTracksError) {
+  testsupport::TempFolder folder;
+  analysistest::WriteSampleRace(folder);
+  race::RaceStore missing = StoreFor(folder, "nothing.txt");
+  ChartFit fit;
+  EXPECT_THROW(PrepareRace(missing, fit, 100, 100), NoTracksError);
+
+  folder.Write("raceadmin/empty.txt", "ST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nBN,none.txt,Nobody\r\n");
+  race::RaceStore empty = StoreFor(folder, "empty.txt");
+  try {
+    PrepareRace(empty, fit, 100, 100);
+    FAIL() << "no error";
+  } catch (const NoTracksError& e) {
+    EXPECT_EQ(e.problem(), "GPS file not exists.");
+  }
+}
+
+TEST(PrepareRace, MalformedCourseIsAnInputErrorNamingTheRaceFile) {
+  testsupport::TempFolder folder;
+  analysistest::WriteSampleRace(folder, "CRS,L1,MKa,L2\r\n");
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  ChartFit fit;
+  try {
+    PrepareRace(store, fit, 100, 100);
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_EQ(e.file(), store.raceFilePath);
+    EXPECT_NE(e.problem().find("MKa"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace analysis
