@@ -1,0 +1,96 @@
+// Date-time texts and spans in seconds.
+#include <gtest/gtest.h>
+
+#include "race/DateTime.h"
+#include "race/InputError.h"
+#include <cmath>
+#include <cstdio>
+
+namespace race {
+namespace {
+
+// Reads the text back as y/m/d h:m:s through EncodeDateTime, so the test does not rely on a formatter.
+std::string Read(std::string_view text) {
+  const auto value = ParseDateTime(text);
+  if (!value) return "none";
+  const double day = std::floor(*value);
+  const long long seconds = std::llround((*value - day) * 86400);
+  for (int y = 1899; y <= 2100; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= 31; ++d) {
+        const auto encoded = EncodeDateTime(y, m, d);
+        if (encoded && *encoded == day) {
+          char buffer[40];
+          std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02lld:%02lld:%02lld", y, m, d, seconds / 3600,
+                        seconds / 60 % 60, seconds % 60);
+          return buffer;
+        }
+      }
+    }
+  }
+  return "out of range";
+}
+
+TEST(DateTime, DaysCountFrom30December1899) {
+  EXPECT_DOUBLE_EQ(*EncodeDateTime(1899, 12, 30), 0.0);
+  EXPECT_DOUBLE_EQ(*EncodeDateTime(1900, 1, 1), 2.0);
+  EXPECT_DOUBLE_EQ(*EncodeDateTime(2008, 5, 17), 39585.0);
+  EXPECT_DOUBLE_EQ(*EncodeDateTime(2008, 5, 17, 12), 39585.5);
+  EXPECT_FALSE(EncodeDateTime(2023, 2, 29));
+  EXPECT_TRUE(EncodeDateTime(2024, 2, 29));
+  EXPECT_FALSE(EncodeDateTime(2024, 13, 1));
+  EXPECT_DOUBLE_EQ(*EncodeDateTime(2008, 5, 17, 23, 59, 59.5), 39585.0 + 86399.5 / 86400);
+}
+
+TEST(DateTime, AcceptedForms) {
+  EXPECT_EQ(Read("2008/05/17 10:30:00"), "2008/05/17 10:30:00");
+  EXPECT_EQ(Read("2008/5/7 9:05"), "2008/05/07 09:05:00");
+  EXPECT_EQ(Read("2008-05-17 10:30:15"), "2008/05/17 10:30:15");
+  EXPECT_EQ(Read("2008-05-17T10:30:15"), "2008/05/17 10:30:15");
+  EXPECT_EQ(Read("  2008/05/17   10:30:00 "), "2008/05/17 10:30:00");
+  EXPECT_EQ(Read("2008/05/17"), "2008/05/17 00:00:00");
+  EXPECT_EQ(Read("17/05/2008 01:02:03"), "2008/05/17 01:02:03");  // a four-digit last part is the year
+  EXPECT_EQ(Read("10:30:00"), "1899/12/30 10:30:00");
+  EXPECT_DOUBLE_EQ(*ParseDateTime("10:30:00.5"), 37800.5 / 86400);
+}
+
+TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
+  EXPECT_EQ(Read("08/MAY/17"), "2008/05/17 00:00:00");  // what the track loader makes of 17-MAY-08
+  EXPECT_EQ(Read("23/JUL/01 10:53:32"), "2023/07/01 10:53:32");
+  EXPECT_EQ(Read("23/jul/01"), "2023/07/01 00:00:00");
+  EXPECT_EQ(Read("17-May-2008"), "2008/05/17 00:00:00");
+  EXPECT_EQ(Read("2008/October/3"), "2008/10/03 00:00:00");
+  EXPECT_EQ(Read("29/1/1"), "2029/01/01 00:00:00");
+  EXPECT_EQ(Read("30/1/1"), "1930/01/01 00:00:00");
+  EXPECT_EQ(Read("99/12/31"), "1999/12/31 00:00:00");
+  EXPECT_EQ(Read("00/OCT/31"), "2000/10/31 00:00:00");
+}
+
+TEST(DateTime, RejectedTexts) {
+  for (const char* bad : {"", "0", "x", "2008/05", "2008/13/01", "2008/02/30", "2008/05/17 24:00", "2008/05/17 10:60",
+                          "2008/05/17 10:30:61", "2008/05/17 10", "08/MAI/17", "2008/05-17", "2008/05/17/1",
+                          "2008/05/17 10:30 x", "123/05/17", "17/05/2008/", "2008/ma/17"}) {
+    EXPECT_EQ(Read(bad), "none") << bad;
+  }
+  try {
+    TextToDateTime("2008/13/01", "raceadmin/r.txt", 3);
+    FAIL() << "no error";
+  } catch (const InputError& e) {
+    EXPECT_STREQ(e.what(), "raceadmin/r.txt:3: not a date: \"2008/13/01\"");
+  }
+}
+
+TEST(DateTime, SpanSecondsIsSignedAndRounded) {
+  const double start = *EncodeDateTime(2008, 5, 17, 10);
+  const double finish = *EncodeDateTime(2008, 5, 17, 12);
+  EXPECT_EQ(SpanSeconds(start, finish), 7200);
+  EXPECT_EQ(SpanSeconds(finish, start), -7200);
+  EXPECT_EQ(SpanSeconds(start, start + 0.4 / 86400), 0);
+  EXPECT_EQ(SpanSeconds(start, start + 0.6 / 86400), 1);
+  EXPECT_EQ(SpanSeconds(start, start - 0.6 / 86400), -1);
+  EXPECT_EQ(SpanSeconds(start, start - 0.0005 / 86400), 0);
+  EXPECT_EQ(SpanSeconds(0, 30000), -1000000);  // does not fit an int
+}
+
+}  // namespace
+}  // namespace race

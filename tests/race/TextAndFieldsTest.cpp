@@ -1,0 +1,110 @@
+// Decoding input text, walking its lines and splitting them into fields; number and integer fields.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "race/Convert.h"
+#include "race/Fields.h"
+#include "race/InputError.h"
+#include "race/TextInput.h"
+
+namespace race {
+namespace {
+
+std::vector<std::string> Lines(std::string_view text) {
+  std::vector<std::string> out;
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) out.emplace_back(line);
+  return out;
+}
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+  const Fields f = SplitFields(text, separator);
+  std::vector<std::string> out;
+  for (int i = 1; i <= f.lineFieldCount; ++i) out.emplace_back(f[i]);
+  return out;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(TextInput, Utf8StaysAndShiftJisIsConvertedToUtf8) {
+  const std::string utf8 = "BN,a.txt,\xE3\x81\x82\xE3\x81\x84";  // あい
+  EXPECT_EQ(DecodeText(utf8), utf8);
+  EXPECT_EQ(DecodeText("\xEF\xBB\xBFT1,x"), "T1,x");                                   // byte-order mark dropped
+  EXPECT_EQ(DecodeText("BN,a.txt,\x82\xA0\x82\xA2"), utf8);                            // the same in Shift-JIS
+  EXPECT_EQ(DecodeText("\x83\x7E\x83\x58\x20\x8E\x71"), "\xE3\x83\x9F\xE3\x82\xB9 \xE5\xAD\x90");  // ミス 子
+  // A byte that Shift-JIS does not have becomes the replacement character, the rest survives.
+  EXPECT_EQ(DecodeText("a\xA0" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(DecodeText("a\x82"), "a\xEF\xBF\xBD");  // cut off after a lead byte
+}
+
+TEST(TextInput, LinesEndInCrLfLfOrCrAndAreNumbered) {
+  EXPECT_EQ(Lines("a\r\nb\nc\rd"), (Strings{"a", "b", "c", "d"}));
+  EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (Strings{"a", "", "b"}));
+  EXPECT_EQ(Lines("a\r\r\n"), (Strings{"a", ""}));
+  EXPECT_TRUE(Lines("").empty());
+  LineReader reader("x\ny\r\nz");
+  std::string_view line;
+  reader.Next(line);
+  reader.Next(line);
+  EXPECT_EQ(reader.lineNumber(), 2);
+  EXPECT_EQ(line, "y");
+}
+
+TEST(Fields, SplittingTrimsFieldsAndEmptyFieldsReadZero) {
+  EXPECT_EQ(Split("BN, a.txt ,Boat A", ','), (Strings{"BN", "a.txt", "Boat A"}));
+  EXPECT_EQ(Split("MK,,35.1", ','), (Strings{"MK", "0", "35.1"}));
+  EXPECT_EQ(Split("", ','), (Strings{"0"}));
+  EXPECT_EQ(Split("T1,", ','), (Strings{"T1", "0"}));
+  EXPECT_EQ(Split("NOTE", ','), (Strings{"NOTE"}));
+  EXPECT_EQ(Split("a\t,\x01 b \r", ','), (Strings{"a", "b"}));
+  // Blank-separated: runs of blanks act as one, leading blanks are ignored.
+  EXPECT_EQ(Split("  T  N5332.74289   E00948.32298 01-JUL-23 10:53:32 1 ", ' '),
+            (Strings{"T", "N5332.74289", "E00948.32298", "01-JUL-23", "10:53:32", "1"}));
+}
+
+TEST(Fields, TextOfAnEmptyOrMissingFieldIsEmptyAndSurplusFieldsAreDropped) {
+  const Fields f = SplitFields("T1,", ',');
+  EXPECT_EQ(f.Text(2), "");
+  EXPECT_EQ(f.Text(3), "");
+  EXPECT_EQ(SplitFields("NOTE,x", ',').Text(2), "x");
+  std::string line = "CRS";
+  for (int i = 1; i <= 30; ++i) line += "," + std::to_string(i);
+  const Fields many = SplitFields(line, ',');
+  EXPECT_EQ(many.lineFieldCount, kMaxFields);
+  EXPECT_EQ(many[20], "19");
+  const Fields twenty = SplitFields("a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t", ',');
+  EXPECT_EQ(twenty.lineFieldCount, 20);
+  EXPECT_EQ(twenty[20], "t");
+}
+
+TEST(Convert, NumbersAndIntegersAcceptDecimalTextOnly) {
+  EXPECT_DOUBLE_EQ(*ParseNumber("2112.3456"), 2112.3456);
+  EXPECT_DOUBLE_EQ(*ParseNumber(" -0.5 "), -0.5);
+  EXPECT_DOUBLE_EQ(*ParseNumber("+.5"), 0.5);
+  EXPECT_DOUBLE_EQ(*ParseNumber("5."), 5.0);
+  EXPECT_DOUBLE_EQ(*ParseNumber("1e3"), 1000.0);
+  for (const char* bad : {"", " ", ".", "-", "1,5", "inf", "nan", "0x10", "1e", "12a", "N35.1", "1.2.3", "++1"}) {
+    EXPECT_FALSE(ParseNumber(bad)) << bad;
+  }
+  EXPECT_EQ(*ParseInteger("30"), 30);
+  EXPECT_EQ(*ParseInteger(" -9"), -9);
+  EXPECT_EQ(*ParseInteger("+7"), 7);
+  for (const char* bad : {"", "3.0", "x", "99999999999", "1 2", "++1"}) EXPECT_FALSE(ParseInteger(bad)) << bad;
+}
+
+TEST(Convert, AFailedConversionNamesFileLineAndText) {
+  try {
+    ToNumber("N35x2.1", "gpsdat/alpha.txt", 12);
+    FAIL() << "no error";
+  } catch (const InputError& e) {
+    EXPECT_STREQ(e.what(), "gpsdat/alpha.txt:12: not a number: \"N35x2.1\"");
+    EXPECT_EQ(e.line(), 12);
+  }
+  EXPECT_THROW(ToInteger("3.5", "raceadmin/r.txt", 4), InputError);
+}
+
+}  // namespace
+}  // namespace race
