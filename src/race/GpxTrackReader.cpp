@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "race/Convert.h"
 #include "race/InputError.h"
 
 namespace race {
@@ -149,7 +150,7 @@ class GpxParse {
   // Decimal degrees become minutes of arc as the text form's decimal-degree coordinates do: the number
   // times 60.
   double Coordinate(std::string_view text, double limit, const char* what) const {
-    const auto degrees = ParseDecimal(Trimmed(text));
+    const auto degrees = ParseNumber(Trimmed(text));
     if (!degrees || *degrees < -limit || *degrees > limit) {
       throw InputError(file_, fix_.line, std::string("not a ") + what + ": \"" + std::string(text) + "\"");
     }
@@ -210,7 +211,7 @@ std::optional<TDateTime> ParseGpxTime(std::string_view text) {
       return std::nullopt;
     }
   }
-  const auto second = ParseDecimal(text.substr(17, secondEnd - 17));
+  const auto second = ParseNumber(text.substr(17, secondEnd - 17));
   std::string_view zone = text.substr(secondEnd);
   int zoneMinutes = 0;
   if (zone == "Z" || zone == "z") {

@@ -1,8 +1,6 @@
 // The calendar and number conversions the GPX and NMEA track readers share.
 #include "race/LoggerFix.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 
 namespace race {
@@ -27,7 +25,7 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr double kSecondsPerDay = 86400;
 
 }  // namespace
 
@@ -44,40 +42,19 @@ std::optional<TDateTime> LoggerTime(int year, int month, int day, int hour, int 
     return std::nullopt;
   }
   static const std::int64_t kEpoch = DaysFromCivil(1899, 12, 30);
-  const auto wholeSecond = static_cast<std::int64_t>(std::floor(second + 0.5));
-  const std::int64_t total = (DaysFromCivil(year, month, day) - kEpoch) * kSecondsPerDay + hour * 3600 +
-                             minute * 60 + wholeSecond - std::int64_t{zoneOffsetMinutes} * 60;
-  std::int64_t days = total / kSecondsPerDay;
-  std::int64_t secondOfDay = total % kSecondsPerDay;
-  if (secondOfDay < 0) {
+  // Built as the text form builds a fix time, the day plus the seconds of the day over 86400, so that equal
+  // texts give equal date-times and the window rules round a fraction of a second the same way for both.
+  std::int64_t days = DaysFromCivil(year, month, day) - kEpoch;
+  double secondOfDay = hour * 3600.0 + minute * 60.0 + second - zoneOffsetMinutes * 60.0;
+  while (secondOfDay < 0) {
     secondOfDay += kSecondsPerDay;
     days -= 1;
   }
-  return static_cast<double>(days) + static_cast<double>(secondOfDay) / kSecondsPerDay;
-}
-
-std::optional<double> ParseDecimal(std::string_view text) {
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') {
-      return std::nullopt;
-    }
+  while (secondOfDay >= kSecondsPerDay) {
+    secondOfDay -= kSecondsPerDay;
+    days += 1;
   }
-  // from_chars would take "inf", "nan" and exponents; a coordinate or a time field has none of them.
-  if (text.empty()) {
-    return std::nullopt;
-  }
-  for (const char c : text) {
-    if (!(c >= '0' && c <= '9') && c != '.' && c != '-') {
-      return std::nullopt;
-    }
-  }
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
+  return static_cast<double>(days) + secondOfDay / kSecondsPerDay;
 }
 
 int ParseDigits(std::string_view text, int digits) {

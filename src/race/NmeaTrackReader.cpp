@@ -2,6 +2,7 @@
 // positions ddmm.mmmm read as the text track form's degrees-and-minutes coordinates do.
 #include "race/NmeaTrackReader.h"
 
+#include "race/Convert.h"
 #include "race/InputError.h"
 
 namespace race {
@@ -57,8 +58,8 @@ std::optional<double> DegreesMinutes(std::string_view text, std::string_view hem
   if (wholeDigits < 3) {
     return std::nullopt;
   }
-  const auto degrees = ParseDecimal(text.substr(0, wholeDigits - 2));
-  const auto minutes = ParseDecimal(text.substr(wholeDigits - 2));
+  const auto degrees = ParseNumber(text.substr(0, wholeDigits - 2));
+  const auto minutes = ParseNumber(text.substr(wholeDigits - 2));
   if (!degrees || !minutes || *degrees < 0 || *minutes < 0 || *minutes >= 60) {
     return std::nullopt;
   }
@@ -76,7 +77,7 @@ std::optional<TDateTime> RmcTime(std::string_view time, std::string_view date) {
   }
   const int hour = ParseDigits(time, 2);
   const int minute = ParseDigits(time.substr(2), 2);
-  const auto second = ParseDecimal(time.substr(4));
+  const auto second = ParseNumber(time.substr(4));
   const int day = ParseDigits(date, 2);
   const int month = ParseDigits(date.substr(2), 2);
   const int year = ParseDigits(date.substr(4), 2);

@@ -1,7 +1,6 @@
 // The GPX track reader: which points it takes, how their times and positions read, and what it refuses.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 
 #include "race/GpxTrackReader.h"
@@ -74,7 +73,7 @@ TEST(GpxTrackReader, ReadsGpx10AndPrefixedNamespaces) {
   EXPECT_EQ(prefixed[0].lon, 150);
 }
 
-TEST(GpxTrackReader, TimesBecomeUtcWholeSecondsRoundedToTheNearest) {
+TEST(GpxTrackReader, TimesBecomeUtcKeepingTheirFraction) {
   const TDateTime at010203 = kMay17 + (3600 + 2 * 60 + 3) * kSecond;
   const struct {
     const char* text;
@@ -83,21 +82,18 @@ TEST(GpxTrackReader, TimesBecomeUtcWholeSecondsRoundedToTheNearest) {
       {"2008-05-17T01:02:03Z", at010203},
       {"2008-05-17T01:02:03", at010203},  // no zone: UTC
       {"2008-05-17T01:02:03.000z", at010203},
-      {"2008-05-17T01:02:03.499Z", at010203},
-      {"2008-05-17T01:02:02.5Z", at010203},  // a half second goes to the later second
-      {"2008-05-17T01:02:02.75Z", at010203},
+      {"2008-05-17T01:02:03.25Z", at010203 + 0.25 * kSecond},
       {"2008-05-17T10:02:03+09:00", at010203},
       {"2008-05-17T10:02:03+0900", at010203},
-      {"2008-05-16T23:02:03-02:00", at010203},
+      {"2008-05-16T23:02:03.5-02:00", at010203 + 0.5 * kSecond},
       {"2008-05-17T00:30:00+01:00", kMay17 - 1800 * kSecond},  // back across midnight
-      {"2008-05-17T23:59:59.6Z", kMay17 + 1},                  // forward across midnight
+      {"2008-05-16T23:30:00-01:00", kMay17 + 1800 * kSecond},  // forward across midnight
       {"2008-02-29T00:00:00Z", kMay17 - 78},
   };
   for (const auto& c : cases) {
     const auto time = ParseGpxTime(c.text);
     ASSERT_TRUE(time) << c.text;
-    EXPECT_NEAR(*time, c.expected, 1e-9) << c.text;
-    EXPECT_NEAR(*time * 86400, std::round(*time * 86400), 1e-4) << c.text << " is not a whole second";
+    EXPECT_NEAR(*time, c.expected, 1e-10) << c.text;
   }
   for (const char* bad :
        {"", "2008-05-17", "2008-05-17T01:02", "2007-02-29T00:00:00Z", "2008-05-17T24:00:00Z",

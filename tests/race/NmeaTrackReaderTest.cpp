@@ -50,7 +50,7 @@ TEST(NmeaTrackReader, TakesValidRmcSentencesOnlyWithTheirLines) {
   EXPECT_EQ(fixes[1].lat, -(33.0 * 60 + 0.5));
   EXPECT_EQ(fixes[1].lon, -90.5);
   EXPECT_NEAR(fixes[0].gpsTime, kMay17 + 3723 * kSecond, 1e-9);
-  EXPECT_NEAR(fixes[1].gpsTime, kMay17 + 3728 * kSecond, 1e-9);  // 07.60 rounds to 08
+  EXPECT_NEAR(fixes[1].gpsTime, kMay17 + 3727.6 * kSecond, 1e-10);
 }
 
 TEST(NmeaTrackReader, CountsLinesOfEveryLineEndForm) {
