@@ -2,7 +2,7 @@
 #include "export/KmlPieces.h"
 
 #include "export/KmlText.h"
-#include "race/DateTime.h"
+#include "race/Numbers.h"
 
 namespace kml {
 
