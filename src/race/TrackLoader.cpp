@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "race/DateTime.h"
 #include "race/FolderLookup.h"
+#include "race/LoggerTrack.h"
 #include "race/Numbers.h"
 #include "race/TextInput.h"
 #include "race/TextTrack.h"
@@ -79,8 +81,12 @@ void FinishTrack(RaceStore& store, int slot, int n) {
 void LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
-  const auto text = path ? ReadTextFile(*path) : std::nullopt;
-  if (!text) {
+  // GPX and NMEA logs stream through their readers; the text form is read whole and decoded.
+  const TrackForm form = TrackFormOf(store.boatFile[i]);
+  std::ifstream log;
+  if (path && form != TrackForm::kText) log.open(*path, std::ios::binary);
+  const auto text = path && form == TrackForm::kText ? ReadTextFile(*path) : std::nullopt;
+  if (form == TrackForm::kText ? !text : !log.is_open()) {
     store.fixCount[slot] = 0;
     return;
   }
@@ -92,7 +98,11 @@ void LoadTrackFile(RaceStore& store, int i) {
   }
   SizeBoatTrack(store, slot, kInitialFixCapacity);
   int n = 0;
-  ReadTextTrack(store, slot, *text, FileLabel(store.programFolder, *path), n);
+  if (form == TrackForm::kText) {
+    ReadTextTrack(store, slot, *text, FileLabel(store.programFolder, *path), n);
+  } else {
+    ReadLoggerTrack(store, slot, log, form, FileLabel(store.programFolder, *path), n);
+  }
   FinishTrack(store, slot, n);
 }
 
