@@ -102,23 +102,20 @@ std::string FormatSigned(double value, const std::string& formatted) {
 std::string FormatDateTime(double dateTime) {
   if (!std::isfinite(dateTime) || std::fabs(dateTime) > 3e6) return FormatGeneral(dateTime);  // beyond year 9999
   using namespace std::chrono;
-  constexpr long long kMsPerDay = 86400000;
-  const long long ms = std::llround(dateTime * kMsPerDay);
-  long long day = ms / kMsPerDay;
-  long long msOfDay = ms % kMsPerDay;
-  if (msOfDay < 0) {
-    msOfDay += kMsPerDay;
+  constexpr long long kSecondsPerDay = 86400;
+  const long long total = std::llround(dateTime * kSecondsPerDay);
+  long long day = total / kSecondsPerDay;
+  long long second = total % kSecondsPerDay;
+  if (second < 0) {
+    second += kSecondsPerDay;
     --day;
   }
   const year_month_day date{sys_days{year{1899} / December / 30} + days{day}};
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02u/%02u", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  std::string text = buffer;
-  if (msOfDay == 0) return text;
-  const long long second = msOfDay / 1000;
-  std::snprintf(buffer, sizeof buffer, " %02lld:%02lld:%02lld", second / 3600, second / 60 % 60, second % 60);
-  return text + buffer;
+  std::snprintf(buffer, sizeof buffer, "%04d/%02u/%02u %02lld:%02lld:%02lld", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), second / 3600,
+                second / 60 % 60, second % 60);
+  return buffer;
 }
 
 }  // namespace race

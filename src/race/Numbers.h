@@ -29,9 +29,8 @@ std::string FormatWholeDegrees(double value);
 // A formatted number with "+" in front when the value is above 0 (negatives carry their own "-").
 std::string FormatSigned(double value, const std::string& formatted);
 
-// A date-time (days since 1899-12-30) in the fixed form "yyyy/MM/dd HH:mm:ss" that the batch command and the
-// tests use where the desktop shows the user's short date and long time; the time is left out at exactly
-// midnight, as the desktop's form does.
+// A date-time (days since 1899-12-30) in the fixed form "yyyy/MM/dd HH:mm:ss", seconds rounded, that the
+// batch command and the tests use where the desktop shows the user's short date and long time.
 std::string FormatDateTime(double dateTime);
 
 }  // namespace race

@@ -76,12 +76,11 @@ TEST(Numbers, SignedFormPrefixesPlusOnlyAboveZero) {
   EXPECT_EQ(FormatSigned(0.3, FormatInteger(0.3)), "+0");  // the sign follows the value, not its text
 }
 
-TEST(Numbers, DateTimeFixedFormLeavesOutMidnight) {
-  EXPECT_EQ(FormatDateTime(0), "1899/12/30");
-  EXPECT_EQ(FormatDateTime(45108), "2023/07/01");
+TEST(Numbers, DateTimeFixedFormRoundsToTheSecond) {
+  EXPECT_EQ(FormatDateTime(0), "1899/12/30 00:00:00");
+  EXPECT_EQ(FormatDateTime(45108), "2023/07/01 00:00:00");
   EXPECT_EQ(FormatDateTime(45108 + (10 * 3600 + 58 * 60 + 5) / 86400.0), "2023/07/01 10:58:05");
-  EXPECT_EQ(FormatDateTime(45108 + 0.9999999), "2023/07/01 23:59:59");  // milliseconds are dropped
-  EXPECT_EQ(FormatDateTime(36526.5), "2000/01/01 12:00:00");
+  EXPECT_EQ(FormatDateTime(45108 + 0.9999999), "2023/07/02 00:00:00");
 }
 
 }  // namespace
