@@ -27,8 +27,8 @@ struct Record {
   void Need(int count, std::string_view keyword) const {
     if (fields.lineFieldCount < count) {
       throw InputError(file, line,
-                       std::string(keyword) + " needs " + std::to_string(count - 1) + " values, has " +
-                           std::to_string(fields.lineFieldCount - 1));
+                       std::string(keyword) + " record has " + std::to_string(fields.lineFieldCount) +
+                           " fields, needs " + std::to_string(count));
     }
   }
   double Number(int i) const { return ToNumber(fields[i], file, line); }
