@@ -1,0 +1,271 @@
+// What a user sees in a frame: the countdown, marks where they belong, wakes coloured by speed, the
+// grid's scale, and the wind and headings the boat list reads.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "view/DrawStyle.h"
+#include "view/FrameRenderer.h"
+#include "view/RaceBuilder.h"
+#include "view/RecordingCanvas.h"
+
+namespace view {
+namespace {
+
+constexpr Colour kBoatA = Rgb(200, 0, 0);
+constexpr Colour kBoatB = Rgb(0, 0, 200);
+
+struct FrameFixture : ::testing::Test {
+  race::RaceStore store = viewtest::EmptyRace();
+  analysis::ChartFit fit;
+  Sea sea;
+  ViewOptions options;
+  Pointer pointer;
+  Playback playback;
+  FrameState state;
+  RecordingCanvas frame{1000, 800};
+
+  void SetUp() override {
+    options.northUp = true;
+    // Two boats beating north side by side, a fix every 10 s.
+    std::vector<viewtest::Fix> a, b;
+    for (int t = -300; t <= 600; t += 10) {
+      a.push_back({double(t), 2000 + (t + 300) / 600.0, 8000.00, 10, 6});
+      b.push_back({double(t), 2000 + (t + 300) / 600.0, 8000.05, 10, 4});
+    }
+    viewtest::AddBoat(store, "Alpha", kBoatA, a, 10);
+    viewtest::AddBoat(store, "Bravo", kBoatB, b, 10);
+    store.markCount = 1;
+    store.markLat[1] = 2001.5;
+    store.markLon[1] = 8000.02;
+    fit = viewtest::Fit(store);
+    ResetFrameState(state, store.boatCount);
+  }
+
+  void Draw(double t) {
+    playback.raceTime = t;
+    frame.Clear();
+    const Scene scene{store, fit, sea, options, pointer};
+    DrawFrame(frame, t, scene, playback, state);
+  }
+
+  analysis::ChartView View() const { return FrameView(state, 1000, 800, options.northUp, store.windDirection); }
+};
+
+TEST_F(FrameFixture, CountdownLargeOnRedAtTheTopThenSmallOnBlue) {
+  Draw(-25);
+  const DrawCall* text = frame.FindText("25");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->points[0], (Point{455, 15}));
+  EXPECT_EQ(text->font.pixelSize, FontPixels(50));
+  EXPECT_EQ(text->font.colour, Rgb(255, 255, 255));
+  EXPECT_TRUE(text->font.opaqueBackground);
+  EXPECT_EQ(text->brush.colour, Rgb(255, 0, 0));
+
+  Draw(21);
+  text = frame.FindText("21");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->points[0], (Point{1000 - 18 - 20 + 5, 800 - 25}));
+  EXPECT_EQ(text->font.pixelSize, FontPixels(15));
+  EXPECT_EQ(text->brush.colour, Rgb(0, 0, 255));
+
+  Draw(-90);
+  text = frame.FindText("01:30");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->brush.colour, Rgb(255, 0, 0));
+  EXPECT_EQ(text->font.pixelSize, FontPixels(15));
+}
+
+TEST(RaceClockText, MinutesThenHoursFrom3000Seconds) {
+  EXPECT_EQ(RaceClockText(7), "7");
+  EXPECT_EQ(RaceClockText(-59), "59");
+  EXPECT_EQ(RaceClockText(3000), "50:00");
+  EXPECT_EQ(RaceClockText(3001), "0:50:01");
+  EXPECT_EQ(RaceClockText(3600), "1:00:00");
+  EXPECT_EQ(RaceClockText(-0.4), "0");
+}
+
+TEST_F(FrameFixture, MarksAtTheirProjectedPlacesWithRedLabels) {
+  Draw(100);
+  const analysis::ChartPoint p = analysis::ProjectToChart(store.markLat[1], store.markLon[1], View());
+  const DrawCall* label = frame.FindText("MK1");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->points[0], (Point{p.x + 8, p.y - 6}));
+  EXPECT_EQ(label->font.colour, Rgb(255, 0, 0));
+  EXPECT_EQ(label->brush.colour, sea.seaColour);
+  bool dot = false;
+  for (const DrawCall& e : frame.CallsOf(CallKind::Ellipse)) {
+    if (e.points[0] == Point{p.x - 4, p.y - 4} && e.brush.colour == Rgb(255, 255, 0)) dot = true;
+  }
+  EXPECT_TRUE(dot);
+  // With the lay lines on, six dotted lines leave the mark.
+  options.layLines = true;
+  Draw(100);
+  int fromMark = 0;
+  for (const DrawCall& line : frame.CallsOf(CallKind::Line)) {
+    if (line.points[0] == Point{p.x, p.y} && line.pen.style == PenStyle::Dot) ++fromMark;
+  }
+  EXPECT_EQ(fromMark, 6);
+}
+
+TEST_F(FrameFixture, BoatsAreDrawnAtTheirInterpolatedPlacesBoatOneOnTop) {
+  Draw(105);
+  EXPECT_DOUBLE_EQ(state.curLat[1], 2000 + 405 / 600.0);
+  std::vector<DrawCall> hulls;
+  for (const DrawCall& call : frame.CallsOf(CallKind::Polygon)) {
+    if (call.brush.colour == kBoatA || call.brush.colour == kBoatB) hulls.push_back(call);
+  }
+  ASSERT_EQ(hulls.size(), 2u);
+  EXPECT_EQ(hulls[1].brush.colour, kBoatA);
+  const analysis::ChartPoint a = analysis::ProjectToChart(state.curLat[1], state.curLon[1], View());
+  // The bow is half a boat length ahead of the boat's place, on its course of 10 degrees.
+  const double half = state.boatLenPx / 2;
+  EXPECT_NEAR(hulls[1].points[0].x, a.x + half * std::sin(10 * std::numbers::pi / 180), 1);
+  EXPECT_NEAR(hulls[1].points[0].y, a.y - half * std::cos(10 * std::numbers::pi / 180), 1);
+  // The auto-trace view keeps the fleet in the middle of the chart.
+  EXPECT_NEAR((a.x + analysis::ProjectToChart(state.curLat[2], state.curLon[2], View()).x) / 2.0, 500, 1);
+}
+
+TEST_F(FrameFixture, RedWakesAndLabelsForBoatsFasterThanTheMean) {
+  pointer.redWakes = 1;
+  pointer.nameMode = 2;
+  playback.upwindMeanSpeed = 5;
+  Draw(100);
+  const std::vector<DrawCall> wakes = frame.CallsOf(CallKind::Polyline);
+  const DrawCall* alpha = frame.FindText("Alpha  6Kts");
+  const DrawCall* bravo = frame.FindText("Bravo  4Kts");
+  ASSERT_NE(alpha, nullptr);
+  ASSERT_NE(bravo, nullptr);
+  EXPECT_EQ(alpha->font.colour, Rgb(255, 0, 0));
+  EXPECT_EQ(bravo->font.colour, Rgb(255, 255, 255));
+  // Five-point wakes: boat 2 first, then boat 1.
+  ASSERT_GE(wakes.size(), 2u);
+  EXPECT_EQ(wakes[0].points.size(), 5u);
+  EXPECT_EQ(wakes[0].pen.colour, Rgb(255, 255, 255));
+  EXPECT_EQ(wakes[1].pen.colour, Rgb(255, 0, 0));
+
+  pointer.redWakes = 0;
+  Draw(100);
+  EXPECT_EQ(frame.FindText("Alpha  6Kts")->font.colour, Rgb(255, 255, 255));
+}
+
+TEST_F(FrameFixture, HeadingTurnsDuringTheFirstSecondAfterAFix) {
+  // Course 10 until 100 s, 350 from then on.
+  for (std::size_t j = 1; j < store.trackCourse[1].size(); ++j) {
+    if (store.trackTime[1][j] >= 100) store.trackCourse[1][j] = 350;
+  }
+  Draw(100.5);
+  EXPECT_DOUBLE_EQ(state.curCourse[1], 0);  // Round(10 + 0.5 * -20)
+  Draw(101.5);
+  EXPECT_DOUBLE_EQ(state.curCourse[1], 350);
+  // Just after the first fix there is no previous course: the heading is fix 1's own, not a turn from north.
+  store.trackCourse[1][1] = 120;
+  Draw(-299.5);
+  EXPECT_DOUBLE_EQ(state.curCourse[1], 120);
+}
+
+TEST_F(FrameFixture, WindInterpolatesAcrossNorth) {
+  store.magneticVariation = -7.4;
+  viewtest::AddWind(store, 0, 350);
+  viewtest::AddWind(store, 100, 10);
+  Draw(50);
+  EXPECT_EQ(state.windFileDirNow, 360);
+  EXPECT_EQ(state.windTrueDirNow, 353);
+  EXPECT_EQ(state.compassWindText, "360");
+  EXPECT_EQ(state.windBarTop, 95 - static_cast<int>(90 * 240 / 3820.0 + 0.5));
+}
+
+TEST_F(FrameFixture, WindShiftingWestAcrossNorthStaysTheMeasuredWind) {
+  store.windDirection = 180;  // the race's fixed wind, far from the measured one
+  viewtest::AddWind(store, 0, 5);
+  viewtest::AddWind(store, 100, 355);
+  Draw(60);
+  EXPECT_EQ(state.windFileDirNow, 359);  // 5 + 0.6 * -10 = -1, a turn later
+  Draw(-200);
+  EXPECT_EQ(state.windFileDirNow, 5);  // before the first sample
+  Draw(500);
+  EXPECT_EQ(state.windFileDirNow, 355);
+  EXPECT_DOUBLE_EQ(state.windSpeedNow, 10);
+}
+
+TEST_F(FrameFixture, NoWindFileMeansTheRaceWindAtFiveKnots) {
+  store.windDirection = 225;
+  Draw(10);
+  EXPECT_EQ(state.windFileDirNow, 225);
+  EXPECT_DOUBLE_EQ(state.windSpeedNow, 5.0);
+  EXPECT_DOUBLE_EQ(state.curTwa[1], -145);  // heading 10 with the wind from 225
+}
+
+TEST(FrameView, SmallBoatsEnlargedOnlyWhenAsked) {
+  race::RaceStore store = viewtest::EmptyRace();
+  analysis::ChartFit fit;
+  fit.cosMidLatitude = 1;
+  FrameState state;
+  ViewOptions options;
+  auto compute = [&] {
+    state.fleetMaxLat = 2001, state.fleetMinLat = 2000;
+    state.fleetMaxLon = 8000.5, state.fleetMinLon = 8000;
+    ComputeFrameView(state, store, fit, options, 1.0, 1000);
+  };
+  store.boatLength = 3.2 * 1852 / 600;  // 3.2 pixels at 600 pixels per minute
+  options.bigBoat = true;
+  compute();
+  EXPECT_DOUBLE_EQ(state.framePxPerMinuteLat, 600);
+  EXPECT_DOUBLE_EQ(state.boatLenPx, 14);
+  EXPECT_EQ(state.boatSizeText, "Size Enlarged");
+  options.bigBoat = false;
+  compute();
+  EXPECT_DOUBLE_EQ(state.boatLenPx, 6);
+  EXPECT_EQ(state.boatSizeText, "Real Size");
+  EXPECT_DOUBLE_EQ(state.frameCentreLat, 2000.5);
+}
+
+TEST(FrameGrid, StepsAndScaleLabels) {
+  EXPECT_DOUBLE_EQ(GridStepFor(0.0), 0.05);
+  EXPECT_DOUBLE_EQ(GridStepFor(0.3), 0.3);
+  EXPECT_DOUBLE_EQ(GridStepFor(0.7), 0.5);
+  EXPECT_DOUBLE_EQ(GridStepFor(3), 2);
+  EXPECT_DOUBLE_EQ(GridStepFor(37.4), 30);
+  // A quarter of a 1000-pixel window at 100 pixels per km is 2.5 km: a 2 km grid.
+  EXPECT_DOUBLE_EQ(GridStep(1000, 100), 2);
+
+  FrameState state;
+  state.framePxPerKm = 100;
+  const struct {
+    double step;
+    const char* label;
+  } cases[] = {{0.05, "50M"}, {0.5, "500M"}, {30, "30Km"}};
+  for (const auto& c : cases) {
+    RecordingCanvas frame(1000, 800);
+    state.gridStep = c.step;
+    DrawScaleBar(frame, state, Rgb(1, 2, 3));
+    const DrawCall* label = frame.FindText(c.label);
+    ASSERT_NE(label, nullptr) << c.label;
+    EXPECT_EQ(label->points[0], (Point{50, 775}));
+    // The bar is one grid step long.
+    EXPECT_EQ(frame.CallsOf(CallKind::Line).back().points[1].x, static_cast<int>(c.step * 100 + 20.5));
+  }
+}
+
+TEST(FrameGrid, LinesEveryStepAcrossTheWholeChart) {
+  FrameState state;
+  state.gridStep = 1;
+  state.framePxPerKm = 100;
+  state.frameCentreLat = 2000.2;
+  state.frameCentreLon = 8000.2;
+  state.framePxPerMinuteLat = state.framePxPerMinuteLon = 185.2;
+  RecordingCanvas frame(1000, 800);
+  DrawGrid(frame, state, FrameView(state, 1000, 800, true, 0), Rgb(9, 9, 9));
+  int across = 0, down = 0;
+  for (const DrawCall& line : frame.CallsOf(CallKind::Line)) {
+    EXPECT_EQ(line.pen.colour, Rgb(9, 9, 9));
+    if (line.points[0].y == line.points[1].y) ++across;
+    if (line.points[0].x == line.points[1].x) ++down;
+  }
+  EXPECT_EQ(across, 8);
+  EXPECT_EQ(down, 10);
+}
+
+}  // namespace
+}  // namespace view
