@@ -1,6 +1,8 @@
 // The present-scene export: every line of a small scene, both languages, the wake and the focus rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "KmlFixture.h"
 #include "XmlCheck.h"
 #include "export/KmlExport.h"
