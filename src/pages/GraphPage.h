@@ -1,0 +1,52 @@
+// The Graph page: every shown boat's course (with the wind direction) and speed over the whole race,
+// time running up the page, drawn into graphBitmap.
+#pragma once
+
+#include <vector>
+
+#include "race/RaceStore.h"
+#include "view/Canvas.h"
+
+namespace pages {
+
+inline constexpr view::Colour kPlotBackground = view::Rgb(225, 225, 255);
+inline constexpr view::Colour kMinorGrid = view::Rgb(192, 192, 225);
+inline constexpr view::Colour kMajorGrid = view::Rgb(162, 162, 225);
+
+// The page's layout and axes for a chart width and window client height; the highlight of the boat list
+// uses the same ones.
+struct GraphAxes {
+  int top = 29;
+  int h = 0;  // plot height
+  int x0 = 40;
+  int w1 = 0;  // left plot: course and wind
+  int x1 = 0;
+  int w2 = 0;  // right plot: speed
+  double timelineStart = 0;
+  double timelineEnd = 0;
+  int timelineSpan = 1;
+  int windDirection = 0;
+  double magneticVariation = 0;
+  int fullScale = 1;  // knots at the right edge of the speed plot
+
+  bool InWindow(double t) const { return t >= timelineStart && t <= timelineEnd; }
+  // The start of the time line at the bottom, its end at the top.
+  int TimeY(double t) const;
+  // The race's wind direction a quarter across, the opposite direction three quarters across.
+  int CourseX(double magneticDegrees) const;
+  int SpeedX(double knots) const;
+};
+
+GraphAxes MakeGraphAxes(const race::RaceStore& store, int mapWidth, int clientHeight);
+
+// A boat's course trace (true course turned magnetic) and speed trace through its fixes inside the time
+// line; fixes outside are skipped without breaking the line.
+std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat);
+std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat);
+std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes& axes);
+
+// Draws the whole page. The bitmap is mapWidth x client height.
+void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
+                   view::Colour seaColour);
+
+}  // namespace pages

@@ -1,0 +1,171 @@
+// The Graph page's axes and what it draws, read from a recording canvas.
+#include "pages/GraphPage.h"
+
+#include <gtest/gtest.h>
+
+#include "view/RecordingCanvas.h"
+
+namespace pages {
+namespace {
+
+using view::CallKind;
+using view::Point;
+
+struct Fix {
+  double time, course, speed;
+};
+
+constexpr int kMapWidth = 1000;
+constexpr int kClientHeight = 766;  // plot height 700
+
+race::RaceStore EmptyRace() {
+  race::RaceStore store;
+  store.timelineStart = -190;
+  store.timelineEnd = 1770;  // span 1960
+  store.windDirection = 340;
+  store.magneticVariation = 7;
+  store.maxBoatSpeed = 6.3;
+  store.trackTime.resize(race::kMaxBoats + 2);
+  store.trackCourse.resize(race::kMaxBoats + 2);
+  store.trackSpeed.resize(race::kMaxBoats + 2);
+  store.windTime.push_back(0);
+  store.windDir.push_back(0);
+  return store;
+}
+
+int AddBoat(race::RaceStore& store, view::Colour colour, bool shown, const std::vector<Fix>& fixes) {
+  const int b = ++store.boatCount;
+  store.boatColour[b] = colour;
+  store.boatShown[b] = shown ? 1 : 0;
+  store.fixCount[b] = static_cast<int>(fixes.size());
+  store.trackTime[b] = {0};
+  store.trackCourse[b] = {0};
+  store.trackSpeed[b] = {0};
+  for (const Fix& fix : fixes) {
+    store.trackTime[b].push_back(fix.time);
+    store.trackCourse[b].push_back(fix.course);
+    store.trackSpeed[b].push_back(fix.speed);
+  }
+  return b;
+}
+
+void AddWind(race::RaceStore& store, double time, int direction) {
+  ++store.windCount;
+  store.windTime.push_back(time);
+  store.windDir.push_back(direction);
+}
+
+TEST(GraphPage, AxesPutTheWindAQuarterAcrossAndScaleSpeedToTheNextWholeKnot) {
+  race::RaceStore store = EmptyRace();
+  const GraphAxes a = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  EXPECT_EQ(a.h, 700);
+  EXPECT_EQ(a.w1, 455);
+  EXPECT_EQ(a.x1, 510);
+  EXPECT_EQ(a.w2, 480);
+  EXPECT_EQ(a.CourseX(340), 154);   // 40 + 455 / 4
+  EXPECT_EQ(a.CourseX(160), 381);   // 40 + 455 * 3 / 4
+  EXPECT_EQ(a.CourseX(250), 40);    // r = 0 at the left edge
+  EXPECT_EQ(a.CourseX(-20), 154);   // -20 is 340: negative magnetic courses come round
+  EXPECT_EQ(a.fullScale, 7);
+  EXPECT_EQ(a.SpeedX(7), 990);      // x1 + w2
+  EXPECT_GT(a.SpeedX(8), a.x1 + a.w2);
+  EXPECT_EQ(a.TimeY(-190), 29 + 700);
+  EXPECT_EQ(a.TimeY(1770), 29);
+  EXPECT_EQ(a.TimeY(0), 661);       // 729 - 190 * 700 / 1960 = 661.14
+
+  store.windDirection = 45;
+  EXPECT_EQ(MakeGraphAxes(store, kMapWidth, kClientHeight).CourseX(315), 40 + 455);  // r = 360 does not wrap to 0
+
+  store.maxBoatSpeed = 0;
+  store.timelineEnd = store.timelineStart;
+  const GraphAxes still = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  EXPECT_EQ(still.fullScale, 1);
+  EXPECT_EQ(still.timelineSpan, 1);  // a time line without length divides by one, not zero
+}
+
+TEST(GraphPage, DrawsFramesGridTitlesAndLabels) {
+  race::RaceStore store = EmptyRace();
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, view::Rgb(10, 20, 30));
+
+  const auto rectangles = canvas.CallsOf(CallKind::Rectangle);
+  ASSERT_EQ(rectangles.size(), 3u);
+  EXPECT_EQ(rectangles[0].brush.colour, view::Rgb(10, 20, 30));
+  EXPECT_EQ(rectangles[1].points, (std::vector<Point>{{39, 28}, {496, 731}}));
+  EXPECT_EQ(rectangles[1].brush.colour, kPlotBackground);
+  EXPECT_EQ(rectangles[2].points, (std::vector<Point>{{509, 28}, {991, 731}}));
+
+  // Minute lines 0..29 (Round(1770 / 60) = 30), the gun line red, every fifth labelled.
+  const auto lines = canvas.CallsOf(CallKind::Line);
+  ASSERT_GE(lines.size(), 60u);
+  EXPECT_EQ(lines[0].points, (std::vector<Point>{{40, 661}, {495, 661}}));
+  EXPECT_EQ(lines[0].pen.colour, view::Rgb(255, 0, 0));
+  EXPECT_EQ(lines[1].points, (std::vector<Point>{{510, 661}, {990, 661}}));
+  EXPECT_EQ(lines[2].pen.colour, kMinorGrid);
+  EXPECT_EQ(lines[10].pen.colour, kMajorGrid);
+  EXPECT_EQ(lines[58].points[0].y, 40);  // minute 29: 729 - 1930 * 700 / 1960 = 39.7
+  ASSERT_NE(canvas.FindText("25"), nullptr);
+  EXPECT_EQ(canvas.FindText("25")->points[0], (Point{10, 125 - 4}));
+  EXPECT_EQ(canvas.FindText("Boat course and Wind Direction (Deg in Mag)")->points[0], (Point{60, 10}));
+  EXPECT_EQ(canvas.FindText("Boat Speed (KTS)")->points[0], (Point{570, 10}));
+  EXPECT_EQ(canvas.FindText("Boat Speed (KTS)")->font.colour, view::Rgb(255, 255, 255));
+
+  // Direction labels every 30 degrees, centred under their line; the speed labels 1..10.
+  const auto zeros = canvas.TextsEqual("0");  // minute 0, then north
+  ASSERT_EQ(zeros.size(), 2u);
+  EXPECT_EQ(zeros[1].points[0], (Point{179 - 3, 734}));
+  EXPECT_EQ(canvas.FindText("330")->points[0], (Point{141 - 9, 734}));
+  EXPECT_EQ(canvas.TextsEqual("10").size(), 2u);  // minute 10 and 10 knots
+}
+
+TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
+  race::RaceStore store = EmptyRace();
+  const view::Colour red = view::Rgb(255, 0, 0), green = view::Rgb(0, 255, 0), blue = view::Rgb(0, 0, 255);
+  AddBoat(store, red, true, {{-500, 0, 1}, {0, 347, 5}, {600, 167, 6.3}});
+  AddBoat(store, green, false, {{0, 100, 3}});
+  AddBoat(store, blue, true, {{100, 7, 2}, {2000, 7, 2}, {200, 7, 4}});
+  AddWind(store, 0, 340);
+  AddWind(store, 900, 160);
+  AddWind(store, 5000, 0);
+
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, view::Rgb(10, 20, 30));
+  const auto traces = canvas.CallsOf(CallKind::Polyline);
+  const GraphAxes a = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  const std::vector<Point> wind = {{154, a.TimeY(0)}, {381, a.TimeY(900)}};
+
+  ASSERT_EQ(traces.size(), 7u);
+  // Boat 3: course, then the wind in its colour; the fix beyond the time line is skipped, not a break.
+  EXPECT_EQ(traces[0].pen.colour, blue);
+  EXPECT_EQ(traces[0].points, (std::vector<Point>{{a.CourseX(0), a.TimeY(100)}, {a.CourseX(0), a.TimeY(200)}}));
+  EXPECT_EQ(traces[1].points, wind);
+  EXPECT_EQ(traces[1].pen.colour, blue);
+  // Boat 2 is hidden: only the wind, in its colour.
+  EXPECT_EQ(traces[2].points, wind);
+  EXPECT_EQ(traces[2].pen.colour, green);
+  // Boat 1: true course 347 is magnetic 340, on the wind; 167 true is 160, opposite.
+  EXPECT_EQ(traces[3].points, (std::vector<Point>{{154, a.TimeY(0)}, {381, a.TimeY(600)}}));
+  EXPECT_EQ(traces[4].pen.colour, red);
+  EXPECT_EQ(traces[4].points, wind);
+  // Speeds of the shown boats, boat 3 first.
+  EXPECT_EQ(traces[5].pen.colour, blue);
+  EXPECT_EQ(traces[5].points[1], (Point{a.SpeedX(4), a.TimeY(200)}));
+  EXPECT_EQ(traces[6].points, (std::vector<Point>{{a.SpeedX(5), a.TimeY(0)}, {942, a.TimeY(600)}}));  // 6.3 of 7 knots
+}
+
+TEST(GraphPage, RaceWithoutWindOrBoatsDrawsNoTraces) {
+  race::RaceStore store = EmptyRace();
+  view::RecordingCanvas empty(kMapWidth, kClientHeight);
+  AddWind(store, 0, 340);
+  DrawGraphPage(empty, store, kMapWidth, kClientHeight, 0);
+  EXPECT_TRUE(empty.CallsOf(CallKind::Polyline).empty());  // wind is drawn once per boat: no boats, no wind
+
+  race::RaceStore calm = EmptyRace();
+  AddBoat(calm, 0xFF, false, {{0, 10, 1}});
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, calm, kMapWidth, kClientHeight, 0);
+  EXPECT_TRUE(canvas.CallsOf(CallKind::Polyline).empty());
+}
+
+}  // namespace
+}  // namespace pages
