@@ -100,7 +100,9 @@ std::optional<double> ParseDate(std::string_view text) {
 }  // namespace
 
 int SpanSeconds(TDateTime a, TDateTime b) {
-  const double seconds = std::fabs(b - a) * kSecondsPerDay + 0.5;
+  // Day fractions carry binary noise far below a millisecond; snapping to whole milliseconds first keeps an
+  // exact half second (a logger's 12:00:00.5) from falling to either side by chance.
+  const double seconds = std::nearbyint(std::fabs(b - a) * kSecondsPerDay * 1000.0) / 1000.0 + 0.5;
   if (!(seconds < 2147483648.0)) return -1000000;
   const int span = static_cast<int>(seconds);
   return b < a - kEqualTolerance ? -span : span;

@@ -89,6 +89,13 @@ TEST(DateTime, SpanSecondsIsSignedAndRounded) {
   EXPECT_EQ(SpanSeconds(start, start + 0.6 / 86400), 1);
   EXPECT_EQ(SpanSeconds(start, start - 0.6 / 86400), -1);
   EXPECT_EQ(SpanSeconds(start, start - 0.0005 / 86400), 0);
+  // Half seconds go away from zero whatever noise the day fractions carry.
+  const double gun = *EncodeDateTime(2008, 5, 17, 1);
+  for (int k = 0; k < 600; ++k) {
+    const double t = gun - (k + 0.5) / 86400;
+    ASSERT_EQ(SpanSeconds(gun, t), -(k + 1)) << k;
+    ASSERT_EQ(SpanSeconds(t, gun), k + 1) << k;
+  }
   EXPECT_EQ(SpanSeconds(0, 30000), -1000000);  // does not fit an int
 }
 

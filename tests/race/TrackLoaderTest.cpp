@@ -1,0 +1,167 @@
+// Loading the boats' tracks: the race window, dropped boats, fix intervals, offsets and array growth.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "RaceFolder.h"
+#include "race/DateTime.h"
+#include "race/InputError.h"
+#include "race/TrackLoader.h"
+
+namespace race {
+namespace {
+
+using racetest::Fix;
+using racetest::RaceFolder;
+using racetest::Track;
+
+// A race whose boats have the given track texts (boat k's file is bk.txt); BN lines may carry extras.
+void TrackRace(RaceFolder& r, const std::vector<std::string>& tracks, const std::vector<std::string>& extras = {}) {
+  std::string text = racetest::kRaceTimes;
+  for (std::size_t k = 0; k < tracks.size(); ++k) {
+    const std::string name = "b" + std::to_string(k + 1) + ".txt";
+    r.Write("gpsdat/" + name, tracks[k]);
+    text += "BN," + name + ",Boat " + std::to_string(k + 1) + (k < extras.size() ? extras[k] : "") + "\r\n";
+  }
+  r.Parse(text);
+  SizeTrackArrays(r.store);
+}
+
+TEST(TrackLoader, BoatsWithFewerThanFiftyFixesAreDroppedAndLaterBoatsMoveDown) {
+  RaceFolder r;
+  TrackRace(r, {Track(60), Track(49), Track(50, 2), Track(70)}, {"", "", ",15", ",0,hidden"});
+  std::vector<std::string> progress;
+  LoadAllTracks(r.store, [&](const std::string& file, int i, int count) {
+    progress.push_back(file + " " + std::to_string(i) + "/" + std::to_string(count));
+  });
+  EXPECT_EQ(progress, (std::vector<std::string>{"b1.txt 1/4", "b2.txt 2/4", "b3.txt 3/4", "b4.txt 4/4"}));
+  const RaceStore& s = r.store;
+  ASSERT_EQ(s.boatCount, 3);
+  EXPECT_EQ(s.droppedBoatCount, 1);
+  EXPECT_EQ(s.boatName[2], "Boat 3");
+  EXPECT_EQ(s.boatFile[2], "b3.txt");
+  EXPECT_EQ(s.boatTimeOffset[2], 15);
+  EXPECT_EQ(s.fixCount[2], 50);
+  EXPECT_EQ(s.trackTime[2][1], 15);  // the offset moved with the boat
+  EXPECT_EQ(s.trackTime[2][50], 15 + 98);
+  EXPECT_EQ(s.boatName[3], "Boat 4");
+  EXPECT_EQ(s.boatShown[3], 0);
+  EXPECT_EQ(s.fixCount[3], 70);
+}
+
+TEST(TrackLoader, MissingTrackFileDropsTheBoat) {
+  RaceFolder r;
+  TrackRace(r, {Track(60), Track(60)});
+  std::filesystem::remove(r.folder.path() / "gpsdat/b1.txt");
+  LoadAllTracks(r.store);
+  ASSERT_EQ(r.store.boatCount, 1);
+  EXPECT_EQ(r.store.boatName[1], "Boat 2");
+  EXPECT_EQ(r.store.fixCount[1], 60);
+}
+
+TEST(TrackLoader, WindowRunsFromAMinuteBeforeThePreStartTo30SecondsAfterTheFinish) {
+  // Pre-start 180 s: -240 is out, -239 in; the finish is 3600 s: 3630 out, 3629 in.
+  std::string text = Fix(-240) + Fix(-239) + Track(60, 1, 100) + Fix(3629) + Fix(3630);
+  RaceFolder r;
+  TrackRace(r, {text});
+  LoadAllTracks(r.store);
+  const RaceStore& s = r.store;
+  ASSERT_EQ(s.fixCount[1], 62);
+  EXPECT_EQ(s.trackTime[1][1], -239);
+  EXPECT_EQ(s.trackTime[1][62], 3629);
+  EXPECT_NEAR(s.trackLat[1][1], 2112.3456, 1e-9);
+  EXPECT_NEAR(s.trackLon[1][1], 139 * 60 + 30.1234, 1e-9);
+}
+
+TEST(TrackLoader, OffsetMovesTheWindowWithTheBoat) {
+  // An offset of 30 shifts every fix 30 s later, so the fix logged at -269 now sits at -239 and counts.
+  RaceFolder r;
+  TrackRace(r, {Fix(-269) + Track(60)}, {",30"});
+  LoadAllTracks(r.store);
+  ASSERT_EQ(r.store.fixCount[1], 61);
+  EXPECT_EQ(r.store.trackTime[1][1], -239);
+  EXPECT_EQ(r.store.trackTime[1][2], 30);
+}
+
+TEST(TrackLoader, FixIntervalIsTheMeanSpacingOfLongTracksAndNeverZero) {
+  RaceFolder r;
+  TrackRace(r, {Track(101, 2), Track(100, 2), Track(300, 0), Track(1000, 3)});
+  LoadAllTracks(r.store);
+  const RaceStore& s = r.store;
+  EXPECT_EQ(s.fixInterval[1], 2);
+  EXPECT_EQ(s.fixInterval[2], 30);
+  EXPECT_EQ(s.fixInterval[3], 1);  // every fix at the same second
+  EXPECT_EQ(s.fixInterval[4], 3);
+  // A long track grows its arrays without losing fixes.
+  ASSERT_EQ(s.fixCount[4], 1000);
+  for (int k = 1; k <= 1000; ++k) ASSERT_EQ(s.trackTime[4][k], 3 * (k - 1)) << k;
+  EXPECT_GE(s.trackSpeed[4].size(), 1001u);
+  EXPECT_EQ(s.trackCourse[4].size(), s.trackTime[4].size());
+}
+
+TEST(TrackLoader, UnreadableTimesAndFarDatesAreLeftOutSilently) {
+  std::string text = Track(55);
+  text += "T  N3512.3456 E13930.1234 17-MAY-08 25:00:00 1\r\n";  // no such time
+  text += "T  N3512.3456 E13930.1234 31-FEB-08 01:30:00 1\r\n";  // no such day
+  text += Fix(100, "N3512.3456", "E13930.1234", "17-MAY-09");      // a year off: outside every window
+  text += "T  N3512.3456 E13930.1234 17-MAY-08 01:30:00\r\n";     // five fields: not a fix
+  text += "X  N3512.3456 E13930.1234 17-MAY-08 01:30:00 1\r\n";   // no T: not a fix
+  text += Fix(200, "N3512.3456", "E13930.1234", "2008/05/17");
+  RaceFolder r;
+  TrackRace(r, {text});
+  LoadAllTracks(r.store);
+  ASSERT_EQ(r.store.fixCount[1], 56);
+  EXPECT_EQ(r.store.trackTime[1][56], 200);
+}
+
+TEST(TrackLoader, MalformedCoordinateOfAKeptFixStopsTheLoadWithItsLine) {
+  // Outside the window a bad coordinate is never read.
+  RaceFolder outside;
+  TrackRace(outside, {Fix(-1000, "N35x2.1") + Track(60)});
+  LoadAllTracks(outside.store);
+  EXPECT_EQ(outside.store.fixCount[1], 60);
+
+  RaceFolder inside;
+  TrackRace(inside, {Track(10) + Fix(20, "N35x2.1") + Track(60)});
+  try {
+    LoadAllTracks(inside.store);
+    FAIL() << "no error";
+  } catch (const InputError& e) {
+    EXPECT_STREQ(e.what(), "gpsdat/b1.txt:12: not a number: \"N35x2.1\"");
+  }
+}
+
+TEST(TrackLoader, CoordinateFormSwitchesWithinAFile) {
+  std::string text = Track(50);
+  text += "H  COORDINATE SYSTEM DMS\r\n" + Fix(60, "S351230.5", "W0013015.0");
+  text += "U  DEG\r\n" + Fix(61, "N35.5", "E139.25");
+  RaceFolder r;
+  TrackRace(r, {text});
+  LoadAllTracks(r.store);
+  const RaceStore& s = r.store;
+  ASSERT_EQ(s.fixCount[1], 52);
+  EXPECT_NEAR(s.trackLat[1][51], -(35 * 60 + 12 + 30.5 / 60), 1e-9);
+  EXPECT_NEAR(s.trackLon[1][51], -(60 + 30 + 15.0 / 60), 1e-9);
+  EXPECT_NEAR(s.trackLat[1][52], 35.5 * 60, 1e-9);
+  EXPECT_NEAR(s.trackLon[1][52], 139.25 * 60, 1e-9);
+}
+
+TEST(TrackLoader, FixesFromOtherReadersPassTheSameWindow) {
+  RaceFolder r;
+  TrackRace(r, {""});
+  SizeBoatTrack(r.store, 1, 100);
+  int n = 0;
+  const TDateTime gun = r.store.startTimeGps;
+  EXPECT_FALSE(StoreFixIfInWindow(r.store, 1, n, TrackFix{gun - 240.0 / 86400, 1, 2, 1}));
+  EXPECT_TRUE(StoreFixIfInWindow(r.store, 1, n, TrackFix{gun + 10.0 / 86400, 3, 4, 2}));
+  EXPECT_FALSE(StoreFixIfInWindow(r.store, 1, n, TrackFix{r.store.finishTimeGps + 30.0 / 86400, 5, 6, 3}));
+  ASSERT_EQ(n, 1);
+  EXPECT_EQ(r.store.trackTime[1][1], 10);
+  EXPECT_EQ(r.store.trackLon[1][1], 4);
+  FinishTrack(r.store, 1, n);
+  EXPECT_EQ(r.store.fixCount[1], 1);
+  EXPECT_EQ(r.store.fixInterval[1], 30);
+}
+
+}  // namespace
+}  // namespace race
