@@ -5,9 +5,9 @@
 #include <functional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "race/RaceStore.h"
+#include "view/FrameState.h"
 
 namespace kml {
 
@@ -20,20 +20,15 @@ struct KmlOptions {
   std::function<std::string(race::TDateTime)> dateTimeText;
 };
 
-// The per-boat state of the frame at the replay time, as the frame renderer leaves it (1-based).
-struct SceneBoats {
-  double raceTime = 0;
-  std::vector<int> lastFixIndex, boatActive;
-  std::vector<double> curLat, curLon, curSpeed, curCourse;
-};
-
-void WritePresentScene(std::ostream& out, const race::RaceStore& store, const SceneBoats& scene,
-                       const KmlOptions& options);
+// The present scene reads the per-boat state the frame renderer left for the replay time raceTime
+// (lastFixIndex, boatActive, curLat, curLon, curSpeed, curCourse).
+void WritePresentScene(std::ostream& out, const race::RaceStore& store, const view::FrameState& frame,
+                       double raceTime, const KmlOptions& options);
 void WriteWholeRace(std::ostream& out, const race::RaceStore& store, const KmlOptions& options);
 
 // The same into a file (created or overwritten). Empty on success, else the reason it failed.
-std::string ExportPresentScene(const std::string& path, const race::RaceStore& store, const SceneBoats& scene,
-                               const KmlOptions& options);
+std::string ExportPresentScene(const std::string& path, const race::RaceStore& store,
+                               const view::FrameState& frame, double raceTime, const KmlOptions& options);
 std::string ExportWholeRace(const std::string& path, const race::RaceStore& store, const KmlOptions& options);
 
 // The seconds between the whole-race snapshots for a time line ending at timelineEnd.

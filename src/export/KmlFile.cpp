@@ -24,9 +24,9 @@ std::string WriteFile(const std::string& path, const std::function<void(std::ost
 
 }  // namespace
 
-std::string ExportPresentScene(const std::string& path, const race::RaceStore& store, const SceneBoats& scene,
-                               const KmlOptions& options) {
-  return WriteFile(path, [&](std::ostream& out) { WritePresentScene(out, store, scene, options); });
+std::string ExportPresentScene(const std::string& path, const race::RaceStore& store,
+                               const view::FrameState& frame, double raceTime, const KmlOptions& options) {
+  return WriteFile(path, [&](std::ostream& out) { WritePresentScene(out, store, frame, raceTime, options); });
 }
 
 std::string ExportWholeRace(const std::string& path, const race::RaceStore& store, const KmlOptions& options) {

@@ -38,8 +38,8 @@ race::RaceStore SmallRace() {
   return store;
 }
 
-kml::SceneBoats EmptyScene(const race::RaceStore& store) {
-  kml::SceneBoats scene;
+view::FrameState EmptyScene(const race::RaceStore& store) {
+  view::FrameState scene;
   const size_t n = static_cast<size_t>(store.boatCount) + 1;
   scene.lastFixIndex.assign(n, 0);
   scene.boatActive.assign(n, 0);
@@ -61,9 +61,10 @@ std::vector<std::string> Lines(const std::string& document) {
   return lines;
 }
 
-std::string SceneText(const race::RaceStore& store, const kml::SceneBoats& scene, const kml::KmlOptions& options) {
+std::string SceneText(const race::RaceStore& store, const view::FrameState& frame, double raceTime,
+                      const kml::KmlOptions& options) {
   std::ostringstream out;
-  kml::WritePresentScene(out, store, scene, options);
+  kml::WritePresentScene(out, store, frame, raceTime, options);
   return out.str();
 }
 

@@ -17,13 +17,14 @@ int AddBoat(race::RaceStore& store, const std::string& name, const std::string& 
 // A race started 2008/05/17 10:30:00 with a 400 s time line, captioned "Regatix  Spring Cup.     ".
 race::RaceStore SmallRace();
 
-// The scene of a store with every boat inactive, sized for its boats.
-kml::SceneBoats EmptyScene(const race::RaceStore& store);
+// A frame state with every boat inactive, sized for the store's boats.
+view::FrameState EmptyScene(const race::RaceStore& store);
 
 // The document split at CR LF; a bare LF or CR anywhere fails the test that calls it.
 std::vector<std::string> Lines(const std::string& document);
 
-std::string SceneText(const race::RaceStore& store, const kml::SceneBoats& scene, const kml::KmlOptions& options);
+std::string SceneText(const race::RaceStore& store, const view::FrameState& frame, double raceTime,
+                      const kml::KmlOptions& options);
 std::string RaceText(const race::RaceStore& store, const kml::KmlOptions& options);
 
 }  // namespace kmltest

@@ -148,7 +148,7 @@ TEST_F(WholeRace, HostileTextsStillGiveAWellFormedDocument) {
   options.dateTimeText = [](race::TDateTime) { return std::string("17/05/2008 ]]> 10:30 <b>"); };
   for (int english : {2, 0}) {
     options.englishTexts = english;
-    for (const std::string& text : {RaceText(store, options), SceneText(store, EmptyScene(store), options)}) {
+    for (const std::string& text : {RaceText(store, options), SceneText(store, EmptyScene(store), 0, options)}) {
       const auto parsed = ParseKml(text);
       ASSERT_EQ(parsed.error, "") << text;
     }
@@ -179,7 +179,7 @@ TEST_F(WholeRace, FileIsWrittenWithoutByteOrderMarkOrReportsWhyNot) {
 
   const std::string missing = folder.folder() + "no such folder/ZELMap5.kml";
   EXPECT_EQ(kml::ExportWholeRace(missing, store, options), "No such file or directory");
-  EXPECT_EQ(kml::ExportPresentScene(missing, store, EmptyScene(store), options), "No such file or directory");
+  EXPECT_EQ(kml::ExportPresentScene(missing, store, EmptyScene(store), 0, options), "No such file or directory");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ class PresentScene : public ::testing::Test {
     AddBoat(store, "Alpha", "FFFF0000", {-20, 0, 20, 40, 60});
     AddBoat(store, "Bravo", "FF00FF00", {-20, 0, 20, 40, 60}, 0);
     scene = EmptyScene(store);
-    scene.raceTime = 30.4;  // D is the start plus Round(30.4) = 30 s
     Activate(1, 3, 2101.95, 8341.0, 6.245, 356);
     options.iconFolder = "/opt/regatix/ya/";
   }
@@ -26,7 +25,8 @@ class PresentScene : public ::testing::Test {
     scene.curLat[b] = lat, scene.curLon[b] = lon, scene.curSpeed[b] = speed, scene.curCourse[b] = course;
   }
   race::RaceStore store = SmallRace();
-  kml::SceneBoats scene;
+  view::FrameState scene;
+  double raceTime = 30.4;  // D is the start plus Round(30.4) = 30 s
   kml::KmlOptions options;
 };
 
@@ -57,7 +57,7 @@ TEST_F(PresentScene, WritesEveryLineOfTheScene) {
       "</Point></Placemark>",
       "</Folder></Folder></kml>",
   };
-  const std::string text = SceneText(store, scene, options);
+  const std::string text = SceneText(store, scene, raceTime, options);
   EXPECT_EQ(Lines(text), expected);
   EXPECT_NE(text.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(ParseKml(text).error, "");
@@ -66,7 +66,7 @@ TEST_F(PresentScene, WritesEveryLineOfTheScene) {
 TEST_F(PresentScene, JapaneseDescriptionAndIconRounding) {
   options.englishTexts = 0;
   scene.curCourse[1] = 354.9;
-  const auto lines = Lines(SceneText(store, scene, options));
+  const auto lines = Lines(SceneText(store, scene, raceTime, options));
   ASSERT_EQ(lines.size(), 24u);
   const std::vector<std::string> description(lines.begin() + 13, lines.begin() + 21);
   const std::vector<std::string> expected = {
@@ -88,7 +88,7 @@ TEST_F(PresentScene, WakeHoldsTheCurrentFixAndTwentyBefore) {
   const int b = AddBoat(store, "Long", "FF0000FF", times);
   scene = EmptyScene(store);
   Activate(b, 30, 2118, 8349, 5, 90);
-  const auto lines = Lines(SceneText(store, scene, options));
+  const auto lines = Lines(SceneText(store, scene, raceTime, options));
   const auto first = std::find(lines.begin(), lines.end(), "<LineString><coordinates>");
   const auto last = std::find(first, lines.end(), "</coordinates></LineString></Placemark>");
   ASSERT_EQ(last - first - 1, 21);
@@ -98,26 +98,26 @@ TEST_F(PresentScene, WakeHoldsTheCurrentFixAndTwentyBefore) {
 
 TEST_F(PresentScene, FocusDecidesWhoIsExportedAndTheLineWidth) {
   Activate(2, 2, 2101.5, 8340.7, 5, 45);
-  auto boats = ParseKml(SceneText(store, scene, options)).placemarks;
+  auto boats = ParseKml(SceneText(store, scene, raceTime, options)).placemarks;
   EXPECT_EQ(boats["10:30:30"], (std::vector<std::string>{"Alpha", "Alpha", "Bravo", "Bravo"}));
-  const auto lines = Lines(SceneText(store, scene, options));
+  const auto lines = Lines(SceneText(store, scene, raceTime, options));
   EXPECT_NE(std::find(lines.begin(), lines.end(),
                       "<Style><LineStyle><color>FF00FF00</color><width>1</width></LineStyle></Style>"),
             lines.end());
 
   options.kmlHideUnfocused = 1;
-  boats = ParseKml(SceneText(store, scene, options)).placemarks;
+  boats = ParseKml(SceneText(store, scene, raceTime, options)).placemarks;
   EXPECT_EQ(boats["10:30:30"], (std::vector<std::string>{"Alpha", "Alpha"}));
 
   scene.boatActive[1] = 0;  // outside its track: left out whatever the focus
   options.kmlHideUnfocused = 0;
-  boats = ParseKml(SceneText(store, scene, options)).placemarks;
+  boats = ParseKml(SceneText(store, scene, raceTime, options)).placemarks;
   EXPECT_EQ(boats["10:30:30"], (std::vector<std::string>{"Bravo", "Bravo"}));
 }
 
 TEST_F(PresentScene, StaleFixIndexPastTheTrackStaysInside) {
   scene.lastFixIndex[1] = 99;  // left over from a longer race
-  const auto lines = Lines(SceneText(store, scene, options));
+  const auto lines = Lines(SceneText(store, scene, raceTime, options));
   EXPECT_EQ(lines[8], "139.025,35.05,0.0 ");  // the last fix there is
 }
 
