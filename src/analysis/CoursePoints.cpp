@@ -6,6 +6,7 @@
 #include <charconv>
 #include <string>
 
+#include "race/FolderLookup.h"
 #include "race/InputError.h"
 
 namespace analysis {
@@ -34,7 +35,7 @@ std::vector<CoursePoint> ResolveCourse(const race::RaceStore& store) {
     CoursePoint& p = points[k];
     p.isLine = designator.find('L') != std::string::npos;
     if (!ParseIndex(designator, p.isLine ? 1 : 2, p.index)) {
-      throw race::InputError(store.raceFilePath, 0,
+      throw race::InputError(race::FileLabel(store.programFolder, store.raceFilePath), 0,
                              "course point \"" + designator + "\" does not name a mark or a line by number");
     }
     if (p.isLine) {

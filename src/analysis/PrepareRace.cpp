@@ -8,6 +8,7 @@
 #include "analysis/MarkPassings.h"
 #include "race/BoatColours.h"
 #include "race/Coastline.h"
+#include "race/FolderLookup.h"
 #include "race/RaceFile.h"
 #include "race/WindFile.h"
 
@@ -47,9 +48,9 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
   ResetRaceTexts(store);
   // A missing race file would leave the previous race's boats in place: refuse it instead.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(store.raceFilePath, error)) throw NoTracksError(store.raceFilePath);
+  if (!std::filesystem::is_regular_file(store.raceFilePath, error)) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
   race::ParseRaceFile(store, store.raceFilePath);
-  if (store.boatCount < 1) throw NoTracksError(store.raceFilePath);
+  if (store.boatCount < 1) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
 
   race::LoadWindFile(store);
   ReleaseTracks(store);
