@@ -1,0 +1,57 @@
+// Option parsing of the batch command: defaults, sizes, outputs in order, and refused command lines.
+#include <gtest/gtest.h>
+
+#include "app/BatchCommand.h"
+
+namespace app {
+namespace {
+
+BatchRequest Parse(std::vector<const char*> args) {
+  args.insert(args.begin(), "regatix-batch");
+  return ParseBatchArguments(static_cast<int>(args.size()), args.data());
+}
+
+TEST(ParseBatchArguments, DefaultsAreTheMapAreaOfTheStandardWindow) {
+  const BatchRequest r = Parse({});
+  EXPECT_EQ(r.width, 1285);
+  EXPECT_EQ(r.height, 1000);
+  EXPECT_TRUE(r.folder.empty());
+  EXPECT_TRUE(r.outputs.empty());
+  EXPECT_FALSE(r.full);
+  EXPECT_FALSE(r.at.has_value());
+}
+
+TEST(ParseBatchArguments, ReadsEveryOption) {
+  const BatchRequest r = Parse({"--folder", "/data/races", "--race", "a.txt", "--size", "800x600", "--json", "o.json",
+                                "--full", "--at", "-12.5", "--north-up", "--manual"});
+  EXPECT_EQ(r.folder, "/data/races/");
+  EXPECT_EQ(r.race, "a.txt");
+  EXPECT_EQ(r.width, 800);
+  EXPECT_EQ(r.height, 600);
+  ASSERT_EQ(r.outputs.size(), 1u);
+  EXPECT_EQ(r.outputs[0].option, "--json");
+  EXPECT_EQ(r.outputs[0].path, "o.json");
+  EXPECT_TRUE(r.full);
+  EXPECT_DOUBLE_EQ(*r.at, -12.5);
+  EXPECT_TRUE(r.northUp);
+  EXPECT_TRUE(r.manual);
+}
+
+TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
+  for (const auto& args : std::vector<std::vector<const char*>>{{"--size", "800"},
+                                                                {"--size", "0x600"},
+                                                                {"--size", "800x60a"},
+                                                                {"--json"},
+                                                                {"--at", "soon"},
+                                                                {"--frobnicate"}}) {
+    EXPECT_THROW(Parse(args), UsageError) << args[0];
+  }
+}
+
+TEST(BatchUsage, ListsEveryOutput) {
+  const std::string usage = BatchUsage();
+  for (const OutputKind& kind : BatchOutputs()) EXPECT_NE(usage.find(kind.usage), std::string::npos) << kind.option;
+}
+
+}  // namespace
+}  // namespace app
