@@ -1,0 +1,34 @@
+// An image control: a widget that shows a QtCanvas the program draws on, as the window's picture
+// controls (progress strips, colour bars, swatches, the overview map) need.
+#pragma once
+
+#include <QWidget>
+
+#include "shell/QtCanvas.h"
+
+namespace shell {
+
+class CanvasImage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CanvasImage(QWidget* parent, const QString& name, int width = 1, int height = 1);
+
+  QtCanvas& Canvas() { return canvas_; }
+  // Resizes control and canvas together; the canvas is cleared to white.
+  void SetImageSize(int width, int height);
+  // Shows a picture at its own size.
+  void SetPicture(const QImage& picture);
+
+ signals:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QtCanvas canvas_;
+};
+
+}  // namespace shell

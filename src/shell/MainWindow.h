@@ -1,0 +1,130 @@
+// TForm1, the main window: the chart area on the left, time bar, logo, boat list and control panels on the
+// right. Controls keep their form names; the start-up, catalogue and load sequence are its handlers.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/AppState.h"
+#include "shell/CanvasImage.h"
+#include "shell/Platform.h"
+#include "shell/QtCanvas.h"
+#include "shell/Shape.h"
+#include "shell/Texts.h"
+
+namespace shell {
+
+class TForm2;
+
+enum class LoadResult { Loaded, Failed, HeldOff };
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // programFolder is '/'-separated and ends in '/'. The loading window, when given, shows the first load.
+  TForm1(Platform& platform, std::string programFolder, TForm2* loadingWindow = nullptr);
+  ~TForm1() override;
+
+  // The start-up: folders, language, defaults, catalogue, first race. Afterwards EndRequested() tells
+  // whether the program is to end because no race could be shown.
+  void FormCreate();
+  bool EndRequested() const { return endRequested_; }
+
+  void BuildRaceList();
+  // Loads the race named by raceFilePath. A failed load leaves the race that was shown in place.
+  LoadResult LoadRace();
+  // Loads the race file at path as catalogue entry raceIndex; raceFilePath and raceIndex change only when
+  // the load succeeds, so callers that pick the next race should use this form.
+  LoadResult LoadRace(const std::string& path, int raceIndex);
+  void LayoutWindow();
+  void SetsMap();
+  void ApplyLanguage();
+  // Draws the current frame into frameBitmap and shows it.
+  void PresentFrame();
+
+  AppState& State() { return state_; }
+  race::RaceStore& Store() { return *state_.store; }
+  bool Loading() const { return loading_; }
+
+  // Controls, by their form names.
+  QWidget *pnlSPLITE, *pnlLOGO, *pnlCTRL, *pnlBOATlist, *pnlTimeBar, *Panel1, *PnlWindGr, *pnlScore, *pnlFLAG,
+      *pnlBAR, *TimePointer;
+  QGroupBox *pnlDIR, *GroupBox1, *GroupBox2, *GroupBox4;
+  QLabel *Label1, *Label2, *Label3, *Label5, *Memo1, *Memo2, *Memo3, *Memo6, *hintbox, *memo4, *memo5;
+  QComboBox* ComboBox1;
+  QCheckBox *chkAutoNext, *CheckBox1, *chkLL, *ChkRefLine, *CheckBox2, *ChkBigBoat, *CheckBox3, *chkHint;
+  QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *btnHELP;
+  QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioN, *RadioW;
+  QScrollBar *ScrollBar1, *ScrollBar2, *ScrollBar3;
+  CanvasImage *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8, *Image10, *imgLOGO, *usa,
+      *jpn, *up_f, *up_t, *stop_f, *stop_t, *dn_f, *dn_t, *plus, *minus, *blue_p, *compasss, *compasst, *TimeBar,
+      *BackTimeBar;
+  Shape* windmk;
+  QTimer *Timer1, *Timer2;
+
+  // Per-boat display objects of the race shown, 1-based (element 0 unused).
+  std::vector<Shape*> boatDot;
+  std::vector<QCheckBox*> boatCheck;
+  std::vector<CanvasImage*> boatBar;
+  std::vector<QLabel*> boatMemo;
+  std::vector<QLabel*> scoreLabel;
+
+  // The off-screen pictures, chart-sized, made by each load.
+  std::unique_ptr<QtCanvas> frameBitmap, graphBitmap, UraMap;
+
+ public slots:
+  void ComboBox1Change(int index);
+  void chkAutoNextClick();
+  void Button4Click();
+  void Timer1Timer();
+  void Timer2Timer();
+  // Another start of the program asked this window to come to the front.
+  void BringToFront();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateControlPanel();
+  void CreateSidePanels();
+  void CreateChartOverlays();
+  void CreateSplashPanel();
+  void FormResize();
+  void LayoutSplashPanel();
+  void LayoutPad();
+  void ShowLoadProgress(const race::RaceStore& next, const std::string& boatFile, int i, int boatCount);
+  void FreeBoatObjects();
+  void CreateBoatObjects();
+  void CreateScoreLabels();
+  void CreateBitmaps();
+  void PaintSeaSwatches();
+  void ApplyLoadedRace();
+  void StopTimers();
+  void ResumeAfterFailedLoad(bool timersWereRunning);
+  bool LoadFirstRace();
+  std::string Tr(TextId id) const { return Text(id, state_.englishTexts); }
+
+  Platform& platform_;
+  QPointer<TForm2> loadingWindow_;
+  AppState state_;
+  QImage splash_;
+  bool loading_ = false;
+  bool endRequested_ = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,34 @@
+// The desktop services the program asks for: sounds, messages, the desktop opener, folders, locale and
+// event processing. The Qt program uses QtPlatform; tests use a recording fake.
+#pragma once
+
+#include <string>
+
+namespace shell {
+
+inline constexpr const char* kMessageCaption = "Regatix";
+inline constexpr int kJapaneseLocaleId = 1041;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The default system beep.
+  virtual void Beep() = 0;
+  // The start gun, played asynchronously; returns at once.
+  virtual void PlayStartGun() = 0;
+  // Hands a file path or a web address to the desktop's associated program; the result is not checked.
+  virtual void OpenWithDesktop(const std::string& pathOrUrl) = 0;
+  // A message box with the caption "Regatix".
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A yes/no question with the caption "Regatix"; true for yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
+  // The user's documents folder, '/'-separated and ending in '/'.
+  virtual std::string DocumentsFolder() = 0;
+  // 1041 when the user's language is Japanese in Japan, otherwise another identifier.
+  virtual int UserLocaleId() = 0;
+  // Lets pending window events (repaints) run during a long operation.
+  virtual void ProcessPendingEvents() = 0;
+};
+
+}  // namespace shell

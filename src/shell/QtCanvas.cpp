@@ -1,0 +1,183 @@
+// QtCanvas: the canvas operations on a QImage, with the rectangle and ellipse edges of the old drawing
+// interface (right and bottom edges exclusive).
+#include "shell/QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+QRect BoxOf(int x1, int y1, int x2, int y2) {
+  const int left = std::min(x1, x2), right = std::max(x1, x2);
+  const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+  // A 1-pixel pen outlines QRect(x, y, w, h) over w + 1 pixels; this keeps the box's right edge exclusive.
+  return QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+}
+
+QPolygon ToPolygon(const std::vector<view::Point>& points) {
+  QPolygon polygon;
+  polygon.reserve(static_cast<int>(points.size()));
+  for (const view::Point& p : points) polygon << QPoint(p.x, p.y);
+  return polygon;
+}
+
+}  // namespace
+
+QColor QtCanvas::ToQColor(view::Colour colour) {
+  return QColor(view::RedOf(colour), view::GreenOf(colour), view::BlueOf(colour));
+}
+
+view::Colour QtCanvas::FromQRgb(QRgb rgb) { return view::Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+QtCanvas::QtCanvas(int width, int height, view::Colour fill) {
+  Resize(width, height, fill);
+  font_.setPixelSize(12);
+}
+
+QtCanvas::~QtCanvas() { EndPainting(); }
+
+void QtCanvas::Resize(int width, int height, view::Colour fill) {
+  EndPainting();
+  image_ = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+  image_.fill(ToQColor(fill));
+}
+
+void QtCanvas::Fill(view::Colour colour) {
+  EndPainting();
+  image_.fill(ToQColor(colour));
+}
+
+void QtCanvas::DrawImage(int x, int y, const QImage& picture) { Painter().drawImage(QPoint(x, y), picture); }
+
+const QImage& QtCanvas::Image() const {
+  EndPainting();
+  return image_;
+}
+
+QPainter& QtCanvas::Painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    painter_->setFont(font_);
+    ApplyPen();
+    if (brushStyle_ == view::BrushStyle::Clear) {
+      painter_->setBrush(Qt::NoBrush);
+    } else {
+      painter_->setBrush(ToQColor(brushColour_));
+    }
+  }
+  return *painter_;
+}
+
+void QtCanvas::EndPainting() const {
+  if (painter_) {
+    painter_->end();
+    painter_.reset();
+  }
+}
+
+void QtCanvas::ApplyPen() {
+  QPen pen(ToQColor(penColour_));
+  pen.setWidth(std::max(1, penWidth_));
+  pen.setStyle(penStyle_ == view::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_->setPen(pen);
+}
+
+void QtCanvas::SetPen(view::Colour colour, int width, view::PenStyle style) {
+  penColour_ = colour;
+  penWidth_ = width;
+  penStyle_ = style;
+  if (painter_) ApplyPen();
+}
+
+void QtCanvas::SetBrush(view::Colour colour, view::BrushStyle style) {
+  brushColour_ = colour;
+  brushStyle_ = style;
+  if (painter_) {
+    if (style == view::BrushStyle::Clear) {
+      painter_->setBrush(Qt::NoBrush);
+    } else {
+      painter_->setBrush(ToQColor(colour));
+    }
+  }
+}
+
+void QtCanvas::SetFont(int pixelSize, view::Colour colour, bool bold, bool opaqueBackground) {
+  font_.setPixelSize(std::max(1, pixelSize));
+  font_.setBold(bold);
+  fontColour_ = colour;
+  opaqueText_ = opaqueBackground;
+  if (painter_) painter_->setFont(font_);
+}
+
+void QtCanvas::MoveTo(int x, int y) { position_ = {x, y}; }
+
+void QtCanvas::LineTo(int x, int y) {
+  Painter().drawLine(position_.x, position_.y, x, y);
+  position_ = {x, y};
+}
+
+void QtCanvas::Polyline(const std::vector<view::Point>& points) {
+  if (points.size() < 2) return;
+  Painter().drawPolyline(ToPolygon(points));
+  position_ = points.back();
+}
+
+void QtCanvas::Polygon(const std::vector<view::Point>& points) {
+  if (points.size() < 2) return;
+  Painter().drawPolygon(ToPolygon(points));
+}
+
+void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) { Painter().drawEllipse(BoxOf(x1, y1, x2, y2)); }
+
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) { Painter().drawRect(BoxOf(x1, y1, x2, y2)); }
+
+void QtCanvas::TextOut(int x, int y, const std::string& utf8) {
+  QPainter& painter = Painter();
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QFontMetrics metrics(font_);
+  if (opaqueText_) {
+    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brushColour_));
+  }
+  const QPen pen = painter.pen();
+  painter.setPen(ToQColor(fontColour_));
+  painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  painter.setPen(pen);
+}
+
+int QtCanvas::TextWidth(const std::string& utf8) {
+  return QFontMetrics(font_).horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+view::Colour QtCanvas::Pixel(int x, int y) const {
+  EndPainting();
+  if (!image_.valid(x, y)) return 0;
+  return FromQRgb(image_.pixel(x, y));
+}
+
+void QtCanvas::SetPixel(int x, int y, view::Colour colour) {
+  EndPainting();
+  if (!image_.valid(x, y)) return;
+  image_.setPixel(x, y, qRgb(view::RedOf(colour), view::GreenOf(colour), view::BlueOf(colour)));
+}
+
+void QtCanvas::CopyFrom(const view::Canvas& source, int x, int y) {
+  if (const auto* qtSource = dynamic_cast<const QtCanvas*>(&source)) {
+    if (qtSource == this) return;
+    const QImage& picture = qtSource->Image();
+    Painter().drawImage(QPoint(x, y), picture);
+    return;
+  }
+  EndPainting();
+  for (int sy = 0; sy < source.Height(); ++sy) {
+    for (int sx = 0; sx < source.Width(); ++sx) SetPixel(x + sx, y + sy, source.Pixel(sx, sy));
+  }
+}
+
+}  // namespace shell

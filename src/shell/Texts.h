@@ -1,0 +1,34 @@
+// Every text the windows show, in English and Japanese, kept in one table so a language switch and a
+// new text touch one place.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace shell {
+
+enum class TextId {
+  // Captions switched by the language choice.
+  Label1, Label5, GroupBox1, RadioN, RadioW, chkAutoNext, Button4, RadioButton1, RadioButton2, RadioButton3,
+  CheckBox1, chkLL, ChkRefLine, CheckBox2, ChkBigBoat, chkHint, Button2, Button5,
+  // Captions that read the same in both languages.
+  Label2, Label3, GroupBox2, GroupBox4, CheckBox3, Button1, Button3, btnHELP, pnlDIR,
+  // Messages.
+  AlreadyShown, GpsFileNotExists,
+  // Progress display.
+  Loading,
+};
+
+struct TextEntry {
+  TextId id;
+  const char* english;
+  const char* japanese;
+};
+
+// The whole table, one entry per id in the order of TextId.
+std::span<const TextEntry> TextTable();
+
+// englishTexts above 0 selects English, 0 Japanese.
+std::string Text(TextId id, int englishTexts);
+
+}  // namespace shell
