@@ -28,7 +28,9 @@ function(regatix_tests folder)
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${target} PRIVATE ${ARGN} regatix_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${target}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "TZ=UTC;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=offscreen;REGATIX_SHARED_RACES=${REGATIX_SHARED_RACES};REGATIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};REGATIX_BIN_DIR=${REGATIX_RUNTIME_DIR}")
+  # gtest_discover_tests writes a list-valued ENVIRONMENT as separate properties (only the first survives),
+  # so the test environment is set by running each test program through env(1).
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+    "/usr/bin/env;TZ=UTC;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=offscreen;REGATIX_SHARED_RACES=${REGATIX_SHARED_RACES};REGATIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};REGATIX_BIN_DIR=${REGATIX_RUNTIME_DIR}")
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
