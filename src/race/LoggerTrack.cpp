@@ -23,11 +23,13 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 
 TrackForm TrackFormOf(std::string_view fileName) {
   if (EndsWithIgnoringCase(fileName, ".gpx")) return TrackForm::kGpx;
-  if (EndsWithIgnoringCase(fileName, ".nmea") || EndsWithIgnoringCase(fileName, ".nme")) return TrackForm::kNmea;
+  if (EndsWithIgnoringCase(fileName, ".nmea") || EndsWithIgnoringCase(fileName, ".nme"))
+    return TrackForm::kNmea;
   return TrackForm::kText;
 }
 
-void ReadLoggerTrack(RaceStore& store, int slot, std::istream& in, TrackForm form, const std::string& file, int& n) {
+void ReadLoggerTrack(RaceStore& store, int slot, std::istream& in, TrackForm form, const std::string& file,
+                     int& n) {
   const auto keep = [&store, slot, &n](const TrackFix& fix) { StoreFixIfInWindow(store, slot, n, fix); };
   if (form == TrackForm::kGpx) {
     ReadGpxTrack(in, file, keep);
