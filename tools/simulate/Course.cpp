@@ -27,14 +27,13 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
   course.marks.push_back(at(legMetres, 0));  // MK1 windward
 
   if (kind == CourseKind::WindwardLeeward) {
-    const double gateHalf = std::clamp(4.0 * boatLength, 25.0, 45.0);
+    const double gateHalf = std::clamp(5.0 * boatLength, 35.0, 60.0);
     const double gateDown = std::clamp(0.12 * legMetres, 100.0, 300.0);
     course.marks.push_back(at(-gateDown, -gateHalf));  // MK2 gate, left looking upwind
     course.marks.push_back(at(-gateDown, gateHalf));   // MK3 gate, right
     course.lines.push_back({course.marks[1], course.marks[2]});  // L2 the gate
-    const double finishDown = gateDown * 0.5;
-    const double finishHalf = std::max(50.0, 0.3 * startHalf);
-    course.lines.push_back({at(-finishDown, finishHalf), at(-finishDown, -finishHalf)});  // L3 finish
+    // The finish lies off to starboard of the gate, clear of the water the fleet mills in before the start.
+    course.lines.push_back({at(-gateDown, startHalf + 170), at(-gateDown, startHalf + 270)});  // L3 finish
     for (int lap = 1; lap <= laps; ++lap) {
       course.points.push_back({false, 0, "MK1", false});
       if (lap < laps) course.points.push_back({true, 1, "L2", true});
@@ -44,9 +43,7 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
     const double leewardDown = std::clamp(0.1 * legMetres, 80.0, 250.0);
     course.marks.push_back(at(legMetres * 0.45, -legMetres * 0.6));  // MK2 wing, to port of the windward mark
     course.marks.push_back(at(-leewardDown, 0));                     // MK3 leeward
-    const double finishHalf = std::max(50.0, 0.3 * startHalf);
-    const double finishDown = leewardDown * 0.4;
-    course.lines.push_back({at(-finishDown, finishHalf + 60), at(-finishDown, 60 - finishHalf)});  // L2 finish
+    course.lines.push_back({at(-leewardDown, startHalf + 170), at(-leewardDown, startHalf + 270)});  // L2 finish
     for (int lap = 1; lap <= laps; ++lap) {
       course.points.push_back({false, 0, "MK1", false});
       course.points.push_back({false, 1, "MK2", false});

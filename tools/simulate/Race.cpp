@@ -80,7 +80,8 @@ RaceRecord SimulateRace(const RaceSettings& s) {
     crews[order[1]].mishap = Mishap::Retire;
     crews[order[2]].mishap = Mishap::MissMark;
     const int points = static_cast<int>(course.points.size());
-    crews[order[2]].missedPoint = s.kind == CourseKind::WindwardLeeward ? points - 2 : 3 * s.laps - 1;
+    // The last windward mark: turned short of it, the boat never comes near it again.
+    crews[order[2]].missedPoint = points - 2;
   }
   std::vector<std::unique_ptr<Sailor>> fleet;
   for (int b = 0; b < s.boats; ++b) {

@@ -24,7 +24,7 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   meanWind_ = wind;
   const double skill = crew.skill;
 
-  position_ = middle + up_ * random_.Uniform(-420, -140) + right_ * random_.Uniform(-half - 120, half + 120);
+  position_ = middle + up_ * random_.Uniform(-300, -100) + right_ * random_.Uniform(-half - 40, half + 40);
   side_ = random_.Chance(0.5) ? 1 : -1;
   heading_ = Compass(wind + side_ * 95);
   speed_ = 2.0;
@@ -165,6 +165,7 @@ double Sailor::Steer(Vec aim, double wind, double windSpeed, double now) {
     if (racing && shift > shiftThreshold_ && now - lastTurn_ > 45 && distance > 250) turnOver();
     return Compass(wind + side_ * beat);
   }
+  if (distance < 100) return bearing;  // the last boat lengths to a mark or line are sailed straight
   const double cone = 180 - run;
   const double d = Signed(bearing - wind - 180);
   if (side_ * d <= -cone) return bearing;
@@ -195,6 +196,7 @@ Vec Sailor::AimFor(int point) const {
     Vec normal{along.y, -along.x};
     normal = normal * (1.0 / std::max(Length(normal), 1e-9));
     const double side = Dot(position_ - line.end1, normal) > 0 ? 1 : -1;
+    if (Length(lineSpot_ - position_) > 20) return lineSpot_;
     return lineSpot_ - normal * (30.0 * side);
   }
   // Marks are left to port: pass a few metres to the right of the mark as the boat sees it.
@@ -274,10 +276,6 @@ void Sailor::Advance(double now) {
   laylineError_ = std::clamp(random_.Gauss(1.5, 1 + 5 * (1 - crew_.skill)), -8.0, 12.0);
   const CoursePoint& p = course_.points[next_];
   if (!p.isLine) {
-    if (crew_.mishap == Mishap::MissMark && next_ == crew_.missedPoint && course_.kind == CourseKind::Triangle) {
-      Advance(now);  // sails straight past the wing mark to the leeward mark
-      return;
-    }
     closestPoint_ = next_;
     closestDistance_ = 1e18;
     return;
@@ -289,7 +287,7 @@ void Sailor::Advance(double now) {
     const bool first = Length(line.end1 - position_) < Length(line.end2 - position_);
     const Vec mark = first ? line.end1 : line.end2;
     const Vec other = first ? line.end2 : line.end1;
-    spot = mark + (other - mark) * 0.25;
+    spot = mark + (other - mark) * 0.35;
   } else {
     spot = (line.end1 + line.end2) * 0.5 + (line.end2 - line.end1) * random_.Uniform(-0.3, 0.3);
   }
