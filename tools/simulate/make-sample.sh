@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Regenerates the bundled sample regatta (data/sample) from the simulator with fixed seeds.
+# Usage: tools/simulate/make-sample.sh path/to/regatix-simulate [data/sample]
+set -euo pipefail
+sim=${1:?usage: make-sample.sh path/to/regatix-simulate [folder]}
+out=${2:-data/sample}
+
+# Only what the simulator writes is replaced; help pages and icons in the folder stay.
+rm -rf "$out/raceadmin" "$out/gpsdat" "$out/winddat" "$out/coastline" "$out/truth" "$out/attachment"
+mkdir -p "$out/attachment"
+
+# Race 1: the first one shown. Windward-leeward off Toba, Japanese boat names in a Shift-JIS race file.
+"$sim" --out "$out" --name toba-wl --seed 101 --boats 10 --course wl --laps 2 --minutes 40 \
+  --wind-dir 200 --wind-speed 11 --lat 34.5600 --lon 136.8700 --date 2026/05/17 --time 10:30:00 \
+  --title1 "Toba Spring Regatta 2026" --title2 "Race 1  Windward-leeward" \
+  --note "Southwesterly sea breeze, 9-13 knots. One boat over early at the start." \
+  --names "疾風,潮騒,海燕,白鷺,黒潮,若潮,青嵐,飛翔,鳥羽丸,朝凪" --shift-jis \
+  --attachment toba-sailing-instructions.html --coast toba
+
+# Race 2: a triangle in the afternoon, shown north-up.
+"$sim" --out "$out" --name toba-triangle --seed 202 --boats 12 --course triangle --laps 1 --minutes 40 \
+  --wind-dir 215 --wind-speed 13 --shift 8 --lat 34.5650 --lon 136.8800 --date 2026/05/17 --time 13:15:00 \
+  --title1 "Toba Spring Regatta 2026" --title2 "Race 2  Triangle" --north-up \
+  --names "Hayate,Shiokaze,Kamome,Tsubasa,Wakashio,Kuroshio,Asagiri,Yunagi,Hiryu,Shirasagi,Akatsuki,Hibiki"
+
+# Race 3: next morning, lighter air, no wind record; loggers writing degrees-minutes-seconds and day-first dates.
+"$sim" --out "$out" --name toba-morning --seed 303 --boats 8 --course wl --laps 3 --minutes 35 \
+  --wind-dir 240 --wind-speed 7 --lat 34.5580 --lon 136.8650 --date 2026/05/18 --time 09:30:00 \
+  --title1 "Toba Spring Regatta 2026" --title2 "Race 3  Light air" --no-wind-file --rate 0.5 \
+  --coords dms --dates dmy \
+  --names "Minato,Isana,Sazanami,Hikari,Tenma,Kirara,Umineko,Orca"
+
+printf 'toba-wl.txt\r\n' > "$out/raceadmin/racefile.st"
