@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz sample clean
 
 all: build
 
@@ -37,6 +37,12 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DREGATIX_FUZZ=ON -DREGATIX_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/fuzz/corpus-$$(basename $$f) fuzz/seeds/$$(basename $$f); done
+
+# Rewrites data/sample from the race simulator with fixed seeds.
+sample: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target regatix-simulate
+	bash tools/simulate/make-sample.sh $(BUILD)/bin/regatix-simulate data/sample
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BUILD)-bench
