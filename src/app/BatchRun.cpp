@@ -4,6 +4,7 @@
 
 #include "analysis/PrepareRace.h"
 #include "app/BatchCommand.h"
+#include "race/FolderLookup.h"
 #include "race/RaceCatalogue.h"
 
 namespace app {
@@ -32,7 +33,9 @@ void RunBatch(const BatchRequest& request, const std::string& executableFolder) 
   } else if (request.race.find('/') != std::string::npos) {
     store.raceFilePath = request.race;
   } else {
-    store.raceFilePath = store.programFolder + "raceadmin/" + request.race;
+    // Race folders are often made on Windows: a name that differs in letter case still finds its file.
+    const auto found = race::FindInFolder(store.programFolder + "raceadmin", request.race);
+    store.raceFilePath = found ? found->generic_string() : store.programFolder + "raceadmin/" + request.race;
   }
   analysis::PrepareRace(store, loaded.fit, request.width, request.height);
   if (request.northUp) store.northUp = 1;

@@ -63,7 +63,7 @@ TEST(RegatixBatch, WritesTheAnalysedRaceAsJson) {
   EXPECT_EQ(race["legLengthMetres"].size(), 3u);
   EXPECT_EQ(race["chartFit"]["mapWidth"], 1285);
 
-  const BatchRun full = RunBatch(folder, "--folder " + Quote(folder.folder()) + " --race sample.txt --size 640x480 --full"
+  const BatchRun full = RunBatch(folder, "--folder " + Quote(folder.folder()) + " --race SAMPLE.TXT --size 640x480 --full"
                                     " --json " + Quote(out.string()));
   ASSERT_EQ(full.status, 0) << full.err;
   const nlohmann::json all = ReadJson(out);
