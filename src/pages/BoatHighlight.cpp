@@ -44,7 +44,7 @@ void HighlightBoatOnGraph(view::Canvas& window, const view::Canvas& graphBitmap,
   if (boat < 1 || boat > store.boatCount || boat >= static_cast<int>(store.boatColour.size())) return;
   const GraphAxes axes = MakeGraphAxes(store, mapWidth, clientHeight);
   const view::Colour colour = store.boatColour[static_cast<std::size_t>(boat)];
-  ThickTrace(window, CourseTrace(store, axes, boat), colour);
+  for (const auto& run : SplitAtWrap(CourseTrace(store, axes, boat), axes)) ThickTrace(window, run, colour);
   ThickTrace(window, SpeedTrace(store, axes, boat), colour);
 }
 

@@ -2,6 +2,7 @@
 #include "pages/GraphPage.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "race/Numbers.h"
@@ -38,6 +39,10 @@ std::vector<view::Point> BoatTrace(const race::RaceStore& store, const GraphAxes
 
 void DrawTrace(view::Canvas& canvas, const std::vector<view::Point>& points) {
   if (!points.empty()) canvas.Polyline(points);
+}
+
+void DrawTrace(view::Canvas& canvas, const std::vector<std::vector<view::Point>>& runs) {
+  for (const auto& run : runs) DrawTrace(canvas, run);
 }
 
 // A label centred under its grid line, about six pixels to a character.
@@ -98,6 +103,15 @@ std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes
   return points;
 }
 
+std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace, const GraphAxes& axes) {
+  std::vector<std::vector<view::Point>> runs;
+  for (std::size_t i = 0; i < trace.size(); ++i) {
+    if (i == 0 || 2 * std::abs(trace[i].x - trace[i - 1].x) > axes.w1) runs.emplace_back();
+    runs.back().push_back(trace[i]);
+  }
+  return runs;
+}
+
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
                    view::Colour seaColour) {
   const GraphAxes a = MakeGraphAxes(store, mapWidth, clientHeight);
@@ -138,10 +152,10 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
   }
 
   // The wind trace follows every boat, shown or not, so it ends up on top in boat 1's colour.
-  const std::vector<view::Point> wind = WindTrace(store, a);
+  const auto wind = SplitAtWrap(WindTrace(store, a), a);
   for (int b = boats; b >= 1; --b) {
     c.SetPen(store.boatColour[static_cast<std::size_t>(b)], 1);
-    if (store.boatShown[static_cast<std::size_t>(b)] > 0) DrawTrace(c, CourseTrace(store, a, b));
+    if (store.boatShown[static_cast<std::size_t>(b)] > 0) DrawTrace(c, SplitAtWrap(CourseTrace(store, a, b), a));
     DrawTrace(c, wind);
   }
 

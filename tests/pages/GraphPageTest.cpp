@@ -153,6 +153,22 @@ TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
   EXPECT_EQ(traces[6].points, (std::vector<Point>{{a.SpeedX(5), a.TimeY(0)}, {942, a.TimeY(600)}}));  // 6.3 of 7 knots
 }
 
+// Magnetic 250 is the wrap point when the wind is 340: a course swinging across it is drawn in two pieces
+// rather than as a streak across the plot.
+TEST(GraphPage, CourseTraceBreaksWhereItComesRoundThePlotEdge) {
+  race::RaceStore store = EmptyRace();
+  AddBoat(store, 0xFF, true, {{0, 257, 5}, {30, 258, 5}, {60, 255, 5}, {90, 254, 5}});
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, 0);
+  const GraphAxes a = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  const auto traces = canvas.CallsOf(CallKind::Polyline);
+  ASSERT_EQ(traces.size(), 3u);  // two course pieces, one speed trace
+  EXPECT_EQ(traces[0].points, (std::vector<Point>{{40, a.TimeY(0)}, {41, a.TimeY(30)}}));
+  EXPECT_EQ(traces[1].points, (std::vector<Point>{{a.CourseX(248), a.TimeY(60)}, {a.CourseX(247), a.TimeY(90)}}));
+  EXPECT_EQ(traces[1].points[0].x, 492);
+  EXPECT_EQ(traces[2].points.size(), 4u);
+}
+
 TEST(GraphPage, RaceWithoutWindOrBoatsDrawsNoTraces) {
   race::RaceStore store = EmptyRace();
   view::RecordingCanvas empty(kMapWidth, kClientHeight);
