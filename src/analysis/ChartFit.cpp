@@ -23,7 +23,9 @@ void Include(ChartFit& fit, double lat, double lon) {
   if (lon < fit.trackMinLon) fit.trackMinLon = lon;
 }
 
-bool HasExtent(const ChartFit& fit) { return fit.trackMaxLat >= fit.trackMinLat; }
+bool HasExtent(const ChartFit& fit) {
+  return fit.trackMaxLat >= fit.trackMinLat;
+}
 
 void ScanTracks(const race::RaceStore& store, ChartFit& fit) {
   for (int b = 1; b <= store.boatCount; ++b) {
@@ -39,7 +41,8 @@ void ScanTracks(const race::RaceStore& store, ChartFit& fit) {
 }
 
 void ScanCourse(const race::RaceStore& store, ChartFit& fit) {
-  for (int m = 1; m <= std::min(store.markCount, race::kMaxMarks); ++m) Include(fit, store.markLat[m], store.markLon[m]);
+  for (int m = 1; m <= std::min(store.markCount, race::kMaxMarks); ++m)
+    Include(fit, store.markLat[m], store.markLon[m]);
   for (int l = 1; l <= std::min(store.lineCount, race::kMaxLines); ++l) {
     Include(fit, store.lineLat1[l], store.lineLon1[l]);
     Include(fit, store.lineLat2[l], store.lineLon2[l]);
@@ -48,7 +51,9 @@ void ScanCourse(const race::RaceStore& store, ChartFit& fit) {
 
 }  // namespace
 
-double ChartFit::metresPerMinuteLon() const { return kMetresPerMinuteLat * cosMidLatitude; }
+double ChartFit::metresPerMinuteLon() const {
+  return kMetresPerMinuteLat * cosMidLatitude;
+}
 
 ChartFit FitChart(const race::RaceStore& store, int mapWidth, int mapHeight) {
   ChartFit fit;

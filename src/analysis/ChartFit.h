@@ -1,5 +1,5 @@
-// The chart fit of a loaded race: the extent of the tracks inside the time line, made square in true distance,
-// and the pixel scales of the main chart and the overview map derived from it.
+// The chart fit of a loaded race: the extent of the tracks inside the time line, made square in true
+// distance, and the pixel scales of the main chart and the overview map derived from it.
 #pragma once
 
 #include "race/RaceStore.h"
@@ -22,8 +22,9 @@ struct ChartFit {
   double metresPerMinuteLon() const;
 };
 
-// Fits the chart to every boat's fixes inside [timelineStart, timelineEnd]. A race with no such fix is fitted to
-// its marks and lines instead, and a race without those to a small area round (0, 0), so the spans stay positive.
+// Fits the chart to every boat's fixes inside [timelineStart, timelineEnd]. A race with no such fix is fitted
+// to its marks and lines instead, and a race without those to a small area round (0, 0), so the spans stay
+// positive.
 ChartFit FitChart(const race::RaceStore& store, int mapWidth, int mapHeight);
 
 // Sun estimate for the automatic sea colour, and the start gun's second of the day (all in seconds).

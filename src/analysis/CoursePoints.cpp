@@ -28,7 +28,8 @@ bool ParseIndex(const std::string& designator, std::size_t from, int& index) {
 }  // namespace
 
 std::vector<CoursePoint> ResolveCourse(const race::RaceStore& store) {
-  const int count = std::max(0, std::min<int>(store.courseCount, static_cast<int>(store.courseMark.size()) - 1));
+  const int count =
+      std::max(0, std::min<int>(store.courseCount, static_cast<int>(store.courseMark.size()) - 1));
   std::vector<CoursePoint> points(count + 1);
   for (int k = 1; k <= count; ++k) {
     const std::string& designator = store.courseMark[k];
@@ -59,8 +60,10 @@ std::vector<CoursePoint> ResolveCourse(const race::RaceStore& store) {
 
 void SizeAnalysisTables(race::RaceStore& store) {
   const std::size_t boats = static_cast<std::size_t>(std::max(store.boatCount, race::kMaxBoats)) + 1;
-  const std::size_t points = static_cast<std::size_t>(std::max(store.courseCount, race::kMaxCoursePoints)) + 1;
-  const std::size_t entries = static_cast<std::size_t>(std::max(store.courseCount, race::kMaxCourseEntries)) + 1;
+  const std::size_t points =
+      static_cast<std::size_t>(std::max(store.courseCount, race::kMaxCoursePoints)) + 1;
+  const std::size_t entries =
+      static_cast<std::size_t>(std::max(store.courseCount, race::kMaxCourseEntries)) + 1;
   for (auto* table : {&store.markTime, &store.legSailedMetres}) {
     if (table->size() < boats) table->resize(boats);
     for (auto& row : *table) {

@@ -31,8 +31,8 @@ void ComputeFixCourseAndSpeed(race::RaceStore& store, double cosMidLatitude) {
     const auto& t = store.trackTime[b];
     const auto& lat = store.trackLat[b];
     const auto& lon = store.trackLon[b];
-    const int n = std::min({store.fixCount[b], static_cast<int>(t.size()) - 1, static_cast<int>(lat.size()) - 1,
-                            static_cast<int>(lon.size()) - 1});
+    const int n = std::min({store.fixCount[b], static_cast<int>(t.size()) - 1,
+                            static_cast<int>(lat.size()) - 1, static_cast<int>(lon.size()) - 1});
     auto& course = store.trackCourse[b];
     auto& speed = store.trackSpeed[b];
     EnsureLength(course, n);
@@ -43,7 +43,8 @@ void ComputeFixCourseAndSpeed(race::RaceStore& store, double cosMidLatitude) {
 
     // segment[i] is the length from fix i to fix i + 1.
     segment.assign(n + 1, 0.0);
-    for (int i = 1; i < n; ++i) segment[i] = SegmentLength(lat[i], lon[i], lat[i + 1], lon[i + 1], cosMidLatitude);
+    for (int i = 1; i < n; ++i)
+      segment[i] = SegmentLength(lat[i], lon[i], lat[i + 1], lon[i + 1], cosMidLatitude);
 
     for (int i = 1; i < n; ++i) {
       const double east = (lon[i + 1] - lon[i]) * metresPerMinuteLon;

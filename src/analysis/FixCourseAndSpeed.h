@@ -7,8 +7,8 @@ namespace analysis {
 
 inline constexpr double kMaxPlausibleBoatSpeed = 10.0;  // knots; faster fixes do not scale the speed axis
 
-// Fills trackCourse (whole degrees, 0..360) and trackSpeed (knots) of fixes 1..fixCount-1 of every boat with more
-// than five fixes, and maxBoatSpeed. cosMidLatitude comes from the chart fit.
+// Fills trackCourse (whole degrees, 0..360) and trackSpeed (knots) of fixes 1..fixCount-1 of every boat with
+// more than five fixes, and maxBoatSpeed. cosMidLatitude comes from the chart fit.
 void ComputeFixCourseAndSpeed(race::RaceStore& store, double cosMidLatitude);
 
 }  // namespace analysis

@@ -68,7 +68,8 @@ double SailedBetween(const TrackView& tr, double a, double b) {
     distance += tr.Length(tr.lat[end], tr.lon[end], tr.LatAt(end, f), tr.LonAt(end, f));
     last = end;
   }
-  for (int i = first; i < last; ++i) distance += tr.Length(tr.lat[i], tr.lon[i], tr.lat[i + 1], tr.lon[i + 1]);
+  for (int i = first; i < last; ++i)
+    distance += tr.Length(tr.lat[i], tr.lon[i], tr.lat[i + 1], tr.lon[i + 1]);
   return distance;
 }
 
@@ -88,7 +89,8 @@ void ComputeLegSailedDistances(race::RaceStore& store, double cosMidLatitude) {
     const int n = std::min({store.fixCount[b], static_cast<int>(store.trackTime[b].size()) - 1,
                             static_cast<int>(store.trackLat[b].size()) - 1,
                             static_cast<int>(store.trackLon[b].size()) - 1});
-    const TrackView tr{store.trackTime[b], store.trackLat[b], store.trackLon[b], std::max(n, 0), cosMidLatitude};
+    const TrackView tr{store.trackTime[b], store.trackLat[b], store.trackLon[b], std::max(n, 0),
+                       cosMidLatitude};
     for (int j = 1; j <= count; ++j) {
       const double a = (j == 1 || j == count) ? 0.0 : times[j];
       const double bEnd = j < count ? times[j + 1] : times[count];

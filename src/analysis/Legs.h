@@ -8,8 +8,8 @@ namespace analysis {
 
 enum LegKind { kUpwind = 1, kDownwind = 2, kReach = 3 };
 
-// legSailedMetres[b][j] for every finished boat, measured on the (trimmed) track between its passings of course
-// points j and j + 1; leg 1 from the gun, and column courseCount from the gun to the finish.
+// legSailedMetres[b][j] for every finished boat, measured on the (trimmed) track between its passings of
+// course points j and j + 1; leg 1 from the gun, and column courseCount from the gun to the finish.
 void ComputeLegSailedDistances(race::RaceStore& store, double cosMidLatitude);
 
 // legBearing, legLengthMetres (element courseCount: the whole course) and legKind of every leg.

@@ -12,9 +12,10 @@ namespace analysis {
 
 namespace {
 
-constexpr double kProximityRadius = 0.2;      // minutes of arc, raw (no cosine factor)
-constexpr double kLeaveDistance = 0.1;        // minutes farther than the closest approach end the search
-constexpr double kStartWindowFraction = 0.2;  // a start crossing must come in the first fifth of the time line
+constexpr double kProximityRadius = 0.2;  // minutes of arc, raw (no cosine factor)
+constexpr double kLeaveDistance = 0.1;    // minutes farther than the closest approach end the search
+constexpr double kStartWindowFraction =
+    0.2;  // a start crossing must come in the first fifth of the time line
 constexpr double kTrimSeconds = 60;
 
 struct Track {
@@ -26,7 +27,8 @@ struct Track {
 
 Track TrackOf(const race::RaceStore& store, int b) {
   const int n = std::min({store.fixCount[b], static_cast<int>(store.trackTime[b].size()) - 1,
-                          static_cast<int>(store.trackLat[b].size()) - 1, static_cast<int>(store.trackLon[b].size()) - 1});
+                          static_cast<int>(store.trackLat[b].size()) - 1,
+                          static_cast<int>(store.trackLon[b].size()) - 1});
   return {store.trackTime[b], store.trackLat[b], store.trackLon[b], std::max(n, 0)};
 }
 
@@ -51,8 +53,8 @@ struct LineSide {
   }
 };
 
-void FindCrossing(const race::RaceStore& store, const LineSide& line, int k, int b, std::vector<int>& searchFrom,
-                  double& markTime) {
+void FindCrossing(const race::RaceStore& store, const LineSide& line, int k, int b,
+                  std::vector<int>& searchFrom, double& markTime) {
   const Track tr = TrackOf(store, b);
   int from, to;
   if (k == 1) {
@@ -88,7 +90,8 @@ void FindClosestApproach(const race::RaceStore& store, const CoursePoint& p, int
     from = 1;
     to = race::RoundToInt(tr.n / 2.0);
   } else {
-    if (store.markTime[b][k - 1] > kPassedBelow) searchFrom[b] = 1;  // previous point missed: search from the top
+    if (store.markTime[b][k - 1] > kPassedBelow)
+      searchFrom[b] = 1;  // previous point missed: search from the top
     from = searchFrom[b];
     to = tr.n - 1;
   }
@@ -126,7 +129,8 @@ void DetectMarkPassings(race::RaceStore& store) {
     }
     if (k == count) continue;  // the finish is found by crossing only
     for (int b = 1; b <= boats; ++b) {
-      if (store.markTime[b][k] > kPassedBelow) FindClosestApproach(store, p, k, b, searchFrom, store.markTime[b][k]);
+      if (store.markTime[b][k] > kPassedBelow)
+        FindClosestApproach(store, p, k, b, searchFrom, store.markTime[b][k]);
     }
   }
 

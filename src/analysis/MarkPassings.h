@@ -1,5 +1,5 @@
-// When each boat passed each course point, the first arrival at each point, the finish order, and the trimming
-// of tracks a minute after a boat's finish.
+// When each boat passed each course point, the first arrival at each point, the finish order, and the
+// trimming of tracks a minute after a boat's finish.
 #pragma once
 
 #include "race/RaceStore.h"

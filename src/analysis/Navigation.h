@@ -1,5 +1,5 @@
-// Flat-earth navigation math: bearings, ranges, chart rotation and the projection between positions (minutes of
-// arc) and chart pixels. Pure arithmetic shared by the analysis, every renderer and the pointer handlers.
+// Flat-earth navigation math: bearings, ranges, chart rotation and the projection between positions (minutes
+// of arc) and chart pixels. Pure arithmetic shared by the analysis, every renderer and the pointer handlers.
 #pragma once
 
 namespace analysis {

@@ -48,7 +48,8 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
   ResetRaceTexts(store);
   // A missing race file would leave the previous race's boats in place: refuse it instead.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(store.raceFilePath, error)) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
+  if (!std::filesystem::is_regular_file(store.raceFilePath, error))
+    throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
   race::ParseRaceFile(store, store.raceFilePath);
   if (store.boatCount < 1) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
 

@@ -1,6 +1,6 @@
 // The data side of loading a race, in the order the load sequence runs it: race file, wind, tracks, colours,
-// chart fit, coastline, course and speed, mark passings, trimming and legs. No window, no toolkit: the desktop
-// program and the batch command both call it, so every loaded race is computed one way.
+// chart fit, coastline, course and speed, mark passings, trimming and legs. No window, no toolkit: the
+// desktop program and the batch command both call it, so every loaded race is computed one way.
 #pragma once
 
 #include <functional>
@@ -13,7 +13,8 @@
 
 namespace analysis {
 
-// Called before each boat's track file is read: its file name, its 1-based number, the boats of the race file.
+// Called before each boat's track file is read: its file name, its 1-based number, the boats of the race
+// file.
 using TrackProgress = race::TrackProgress;
 
 // The race file is missing or names no existing track file. The desktop program shows its problem() text,

@@ -55,17 +55,24 @@ Json Boats(const race::RaceStore& store, bool allFixes) {
 
 Json PerBoat(const std::vector<std::vector<double>>& table, int boats, int first, int last) {
   Json rows = Json::array();
-  for (int b = 1; b <= boats && b < static_cast<int>(table.size()); ++b) rows.push_back(Slice(table[b], first, last));
+  for (int b = 1; b <= boats && b < static_cast<int>(table.size()); ++b)
+    rows.push_back(Slice(table[b], first, last));
   return rows;
 }
 
 Json Fit(const ChartFit& fit) {
-  return Json{{"trackMinLat", fit.trackMinLat},       {"trackMaxLat", fit.trackMaxLat},
-              {"trackMinLon", fit.trackMinLon},       {"trackMaxLon", fit.trackMaxLon},
-              {"midLat", fit.midLat},                 {"midLon", fit.midLon},
-              {"cosMidLatitude", fit.cosMidLatitude}, {"chartSpanLat", fit.chartSpanLat},
-              {"chartSpanLon", fit.chartSpanLon},     {"pxPerMinuteLat", fit.pxPerMinuteLat},
-              {"pxPerMinuteLon", fit.pxPerMinuteLon}, {"mapWidth", fit.mapWidth},
+  return Json{{"trackMinLat", fit.trackMinLat},
+              {"trackMaxLat", fit.trackMaxLat},
+              {"trackMinLon", fit.trackMinLon},
+              {"trackMaxLon", fit.trackMaxLon},
+              {"midLat", fit.midLat},
+              {"midLon", fit.midLon},
+              {"cosMidLatitude", fit.cosMidLatitude},
+              {"chartSpanLat", fit.chartSpanLat},
+              {"chartSpanLon", fit.chartSpanLon},
+              {"pxPerMinuteLat", fit.pxPerMinuteLat},
+              {"pxPerMinuteLon", fit.pxPerMinuteLon},
+              {"mapWidth", fit.mapWidth},
               {"mapHeight", fit.mapHeight}};
 }
 
@@ -89,7 +96,8 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["boats"] = Boats(store, allFixes);
   out["maxBoatSpeed"] = store.maxBoatSpeed;
   Json marks = Json::array();
-  for (int m = 1; m <= std::min(store.markCount, race::kMaxMarks); ++m) marks.push_back({store.markLat[m], store.markLon[m]});
+  for (int m = 1; m <= std::min(store.markCount, race::kMaxMarks); ++m)
+    marks.push_back({store.markLat[m], store.markLon[m]});
   out["marks"] = marks;
   Json lines = Json::array();
   for (int l = 1; l <= std::min(store.lineCount, race::kMaxLines); ++l) {

@@ -1,4 +1,5 @@
-// The loaded and analysed race as JSON, keyed by the store's own names: what the batch command's --json writes.
+// The loaded and analysed race as JSON, keyed by the store's own names: what the batch command's --json
+// writes.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -8,7 +9,8 @@
 
 namespace analysis {
 
-inline constexpr int kFixesShownAtEachEnd = 3;  // fixes written per boat without full: the first and last three
+inline constexpr int kFixesShownAtEachEnd =
+    3;  // fixes written per boat without full: the first and last three
 
 // Tables indexed from 1 become arrays from their first used element: boats 1..boatCount, course points
 // 1..courseCount, legs 1..courseCount - 1 (legLengthMetres also has the whole course at courseCount).

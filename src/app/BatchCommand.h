@@ -1,5 +1,5 @@
-// The headless batch command: what it was asked for, the race it loaded, and the table of outputs it can write.
-// Adding an output is one writer function and one row in BatchOutputs.cpp.
+// The headless batch command: what it was asked for, the race it loaded, and the table of outputs it can
+// write. Adding an output is one writer function and one row in BatchOutputs.cpp.
 #pragma once
 
 #include <optional>

@@ -1,10 +1,10 @@
 // The square chart fit, its fallbacks for races without fixes, and the sun estimate.
-#include "analysis/ChartFit.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+
+#include "analysis/ChartFit.h"
 
 namespace analysis {
 namespace {
@@ -102,10 +102,10 @@ TEST(EstimateSun, EquinoxAt135EastAndFurtherEast) {
 }
 
 TEST(DayOfYear, LeapYearsAndYearEnds) {
-  EXPECT_EQ(DayOfYear(2), 1);            // 1900-01-01
-  EXPECT_EQ(DayOfYear(45108.5), 182);    // 2023-07-01
-  EXPECT_EQ(DayOfYear(45474), 183);      // 2024-07-01, leap year
-  EXPECT_EQ(DayOfYear(45291.99), 365);   // 2023-12-31
+  EXPECT_EQ(DayOfYear(2), 1);           // 1900-01-01
+  EXPECT_EQ(DayOfYear(45108.5), 182);   // 2023-07-01
+  EXPECT_EQ(DayOfYear(45474), 183);     // 2024-07-01, leap year
+  EXPECT_EQ(DayOfYear(45291.99), 365);  // 2023-12-31
 }
 
 }  // namespace

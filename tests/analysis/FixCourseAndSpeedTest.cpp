@@ -1,11 +1,10 @@
 // Per-fix course and smoothed speed: short tracks, standing boats, equal times, the speed ceiling.
-#include "analysis/FixCourseAndSpeed.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "RaceBuilder.h"
+#include "analysis/FixCourseAndSpeed.h"
 
 namespace analysis {
 namespace {
@@ -49,7 +48,12 @@ TEST(ComputeFixCourseAndSpeed, StandingBoatKeepsItsCourseButNotAtFixOne) {
   EXPECT_EQ(still.trackCourse[1][1], 0);
 
   race::RaceStore store;
-  AddBoat(store, {{0, 0, 0}, {10, 0.01, 0.01}, {20, 0.02, 0.02}, {30, 0.02, 0.02}, {40, 0.02, 0.02}, {50, 0.02, 0.02},
+  AddBoat(store, {{0, 0, 0},
+                  {10, 0.01, 0.01},
+                  {20, 0.02, 0.02},
+                  {30, 0.02, 0.02},
+                  {40, 0.02, 0.02},
+                  {50, 0.02, 0.02},
                   {60, 0.02, 0.02}});
   ComputeFixCourseAndSpeed(store, 1);
   EXPECT_EQ(store.trackCourse[1][1], 45);
@@ -61,7 +65,8 @@ TEST(ComputeFixCourseAndSpeed, CourseJustWestOfNorthIsStoredAs360) {
   race::RaceStore store;
   const double angle = 359.6 * std::acos(-1.0) / 180;
   std::vector<Fix> fixes;
-  for (int i = 0; i < 6; ++i) fixes.push_back({i * 10.0, i * std::cos(angle) * 0.01, i * std::sin(angle) * 0.01});
+  for (int i = 0; i < 6; ++i)
+    fixes.push_back({i * 10.0, i * std::cos(angle) * 0.01, i * std::sin(angle) * 0.01});
   AddBoat(store, fixes);
   ComputeFixCourseAndSpeed(store, 1);
   EXPECT_EQ(store.trackCourse[1][1], 360);
@@ -71,8 +76,13 @@ TEST(ComputeFixCourseAndSpeed, EqualTimesAndBurstsDoNotDivideByZeroOrScaleTheAxi
   race::RaceStore store;
   // Fixes 1..4 share one time: the windows of fixes 1 and 2 have zero total time.
   const double fast = 12 * 10 * kMinutesPerKnotSecond;
-  AddBoat(store, {{0, 0, 0}, {0, 0.001, 0}, {0, 0.002, 0}, {0, 0.003, 0}, {10, 0.003 + fast, 0},
-                  {20, 0.003 + 2 * fast, 0}, {30, 0.003 + 3 * fast, 0}});
+  AddBoat(store, {{0, 0, 0},
+                  {0, 0.001, 0},
+                  {0, 0.002, 0},
+                  {0, 0.003, 0},
+                  {10, 0.003 + fast, 0},
+                  {20, 0.003 + 2 * fast, 0},
+                  {30, 0.003 + 3 * fast, 0}});
   ComputeFixCourseAndSpeed(store, 1);
   EXPECT_EQ(store.trackSpeed[1][1], 0);
   EXPECT_EQ(store.trackSpeed[1][2], 0);

@@ -1,11 +1,10 @@
 // Sailed distance per leg on the trimmed tracks, leg bearings and lengths, and the points of sail.
-#include "analysis/Legs.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "RaceBuilder.h"
+#include "analysis/Legs.h"
 #include "analysis/MarkPassings.h"
 
 namespace analysis {
@@ -36,7 +35,9 @@ race::RaceStore NorthRace() {
 }
 
 // Metres sailed north at kStep minutes per 10 s for the given seconds.
-double NorthMetres(double seconds) { return seconds / 10 * kStep * 1852; }
+double NorthMetres(double seconds) {
+  return seconds / 10 * kStep * 1852;
+}
 
 TEST(ComputeLegSailedDistances, LegOneFromTheGunLaterLegsBetweenPassingsLastColumnWholeRace) {
   race::RaceStore store = NorthRace();

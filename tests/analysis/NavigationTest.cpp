@@ -1,9 +1,9 @@
 // Bearings, rotation, polar offsets, ranges and the projection round trip.
-#include "analysis/Navigation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "analysis/Navigation.h"
 
 namespace analysis {
 namespace {

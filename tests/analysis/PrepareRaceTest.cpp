@@ -1,12 +1,11 @@
 // The data side of a whole load on a race folder: every step runs, in order, and bad input is reported.
-#include "analysis/PrepareRace.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "SampleRaceFolder.h"
 #include "analysis/MarkPassings.h"
+#include "analysis/PrepareRace.h"
 
 namespace analysis {
 namespace {
@@ -55,7 +54,8 @@ TEST(PrepareRace, MissingRaceFileOrNoTrackIsNoTracksError) {
   ChartFit fit;
   EXPECT_THROW(PrepareRace(missing, fit, 100, 100), NoTracksError);
 
-  folder.Write("raceadmin/empty.txt", "ST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nBN,none.txt,Nobody\r\n");
+  folder.Write("raceadmin/empty.txt",
+               "ST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nBN,none.txt,Nobody\r\n");
   race::RaceStore empty = StoreFor(folder, "empty.txt");
   try {
     PrepareRace(empty, fit, 100, 100);

@@ -15,7 +15,8 @@ struct Fix {
 
 inline int AddBoat(race::RaceStore& store, const std::vector<Fix>& fixes) {
   const int b = ++store.boatCount;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
     if (static_cast<int>(channel->size()) < b + 2) channel->resize(b + 2);
     (*channel)[b].assign(fixes.size() + 1, 0.0);
   }
@@ -47,7 +48,8 @@ inline int AddLine(race::RaceStore& store, double lat1, double lon1, double lat2
 inline void SetCourse(race::RaceStore& store, std::initializer_list<std::string> designators) {
   store.courseCount = 0;
   for (const auto& d : designators) {
-    if (static_cast<int>(store.courseMark.size()) <= store.courseCount + 1) store.courseMark.resize(store.courseCount + 2);
+    if (static_cast<int>(store.courseMark.size()) <= store.courseCount + 1)
+      store.courseMark.resize(store.courseCount + 2);
     store.courseMark[++store.courseCount] = d;
   }
 }

@@ -32,7 +32,8 @@ class RealRaceTest : public ::testing::TestWithParam<RealRace> {};
 
 TEST_P(RealRaceTest, FinishersPassEveryPointInOrderAndPlacesFollowTimes) {
   const std::filesystem::path root = testsupport::SharedRacesFolder();
-  if (root.empty() || !std::filesystem::exists(root / GetParam().folder)) GTEST_SKIP() << "no real races here";
+  if (root.empty() || !std::filesystem::exists(root / GetParam().folder))
+    GTEST_SKIP() << "no real races here";
   race::RaceStore store;
   store.programFolder = (root / GetParam().folder).string() + "/";
   store.raceFilePath = store.programFolder + "raceadmin/" + GetParam().folder + ".txt";
@@ -51,7 +52,8 @@ TEST_P(RealRaceTest, FinishersPassEveryPointInOrderAndPlacesFollowTimes) {
       }
     }
     int expectedRank = 1;
-    for (int c = 1; c <= store.boatCount; ++c) expectedRank += store.markTime[c][last] < store.markTime[b][last];
+    for (int c = 1; c <= store.boatCount; ++c)
+      expectedRank += store.markTime[c][last] < store.markTime[b][last];
     EXPECT_EQ(store.finishRank[b], expectedRank);
     EXPECT_EQ(store.boatName[b], order[store.finishRank[b] - 1]);
     EXPECT_GT(store.legSailedMetres[b][last], store.legLengthMetres[last] * 0.9);
@@ -60,12 +62,11 @@ TEST_P(RealRaceTest, FinishersPassEveryPointInOrderAndPlacesFollowTimes) {
   EXPECT_LT(store.maxBoatSpeed, 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(SharedRaces, RealRaceTest, ::testing::ValuesIn(RealRaces()),
-                         [](const auto& info) {
-                           std::string name;
-                           for (char c : info.param.folder) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(SharedRaces, RealRaceTest, ::testing::ValuesIn(RealRaces()), [](const auto& info) {
+  std::string name;
+  for (char c : info.param.folder) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
+});
 
 }  // namespace
 }  // namespace analysis

@@ -1,6 +1,6 @@
 // A small complete race folder written into a temp folder: a race file, two boats sailing north from a start
-// line past one mark to a finish line, and a third boat whose track file is missing. Shared by the analysis and
-// batch command tests.
+// line past one mark to a finish line, and a third boat whose track file is missing. Shared by the analysis
+// and batch command tests.
 #pragma once
 
 #include <cmath>
@@ -17,12 +17,13 @@ inline std::string DegreesMinutes(char positive, char negative, double minutes, 
   minutes = std::fabs(minutes);
   const int degrees = static_cast<int>(minutes / 60);
   char text[40];
-  std::snprintf(text, sizeof text, "%c%0*d%08.5f", hemisphere, degreeDigits, degrees, minutes - degrees * 60.0);
+  std::snprintf(text, sizeof text, "%c%0*d%08.5f", hemisphere, degreeDigits, degrees,
+                minutes - degrees * 60.0);
   return text;
 }
 
-// Gun at 10:00:00 UTC (12:00 local, TD 2); a boat at lon 600 + lonOffset moves north at speed minutes per second
-// from lat 3000 - 170 * speed, one fix every 5 s from 9:57:10 to 10:10:20.
+// Gun at 10:00:00 UTC (12:00 local, TD 2); a boat at lon 600 + lonOffset moves north at speed minutes per
+// second from lat 3000 - 170 * speed, one fix every 5 s from 9:57:10 to 10:10:20.
 inline std::string NorthboundTrack(double speed, double lonOffset) {
   std::string text = "H  LATITUDE    LONGITUDE    DATE      TIME     ALT  ;track\r\n";
   for (int t = -170; t <= 620; t += 5) {
@@ -30,7 +31,8 @@ inline std::string NorthboundTrack(double speed, double lonOffset) {
     char line[120];
     std::snprintf(line, sizeof line, "T  %s %s 2024/06/01 %02d:%02d:%02d 1\r\n",
                   DegreesMinutes('N', 'S', 3000 + speed * t, 2).c_str(),
-                  DegreesMinutes('E', 'W', 600 + lonOffset, 3).c_str(), clock / 3600, clock / 60 % 60, clock % 60);
+                  DegreesMinutes('E', 'W', 600 + lonOffset, 3).c_str(), clock / 3600, clock / 60 % 60,
+                  clock % 60);
     text += line;
   }
   return text;

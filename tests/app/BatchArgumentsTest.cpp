@@ -22,8 +22,8 @@ TEST(ParseBatchArguments, DefaultsAreTheMapAreaOfTheStandardWindow) {
 }
 
 TEST(ParseBatchArguments, ReadsEveryOption) {
-  const BatchRequest r = Parse({"--folder", "/data/races", "--race", "a.txt", "--size", "800x600", "--json", "o.json",
-                                "--full", "--at", "-12.5", "--north-up", "--manual"});
+  const BatchRequest r = Parse({"--folder", "/data/races", "--race", "a.txt", "--size", "800x600", "--json",
+                                "o.json", "--full", "--at", "-12.5", "--north-up", "--manual"});
   EXPECT_EQ(r.folder, "/data/races/");
   EXPECT_EQ(r.race, "a.txt");
   EXPECT_EQ(r.width, 800);
@@ -50,7 +50,8 @@ TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
 
 TEST(BatchUsage, ListsEveryOutput) {
   const std::string usage = BatchUsage();
-  for (const OutputKind& kind : BatchOutputs()) EXPECT_NE(usage.find(kind.usage), std::string::npos) << kind.option;
+  for (const OutputKind& kind : BatchOutputs())
+    EXPECT_NE(usage.find(kind.usage), std::string::npos) << kind.option;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The built regatix-batch run on a race folder made in a temp folder and on the real races when present.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -41,14 +40,16 @@ std::filesystem::path RealRaces() {
   return std::filesystem::is_directory(REGATIX_SHARED_RACES_DEFAULT) ? REGATIX_SHARED_RACES_DEFAULT : "";
 }
 
-nlohmann::json ReadJson(const std::filesystem::path& path) { return nlohmann::json::parse(testsupport::ReadFile(path)); }
+nlohmann::json ReadJson(const std::filesystem::path& path) {
+  return nlohmann::json::parse(testsupport::ReadFile(path));
+}
 
 TEST(RegatixBatch, WritesTheAnalysedRaceAsJson) {
   testsupport::TempFolder folder;
   analysistest::WriteSampleRace(folder);
   const auto out = folder.path() / "race.json";
-  const BatchRun run = RunBatch(folder, "--folder " + Quote(folder.folder()) + " --race sample.txt --json " +
-                                       Quote(out.string()));
+  const BatchRun run = RunBatch(
+      folder, "--folder " + Quote(folder.folder()) + " --race sample.txt --json " + Quote(out.string()));
   ASSERT_EQ(run.status, 0) << run.err;
   const nlohmann::json race = ReadJson(out);
   EXPECT_EQ(race["boatCount"], 2);
@@ -63,8 +64,10 @@ TEST(RegatixBatch, WritesTheAnalysedRaceAsJson) {
   EXPECT_EQ(race["legLengthMetres"].size(), 3u);
   EXPECT_EQ(race["chartFit"]["mapWidth"], 1285);
 
-  const BatchRun full = RunBatch(folder, "--folder " + Quote(folder.folder()) + " --race SAMPLE.TXT --size 640x480 --full"
-                                    " --json " + Quote(out.string()));
+  const BatchRun full = RunBatch(folder, "--folder " + Quote(folder.folder()) +
+                                             " --race SAMPLE.TXT --size 640x480 --full"
+                                             " --json " +
+                                             Quote(out.string()));
   ASSERT_EQ(full.status, 0) << full.err;
   const nlohmann::json all = ReadJson(out);
   EXPECT_EQ(all["boats"][0]["fixes"].size(), all["boats"][0]["fixCount"].get<std::size_t>());
@@ -100,8 +103,8 @@ TEST(RegatixBatch, RealRacesFinishInTheOrderTheirReadmeStates) {
     if (!std::filesystem::exists(root / name)) continue;
     SCOPED_TRACE(name);
     const auto out = scratch.path() / (name + ".json");
-    const BatchRun run = RunBatch(scratch, "--folder " + Quote((root / name).string()) + " --race " + name + ".txt --json " +
-                                          Quote(out.string()));
+    const BatchRun run = RunBatch(scratch, "--folder " + Quote((root / name).string()) + " --race " + name +
+                                               ".txt --json " + Quote(out.string()));
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json race = ReadJson(out);
     ASSERT_EQ(race["boatCount"].get<std::size_t>(), order.size());
