@@ -37,6 +37,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   state_.mapWidth = view::MapWidth(width());
   state_.mapHeight = height();
   platform_.Beep();
+  // The logo and control panels stay in sight over the start-up panel while the race loads.
   pnlLOGO->show();
   pnlCTRL->show();
 
@@ -47,6 +48,8 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   std::string failure;
   pnlSPLITE->show();
   pnlSPLITE->raise();
+  pnlLOGO->raise();
+  pnlCTRL->raise();
   hintbox->hide();
   try {
     analysis::PrepareRace(*next, fit, state_.mapWidth, state_.mapHeight,

@@ -33,7 +33,8 @@ TForm2::TForm2(const QRect& screen, const QImage& splash) : QWidget(nullptr) {
   memo2 = new QLabel(this);
   memo2->setObjectName(QStringLiteral("memo2"));
   memo2->setStyleSheet(QStringLiteral("color: rgb(0,255,255); font-size: 20px; font-weight: bold; font-style: italic;"));
-  memo2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  memo2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  memo2->setWordWrap(true);  // a long race caption takes a second line rather than being cut
   Place(memo2, layout.memo2);
   memo2->hide();
 

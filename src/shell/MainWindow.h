@@ -106,7 +106,10 @@ class TForm1 : public QWidget {
   void CreateSplashPanel();
   void FormResize();
   void LayoutSplashPanel();
+  void PlaceSplashPanel();
   void LayoutPad();
+  // Moves the small markers (overview dots, time pointer, wind-graph line, compass wind dot) to the frame's places.
+  void PlaceFrameMarkers();
   void ShowLoadProgress(const race::RaceStore& next, const std::string& boatFile, int i, int boatCount);
   void FreeBoatObjects();
   void CreateBoatObjects();

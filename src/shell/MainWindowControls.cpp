@@ -144,9 +144,11 @@ void TForm1::CreateControlPanel() {
   GroupBox1 = Make<QGroupBox>(pnlCTRL, "GroupBox1");
   RadioN = Make<QRadioButton>(GroupBox1, "RadioN");
   RadioW = Make<QRadioButton>(GroupBox1, "RadioW");
-  RadioN->setGeometry(6, 14, 63, 14);
-  RadioW->setGeometry(6, 28, 63, 14);
+  RadioN->setGeometry(4, 14, 66, 14);
+  RadioW->setGeometry(4, 28, 66, 14);
   RadioW->setChecked(true);
+  // The orientation captions are the widest in their box.
+  for (QRadioButton* radio : {RadioN, RadioW}) radio->setStyleSheet(QStringLiteral("font-size: 11px;"));
 
   CheckBox1 = Make<QCheckBox>(pnlCTRL, "CheckBox1");
   CheckBox1->setChecked(true);
@@ -221,6 +223,7 @@ void TForm1::CreateSplashPanel() {
   Image2 = new CanvasImage(pnlSPLITE, QStringLiteral("Image2"));
   Image2->SetPicture(splash_);
   Image3 = new CanvasImage(pnlSPLITE, QStringLiteral("Image3"));
+  Image3->hide();
   memo4 = Make<QLabel>(pnlSPLITE, "memo4");
   memo4->setStyleSheet(QStringLiteral("color: white; font-size: 12px;"));
   memo5 = Make<QLabel>(pnlSPLITE, "memo5");

@@ -22,6 +22,7 @@ void TForm1::LayoutWindow() {
   const view::WindowLayout layout =
       view::LayoutWindow(width(), height(), Store().boatListHeight, state_.speedFactor);
   Place(pnlSPLITE, layout.pnlSPLITE);
+  PlaceSplashPanel();
   pnlSPLITE->show();
   pnlSPLITE->raise();
   Place(pnlLOGO, layout.pnlLOGO);
@@ -55,16 +56,23 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   FormResize();
 }
 
-void TForm1::LayoutSplashPanel() {
+void TForm1::PlaceSplashPanel() {
   const view::ProgressPanelLayout layout =
       view::LayoutProgressPanel(pnlSPLITE->width(), pnlSPLITE->height(), Image2->width(), Image2->height());
   Place(Image2, layout.image2);
-  Image2->show();
-  Image3->SetImageSize(layout.image3.width, layout.image3.height);
+  if (Image3->width() != layout.image3.width || Image3->height() != layout.image3.height) {
+    Image3->SetImageSize(layout.image3.width, layout.image3.height);
+  }
   Place(Image3, layout.image3);
-  Image3->Canvas().Fill(view::Rgb(255, 255, 255));
   Place(memo4, layout.memo4);
   Place(memo5, layout.memo5);
+}
+
+void TForm1::LayoutSplashPanel() {
+  PlaceSplashPanel();
+  Image2->show();
+  Image3->Canvas().Fill(view::Rgb(255, 255, 255));
+  Image3->show();
   memo4->clear();
   pnlSPLITE->show();
   pnlSPLITE->raise();
@@ -118,8 +126,25 @@ void TForm1::PresentFrame() {
   if (Store().boatCount > 0) {
     const view::Scene scene{Store(), state_.chartFit, state_.sea, state_.options, state_.pointer};
     view::DrawFrame(*frameBitmap, state_.playback.raceTime, scene, state_.playback, state_.frame);
+    PlaceFrameMarkers();
   }
   repaint(0, 0, state_.mapWidth, state_.mapHeight);
+}
+
+void TForm1::PlaceFrameMarkers() {
+  const view::FrameState& frame = state_.frame;
+  for (size_t i = 1; i < boatDot.size() && i < frame.overviewDots.size() && i < frame.boatActive.size(); ++i) {
+    // A boat that has not shown up yet keeps its dot where the set-up put it.
+    if (frame.boatActive[i] == 0) continue;
+    boatDot[i]->move(Image1->x() + frame.overviewDots[i].x, Image1->y() + frame.overviewDots[i].y);
+  }
+  TimePointer->move(TimePointer->x(), frame.timePointerTop);
+  TimePointer->raise();
+  if (Store().windCount > 0) pnlBAR->move(5, frame.windBarTop);
+  windmk->move(frame.windMarkerLeft, frame.windMarkerTop);
+  windmk->show();
+  Memo3->setText(QString::fromStdString(frame.compassWindText));
+  Memo3->show();
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {

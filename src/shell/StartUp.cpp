@@ -52,7 +52,9 @@ void TForm1::FormCreate() {
   pnlSPLITE->raise();
   hintbox->hide();
 
+  // 9 points at 96 dots per inch; a condensed face keeps the captions inside their fixed-size controls.
   QFont windowFont = font();
+  windowFont.setStretch(QFont::SemiCondensed);
   windowFont.setPointSize(std::max(1, race::RoundToInt(864.0 / std::max(1, logicalDpiY()))));
   setFont(windowFont);
 

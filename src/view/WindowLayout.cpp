@@ -70,7 +70,7 @@ LoadingLayout LayoutLoadingWindow(int screenWidth, int screenHeight, int picture
   const int left = RoundHalfEven((screenWidth - pictureWidth) / 2.0);
   LoadingLayout layout;
   layout.image1 = {left, RoundHalfEven(t), pictureWidth, pictureHeight};
-  layout.memo2 = {left, RoundHalfEven(t - 140), pictureWidth, 32};
+  layout.memo2 = {left, RoundHalfEven(t - 140), pictureWidth, 60};
   layout.memo1 = {left, RoundHalfEven(t - 70), pictureWidth, 18};
   layout.image2 = {left, RoundHalfEven(t - 50), pictureWidth, 18};
   return layout;
