@@ -40,8 +40,10 @@ void SplitFields(std::string_view text, char separator, Fields& fields) {
     }
   };
   for (;;) {
-    const std::size_t p = rest.find(separator);
-    if (p == std::string_view::npos) break;
+    // A plain loop: fields are short, and a library search per field costs more than it saves.
+    std::size_t p = 0;
+    while (p < rest.size() && rest[p] != separator) ++p;
+    if (p == rest.size()) break;
     store(TrimBlanks(rest.substr(0, p)));
     rest = rest.substr(p + 1);
     if (!truncated && rest.size() > kMaxRest) {

@@ -89,25 +89,28 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   std::string bytes;
-  char chunk[1 << 16];
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
-  if (!error) bytes.reserve(size);
+  if (!error) {
+    // Read straight into the string: track files are large and copying them twice shows.
+    bytes.resize(static_cast<std::size_t>(size));
+    file.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+  }
+  char chunk[1 << 16];  // whatever the size did not announce (a pipe, a growing file)
   while (file.read(chunk, sizeof chunk) || file.gcount() > 0) bytes.append(chunk, file.gcount());
   return DecodeText(std::move(bytes));
 }
 
 bool LineReader::Next(std::string_view& line) {
-  if (pos_ >= text_.size()) return false;
-  const std::size_t end = text_.find_first_of("\r\n", pos_);
-  if (end == std::string_view::npos) {
-    line = text_.substr(pos_);
-    pos_ = text_.size();
-  } else {
-    line = text_.substr(pos_, end - pos_);
-    pos_ = end + 1;
-    if (text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-  }
+  const std::size_t size = text_.size();
+  if (pos_ >= size) return false;
+  const char* data = text_.data();
+  std::size_t end = pos_;
+  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  line = text_.substr(pos_, end - pos_);
+  pos_ = end + 1;
+  if (end < size && data[end] == '\r' && pos_ < size && data[pos_] == '\n') ++pos_;
   ++lineNumber_;
   return true;
 }

@@ -1,6 +1,7 @@
 // The text track file form: "T" fix lines with hemisphere-lettered coordinates, a date and a time of day.
 #include "race/TextTrack.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "race/Convert.h"
@@ -52,6 +53,18 @@ double Part(std::string_view part, std::string_view text, const std::string& fil
   return *value;
 }
 
+// The coordinate form after a line: "DMS" anywhere selects degrees-minutes-seconds, "DEG" decimal degrees,
+// and "DEG" wins on a line holding both. One pass over the line, since every fix line is looked at.
+int FormSwitch(std::string_view line, int coordFormat) {
+  bool dms = false, deg = false;
+  for (std::size_t p = line.find('D'); p != std::string_view::npos; p = line.find('D', p + 1)) {
+    const std::string_view next = line.substr(p + 1, 2);
+    dms = dms || next == "MS";
+    deg = deg || next == "EG";
+  }
+  return deg ? kDecimalDegrees : dms ? kDegreesMinutesSeconds : coordFormat;
+}
+
 }  // namespace
 
 double ParseCoordinate(std::string_view text, int format, const std::string& file, int line) {
@@ -90,13 +103,19 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
   std::optional<TDateTime> lastDate;
   bool haveDate = false;
 
+  // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
+  // moves its arrays while it grows.
+  const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
+  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
+  }
+
   LineReader lines(text);
   std::string_view line;
   Fields fields;
   while (lines.Next(line)) {
     SplitFields(line, ' ', fields);
-    if (line.find("DMS") != std::string_view::npos) coordFormat = kDegreesMinutesSeconds;
-    if (line.find("DEG") != std::string_view::npos) coordFormat = kDecimalDegrees;
+    coordFormat = FormSwitch(line, coordFormat);
     if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) continue;
 
     if (!haveDate || fields[4] != lastDateField) {

@@ -1,6 +1,9 @@
 // Decoding input text, walking its lines and splitting them into fields; number and integer fields.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,20 @@ TEST(Convert, NumbersAndIntegersAcceptDecimalTextOnly) {
   EXPECT_EQ(*ParseInteger(" -9"), -9);
   EXPECT_EQ(*ParseInteger("+7"), 7);
   for (const char* bad : {"", "3.0", "x", "99999999999", "1 2", "++1"}) EXPECT_FALSE(ParseInteger(bad)) << bad;
+}
+
+TEST(Convert, ShortDecimalsReadExactlyAsTheLibraryReadsThem) {
+  // Coordinates and times take a shortcut for short decimals; it must give the correctly rounded double.
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> values(-20000, 20000);
+  char text[64];
+  for (int k = 0; k < 20000; ++k) {
+    std::snprintf(text, sizeof text, "%.*f", k % 11, values(random));
+    ASSERT_EQ(*ParseNumber(text), std::strtod(text, nullptr)) << text;
+  }
+  for (const char* text : {"0.1", "-0.3", "9007199254740993", "123456789012345.6", "0.000000000000001", "-0"}) {
+    EXPECT_EQ(*ParseNumber(text), std::strtod(text, nullptr)) << text;
+  }
 }
 
 TEST(Convert, AFailedConversionNamesFileLineAndText) {
