@@ -33,4 +33,20 @@ ReportResult WritePerformanceReportFile(const race::RaceStore& store, const std:
 ReportResult WritePerformanceReport(const race::RaceStore& store, const std::string& folder,
                                     const DateTimeText& dateTimeText = race::FormatDateTime);
 
+// What the desktop does around the report file; the window passes its platform services.
+struct ReportDesktop {
+  std::function<void()> processPendingEvents;
+  std::function<void(const std::string&)> openWithDesktop;
+  std::function<void(const std::string&)> showMessage;
+};
+
+// The message naming a report that could not be written.
+std::string ReportNotWrittenMessage(const ReportResult& result, bool english);
+
+// The Table choice's report: writes "NoName.csv" into the documents folder, lets the window repaint and has
+// the desktop open it. A file that cannot be written is named in a message and nothing is opened.
+ReportResult WriteAndOpenPerformanceReport(const race::RaceStore& store, const std::string& documentsFolder,
+                                           const ReportDesktop& desktop, bool english,
+                                           const DateTimeText& dateTimeText = race::FormatDateTime);
+
 }  // namespace pages
