@@ -61,12 +61,6 @@ TEST(RangeAndBearing, OneMinuteNorthWithWesterlyVariation) {
   EXPECT_NEAR(wrap.rangeBearingMag, 350, 1e-9);
 }
 
-TEST(SegmentLength, ShrinksLongitudeByCosine) {
-  EXPECT_NEAR(SegmentLength(0, 0, 0, 2, 0.5), 1852, 1e-9);
-  EXPECT_NEAR(SegmentLength(10, 0, 13, 0, 0.5), 3 * 1852, 1e-9);
-  EXPECT_NEAR(SegmentLength(0, 0, 3, 8, 0.5), 5 * 1852, 1e-9);
-}
-
 ChartView View(bool northUp, int wind) {
   ChartView v;
   v.centreLat = 2100;

@@ -11,16 +11,6 @@ BatchRequest Parse(std::vector<const char*> args) {
   return ParseBatchArguments(static_cast<int>(args.size()), args.data());
 }
 
-TEST(ParseBatchArguments, DefaultsAreTheMapAreaOfTheStandardWindow) {
-  const BatchRequest r = Parse({});
-  EXPECT_EQ(r.width, 1285);
-  EXPECT_EQ(r.height, 1000);
-  EXPECT_TRUE(r.folder.empty());
-  EXPECT_TRUE(r.outputs.empty());
-  EXPECT_FALSE(r.full);
-  EXPECT_FALSE(r.at.has_value());
-}
-
 TEST(ParseBatchArguments, ReadsEveryOption) {
   const BatchRequest r = Parse({"--folder", "/data/races", "--race", "a.txt", "--size", "800x600", "--json",
                                 "o.json", "--full", "--at", "-12.5", "--north-up", "--manual"});
@@ -46,12 +36,6 @@ TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
                                                                 {"--frobnicate"}}) {
     EXPECT_THROW(Parse(args), UsageError) << args[0];
   }
-}
-
-TEST(BatchUsage, ListsEveryOutput) {
-  const std::string usage = BatchUsage();
-  for (const OutputKind& kind : BatchOutputs())
-    EXPECT_NE(usage.find(kind.usage), std::string::npos) << kind.option;
 }
 
 }  // namespace
