@@ -114,7 +114,7 @@ race::RaceStore Prepare(const std::string& folder, const std::string& raceFile) 
 
 TEST(Truth, TheAnalysisFindsTheSimulatedPassings) {
   for (simulate::CourseKind kind : {simulate::CourseKind::WindwardLeeward, simulate::CourseKind::Triangle}) {
-    for (std::uint64_t seed : {21u, 22u}) {
+    for (std::uint64_t seed : {21u, 22u, 25u, 30u}) {
       SCOPED_TRACE(std::to_string(seed) + (kind == simulate::CourseKind::Triangle ? " triangle" : " windward-leeward"));
       testsupport::TempFolder folder;
       simulate::Options o = simtest::SmallRace(folder.folder(), seed);
@@ -128,6 +128,21 @@ TEST(Truth, TheAnalysisFindsTheSimulatedPassings) {
       ExpectAnalysisMatchesTruth(store, simtest::ReadTruth((folder.path() / files.truthFile).string()));
     }
   }
+}
+
+TEST(Truth, TheAnalysisFindsThePassingsOfAPassageRace) {
+  testsupport::TempFolder folder;
+  simulate::Options o = simtest::SmallRace(folder.folder(), 31);
+  o.race.kind = simulate::CourseKind::Passage;
+  o.race.boats = 9;
+  o.race.wind.direction = 100;
+  // Start off Toba, round two marks to the south and east, finish back north: reaches and a beat.
+  const simulate::GeoFrame frame(o.latitude, o.longitude);
+  o.race.route = {{0, 0}, frame.ToPlane(2070, 8213), frame.ToPlane(2069, 8216), frame.ToPlane(2072.5, 8217)};
+  const simulate::WrittenRace files = simulate::WriteRace(o, simulate::SimulateRace(o.race));
+  const race::RaceStore store = Prepare(folder.folder(), "small.txt");
+  EXPECT_EQ(store.courseCount, 4);
+  ExpectAnalysisMatchesTruth(store, simtest::ReadTruth((folder.path() / files.truthFile).string()));
 }
 
 TEST(Truth, EverySampleRaceLoadsAndMatchesItsTruth) {
@@ -144,7 +159,7 @@ TEST(Truth, EverySampleRaceLoadsAndMatchesItsTruth) {
     ASSERT_TRUE(std::filesystem::exists(truth));
     ExpectAnalysisMatchesTruth(store, simtest::ReadTruth(truth.string()));
   }
-  EXPECT_GE(races, 3);
+  EXPECT_GE(races, 4);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A coastline of Ise Bay and the Shima coast drawn for the sample regatta: a hand-placed outline through
+// A coastline of Ise Bay, the Shima and the Kumano coast drawn for the sample regatta: a hand-placed outline through
 // the main headlands with a seeded wander added, written as grid tiles (Tokyo datum) and as toba.cst.
 // It is a plausible picture for the chart, not survey data.
 #pragma once

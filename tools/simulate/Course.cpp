@@ -7,7 +7,7 @@
 
 namespace simulate {
 
-int MaxLaps(CourseKind kind) { return kind == CourseKind::WindwardLeeward ? 5 : 3; }
+int MaxLaps(CourseKind kind) { return kind == CourseKind::Triangle ? 3 : 5; }
 
 Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMetres, int boats,
                    double boatLength) {
@@ -52,6 +52,28 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
     course.points.push_back({false, 0, "MK1", false});
     course.points.push_back({true, 1, "L2", false});
   }
+  return course;
+}
+
+Course BuildPassage(const std::vector<Vec>& route, int boats, double boatLength) {
+  if (route.size() < 2 || route.size() > kMaxPassageMarks + 2) throw std::invalid_argument("a passage needs 2 to 12 points");
+  Course course;
+  course.kind = CourseKind::Passage;
+  auto squareLine = [](Vec centre, Vec toward, double half) {
+    const Vec across = Heading(BearingOf(toward) + 90) * half;
+    return CourseLine{centre + across, centre - across};
+  };
+  const double startHalf = std::max(75.0, 0.75 * boats * boatLength);
+  course.lines.push_back(squareLine(route[0], route[1] - route[0], startHalf));
+  course.points.push_back({true, 0, "L1", false});
+  for (size_t i = 1; i + 1 < route.size(); ++i) {
+    course.marks.push_back(route[i]);
+    course.points.push_back({false, static_cast<int>(i - 1), "MK" + std::to_string(i), false});
+  }
+  const size_t last = route.size() - 1;
+  course.lines.push_back(squareLine(route[last], route[last] - route[last - 1], 100));
+  course.points.push_back({true, 1, "L2", false});
+  course.legMetres = Length(route[1] - route[0]);
   return course;
 }
 

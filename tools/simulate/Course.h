@@ -9,7 +9,7 @@
 
 namespace simulate {
 
-enum class CourseKind { WindwardLeeward, Triangle };
+enum class CourseKind { WindwardLeeward, Triangle, Passage };
 
 struct CourseLine {
   Vec end1, end2;
@@ -35,8 +35,14 @@ struct Course {
 // windward leg, and the finish near the leeward mark. windDirection is the true mean wind.
 Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMetres, int boats, double boatLength);
 
+// A distance race along a route: a start line through route[0] square to the first leg, the marks
+// route[1..n-2] to be left to port, and a finish line through route[n-1] square to the last leg.
+Course BuildPassage(const std::vector<Vec>& route, int boats, double boatLength);
+
 // The longest course the analysis tables hold is 12 points; more laps than fit are refused.
 int MaxLaps(CourseKind kind);
+// The most marks a passage may round between its start and finish lines.
+inline constexpr int kMaxPassageMarks = 10;
 
 // Latitude and longitude, in minutes of arc, of the plane's points: the flat-earth rule the program uses.
 class GeoFrame {

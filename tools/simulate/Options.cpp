@@ -47,7 +47,8 @@ std::string UsageText() {
          "winddat/NAME.csv and truth/NAME.csv (each boat's true passing time at each course point).\n"
          "  --name NAME            race file name without .txt (race)\n"
          "  --boats N              fleet size, 1-51 (10)\n"
-         "  --course wl|triangle   windward-leeward with a leeward gate, or triangle (wl)\n"
+         "  --course wl|triangle|passage   windward-leeward with a leeward gate, triangle, or a passage\n"
+         "  --waypoints \"LAT,LON LAT,LON ...\"   a passage's marks and finish, degrees (start: --lat --lon)\n"
          "  --laps N               laps (2; at most 5 windward-leeward, 3 triangle)\n"
          "  --wind-dir DEG         mean true wind direction (200)\n"
          "  --wind-speed KN        mean wind speed in knots (10)\n"
@@ -92,7 +93,22 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       const std::string& v = value();
       if (v == "wl") o.race.kind = CourseKind::WindwardLeeward;
       else if (v == "triangle") o.race.kind = CourseKind::Triangle;
-      else throw std::invalid_argument(a + ": expected wl or triangle");
+      else if (v == "passage") o.race.kind = CourseKind::Passage;
+      else throw std::invalid_argument(a + ": expected wl, triangle or passage");
+    } else if (a == "--waypoints") {
+      // "lat,lon lat,lon ...": the marks in order, then the finish.
+      o.waypoints.clear();
+      const std::string& v = value();
+      size_t at = 0;
+      while (at < v.size()) {
+        const size_t end = std::min(v.find(' ', at), v.size());
+        const std::string pair = v.substr(at, end - at);
+        at = end + 1;
+        if (pair.empty()) continue;
+        const size_t comma = pair.find(',');
+        if (comma == std::string::npos) throw std::invalid_argument(a + ": expected lat,lon pairs");
+        o.waypoints.emplace_back(Number(a, pair.substr(0, comma), -80, 80), Number(a, pair.substr(comma + 1), -180, 180));
+      }
     } else if (a == "--laps") o.race.laps = Whole(a, value(), 1, 5);
     else if (a == "--wind-dir") o.race.wind.direction = Number(a, value(), 0, 360);
     else if (a == "--wind-speed") o.race.wind.speed = Number(a, value(), 2, 30);
@@ -161,6 +177,14 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     if (n.find_first_of(",\r\n") != std::string::npos) throw std::invalid_argument("--names: a name holds a comma");
   }
   if (legNm > 0) o.race.legMetres = legNm * 1852;
+  if (o.race.kind == CourseKind::Passage) {
+    if (o.waypoints.empty() || o.waypoints.size() > kMaxPassageMarks + 1) {
+      throw std::invalid_argument("--course passage needs --waypoints with 1 to 11 points");
+    }
+    const GeoFrame frame(o.latitude, o.longitude);
+    o.race.route = {Vec{0, 0}};
+    for (const auto& [lat, lon] : o.waypoints) o.race.route.push_back(frame.ToPlane(lat * 60, lon * 60));
+  }
   if (!shiftGiven) {
     // A persistent shift of up to 12 degrees either way, from the seed, unless one is asked for.
     Random r(o.race.seed * 7919 + 17);

@@ -33,6 +33,7 @@ struct Options {
   int timeDifference = 9;       // hours: GPS time = local time - this
   double latitude = 34.5600, longitude = 136.8700;  // middle of the start line, degrees
   double magneticVariation = -7.5;
+  std::vector<std::pair<double, double>> waypoints;  // a passage's marks and finish, degrees
   bool help = false;
 };
 

@@ -42,8 +42,13 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   Random random(s.seed);
   const Polar polar;
   RaceRecord record;
-  const double leg = s.legMetres > 0 ? s.legMetres : LegForDuration(s);
-  record.course = BuildCourse(s.kind, s.laps, s.wind.direction, leg, s.boats, s.boatLength);
+  double leg = s.legMetres > 0 ? s.legMetres : LegForDuration(s);
+  if (s.kind == CourseKind::Passage) {
+    record.course = BuildPassage(s.route, s.boats, s.boatLength);
+    leg = record.course.legMetres;
+  } else {
+    record.course = BuildCourse(s.kind, s.laps, s.wind.direction, leg, s.boats, s.boatLength);
+  }
   const Course& course = record.course;
 
   // The wind covers the course with a leg's margin either way.
@@ -54,7 +59,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   };
   for (const Vec& m : course.marks) extend(m);
   for (const CourseLine& l : course.lines) extend(l.end1), extend(l.end2);
-  const double margin = 0.5 * leg + 500;
+  const double margin = std::min(0.5 * leg, 5000.0) + 500;
   low = low - Vec{margin, margin};
   high = high + Vec{margin, margin};
 
@@ -63,16 +68,23 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   const int stepsPerLog = std::max(1, static_cast<int>(std::ceil(logInterval / 0.5 - 1e-9)));
   const double dt = logInterval / stepsPerLog;
   record.firstSeconds = -std::ceil((preStart + 90) / logInterval) * logInterval;
-  const double limit = s.targetMinutes * 60 * 3 + 1800;
+  double limit = s.targetMinutes * 60 * 3 + 1800;
+  double expected = s.targetMinutes * 60;
+  if (s.kind == CourseKind::Passage) {
+    double length = 0;
+    for (size_t i = 1; i < s.route.size(); ++i) length += Length(s.route[i] - s.route[i - 1]);
+    expected = length / (3.5 * kKnot);
+    limit = std::max(limit, length / (1.5 * kKnot) + 1800);
+  }
   WindSettings windSettings = s.wind;
-  windSettings.shiftSeconds = std::max(s.targetMinutes * 60, 600.0);
+  windSettings.shiftSeconds = std::max(expected, 600.0);
   const WindModel wind(windSettings, low, high, record.firstSeconds, limit, random.Fork(1));
 
   // Crews: skills spread over the fleet; the mishaps go to three different boats.
   Random crewRandom = random.Fork(2);
   std::vector<Crew> crews(s.boats);
   for (Crew& c : crews) c.skill = crewRandom.Uniform(0.15, 1.0);
-  if (s.mishaps && s.boats >= 8) {
+  if (s.mishaps && s.boats >= 8 && course.marks.size() >= 1) {
     std::vector<int> order(s.boats);
     for (int i = 0; i < s.boats; ++i) order[i] = i;
     for (int i = s.boats - 1; i > 0; --i) std::swap(order[i], order[crewRandom.Below(i + 1)]);
@@ -110,7 +122,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
         if (!fleet[b]->logging()) continue;
         anyone = true;
         Vec& e = gpsError[b];
-        e = e * keep + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (2.5 * fresh);
+        e = e * keep + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (2.0 * fresh);
         const Vec jitter{gpsRandom.Gauss(0, 0.5), gpsRandom.Gauss(0, 0.5)};
         record.boats[b].fixes.push_back({now, fleet[b]->position() + e + jitter});
       }

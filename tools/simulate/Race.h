@@ -25,6 +25,7 @@ struct RaceSettings {
   bool mishaps = true;         // an early starter, a retirement and a missed mark (with 8 or more boats)
   double windInterval = 10;    // seconds between wind records
   std::uint64_t seed = 1;
+  std::vector<Vec> route;      // a passage: start, marks and finish, metres from the start
 };
 
 struct Fix {

@@ -67,13 +67,21 @@ std::string AttachmentText(const Options& o, const RaceRecord& race, const Writt
   t += "<body>\r\n<h1>" + (o.title1.empty() ? o.raceName : o.title1) + "</h1>\r\n<h2>Sailing instructions: " +
        (o.title2.empty() ? o.raceName : o.title2) + "</h2>\r\n<ul>\r\n";
   t += "<li>Warning signal 5 minutes before the start; start at " + StampText(gun, false) + " local time.</li>\r\n";
-  t += race.course.kind == CourseKind::WindwardLeeward
-           ? "<li>Course: windward-leeward, marks to port, leeward gate between marks 2 and 3.</li>\r\n"
-           : "<li>Course: triangle, windward, wing and leeward marks to port, then windward and finish.</li>\r\n";
-  t += "<li>Laps: " + std::to_string(race.course.kind == CourseKind::WindwardLeeward
-                                         ? (race.course.points.size() - 1) / 2
-                                         : (race.course.points.size() - 3) / 3) +
-       "</li>\r\n<li>Entries: " + std::to_string(files.boatNames.size()) + "</li>\r\n";
+  switch (race.course.kind) {
+    case CourseKind::WindwardLeeward:
+      t += "<li>Course: windward-leeward, marks to port, leeward gate between marks 2 and 3, " +
+           std::to_string((race.course.points.size() - 1) / 2) + " laps.</li>\r\n";
+      break;
+    case CourseKind::Triangle:
+      t += "<li>Course: triangle, windward, wing and leeward marks to port, then windward and finish, " +
+           std::to_string((race.course.points.size() - 3) / 3) + " laps.</li>\r\n";
+      break;
+    case CourseKind::Passage:
+      t += "<li>Course: passage race, " + std::to_string(race.course.marks.size()) +
+           " turning marks to port, finish at the end of the route.</li>\r\n";
+      break;
+  }
+  t += "<li>Entries: " + std::to_string(files.boatNames.size()) + "</li>\r\n";
   t += "<li>A boat over the line at the start returns below it and starts again.</li>\r\n</ul>\r\n</body></html>\r\n";
   return t;
 }

@@ -18,7 +18,9 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   const CourseLine& start = course.lines[0];
   const Vec middle = (start.end1 + start.end2) * 0.5;
   const double half = Length(start.end1 - start.end2) / 2;
-  up_ = (course.marks[0] - middle) * (1.0 / Length(course.marks[0] - middle));
+  // Up is the course side of the start line: toward the first mark (or the finish of a passage straight to it).
+  const Vec first = course.marks.empty() ? (course.lines[1].end1 + course.lines[1].end2) * 0.5 : course.marks[0];
+  up_ = (first - middle) * (1.0 / Length(first - middle));
   right_ = {up_.y, -up_.x};
   const double wind = BearingOf(up_);
   meanWind_ = wind;
@@ -29,9 +31,10 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   heading_ = Compass(wind + side_ * 95);
   speed_ = 2.0;
   // The better crews favour the committee-boat end; the rest spread along the line.
-  const double along = std::clamp(random_.Gauss(0.25 * skill, 0.4), -0.7, 0.7);
-  startAim_ = middle + right_ * (along * half) + up_ * 15.0;
-  holdSpot_ = middle + right_ * (along * half + random_.Uniform(-40, 40)) + up_ * random_.Uniform(-120, -50);
+  const double along = std::clamp(random_.Gauss(0.25 * skill, 0.4), -0.65, 0.65);
+  startAim_ = middle + right_ * (along * half) + up_ * 5.0;
+  holdSpot_ = middle + right_ * std::clamp(along * half + random_.Uniform(-40, 40), -0.8 * half, 0.8 * half) +
+              up_ * random_.Uniform(-120, -50);
   startTarget_ = crew.mishap == Mishap::EarlyStart ? -random_.Uniform(3, 6)
                                                     : random_.Uniform(0.5, 2.5) + (1 - skill) * random_.Uniform(0, 14);
   speedFactor_ = 0.93 + 0.07 * skill + random_.Gauss(0, 0.006);
@@ -65,7 +68,10 @@ void Sailor::Step(double now, double dt, const WindModel& wind) {
         want = Steer(holdSpot_, w.direction, w.speed, now);
         factor = 0.7;
       } else {
-        want = Compass(w.direction + side_ * 85);
+        // Reach to and fro along the line, never closer to the wind than a close reach.
+        want = BearingOf(right_ * side_);
+        const double angle = Signed(want - w.direction);
+        if (std::fabs(angle) < 55) want = Compass(w.direction + (angle < 0 ? -55 : 55));
         factor = 0.45;
         if (Dot(position_ - holdSpot_, Heading(want)) > 50 && now - lastTurn_ > 20) {
           side_ = -side_;
@@ -89,7 +95,7 @@ void Sailor::Step(double now, double dt, const WindModel& wind) {
       break;
     }
     case Phase::Recalled:
-      want = Steer(course_.marks[0], w.direction, w.speed, now);
+      want = Steer(middle + up_ * 200.0, w.direction, w.speed, now);
       if (now >= 8) phase_ = Phase::Returning;
       break;
     case Phase::Returning: {
@@ -100,12 +106,12 @@ void Sailor::Step(double now, double dt, const WindModel& wind) {
       if (aboveLine < -12) {
         phase_ = Phase::Approach;
         startTarget_ = now;
-        startAim_ = middle + right_ * across + up_ * 15.0;
+        startAim_ = middle + right_ * across + up_ * 5.0;
       }
       break;
     }
     case Phase::Racing: {
-      if (crew_.mishap == Mishap::Retire && next_ == 1 &&
+      if (crew_.mishap == Mishap::Retire && next_ == 1 && !course_.points[1].isLine &&
           Length(course_.marks[0] - position_) < 0.55 * course_.legMetres) {
         phase_ = Phase::Retired;
         stopAt_ = now + random_.Uniform(300, 480);
@@ -242,31 +248,37 @@ void Sailor::CheckProgress(Vec from, Vec to, double now, double dt) {
     Advance(now);
     return;
   }
-  if (distance < 10 || (distance < 45 && Dot(mark - to, Heading(heading_)) < 0)) {
-    closestUntil_ = now + 60;
-    Advance(now);
-  }
+  if (distance < 10 || (distance < 45 && Dot(mark - to, Heading(heading_)) < 0)) Advance(now);
 }
 
 void Sailor::TrackClosest(Vec from, Vec to, double now, double dt) {
-  if (closestPoint_ < 0) return;
-  const bool rounding = closestPoint_ == next_;
-  if (!rounding && now > closestUntil_) {
-    closestPoint_ = -1;
-    return;
-  }
-  const Vec mark = course_.marks[course_.points[closestPoint_].index];
-  const double f = ClosestFraction(from, to, mark);
-  const double d = Length(from + (to - from) * f - mark);
-  if (d < closestDistance_) {
-    closestDistance_ = d;
-    closestTime_ = now + f * dt;
-    if (!rounding) passings_[closestPoint_] = closestTime_;
+  // The mark being sailed for, and for a minute after it the one just rounded, since a boat turning round a
+  // mark may come closest to it after it is abeam.
+  auto follow = [&](int point, double& best, double& when) {
+    const Vec mark = course_.marks[course_.points[point].index];
+    const double f = ClosestFraction(from, to, mark);
+    const double d = Length(from + (to - from) * f - mark);
+    if (d >= best) return false;
+    best = d;
+    when = now + f * dt;
+    return true;
+  };
+  if (closestPoint_ >= 0) follow(closestPoint_, closestDistance_, closestTime_);
+  if (afterPoint_ >= 0) {
+    double when = 0;
+    if (now > afterUntil_) afterPoint_ = -1;
+    else if (follow(afterPoint_, afterDistance_, when)) passings_[afterPoint_] = when;
   }
 }
 
 void Sailor::Advance(double now) {
-  if (closestPoint_ == next_) passings_[next_] = closestTime_;
+  if (closestPoint_ == next_) {
+    passings_[next_] = closestTime_;
+    afterPoint_ = next_;
+    afterDistance_ = closestDistance_;
+    afterUntil_ = now + 60;
+  }
+  closestPoint_ = -1;
   ++next_;
   if (next_ >= static_cast<int>(course_.points.size())) {
     phase_ = Phase::Finished;

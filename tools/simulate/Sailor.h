@@ -75,8 +75,10 @@ class Sailor {
   Vec lineSpot_;  // where on the next line the crew means to cross it
 
   std::vector<double> passings_;
-  int closestPoint_ = -1;           // mark whose closest approach is being followed
-  double closestDistance_ = 1e18, closestTime_ = 0, closestUntil_ = 0;
+  int closestPoint_ = -1;           // the mark sailed for, whose closest approach is being followed
+  double closestDistance_ = 1e18, closestTime_ = 0;
+  int afterPoint_ = -1;             // the mark just rounded, followed for a minute more
+  double afterDistance_ = 1e18, afterUntil_ = 0;
 };
 
 }  // namespace simulate

@@ -22,7 +22,7 @@ WindModel::WindModel(const WindSettings& settings, Vec areaLow, Vec areaHigh, do
   // the count, and with it the cost of a wind lookup, stays bounded.
   const Vec size = areaHigh - areaLow;
   const double area = std::max(size.x * size.y, 1.0);
-  const double meanRadius = std::clamp(std::sqrt(area) / 12, 150.0, 1500.0);
+  const double meanRadius = std::clamp(std::sqrt(area) / 12, 150.0, 5000.0);
   const double meanLife = 600;
   const double alive = settings.puffiness * 0.25 * area / (kPi * meanRadius * meanRadius);
   const double span = endSeconds - startSeconds;

@@ -30,4 +30,12 @@ mkdir -p "$out/attachment"
   --coords dms --dates dmy \
   --names "Minato,Isana,Sazanami,Hikari,Tenma,Kirara,Umineko,Orca"
 
+# Race 4: a passage race from Toba round Daiozaki to Katsuura, more than 50 minutes of latitude tall, so
+# the chart takes its coast from toba.cst; a fix every 30 s, decimal degrees and dates like 19-MAY-26.
+"$sim" --out "$out" --name toba-kumano --seed 404 --boats 9 --course passage --lat 34.4200 --lon 136.9800 \
+  --waypoints "34.2400,136.9700 33.5500,136.0500" --wind-dir 110 --wind-speed 12 --rate 0.1 \
+  --date 2026/05/19 --time 07:00:00 --title1 "Toba - Kumano Passage Race 2026" --title2 "73 miles round Daiozaki" \
+  --coords deg --dates dmon \
+  --names "Kuroshio,Shiokaze,Hiryu,Tenma,Akatsuki,Asagiri,Orca,Hibiki,Nagisa"
+
 printf 'toba-wl.txt\r\n' > "$out/raceadmin/racefile.st"
