@@ -73,7 +73,8 @@ void HighlightBoatOnChart(view::Canvas& window, const view::Canvas& frameBitmap,
 
 Tip FocusTip(bool english, const std::string& boatName) {
   if (english) {
-    return {"Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only " + boatName,
+    return {"Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only " +
+                boatName,
             280, 56};
   }
   return {"ﾁｪｯｸの入った艇がﾌｫｰｶｽされます。\r\n右ｸﾘｯｸで" + boatName +
@@ -82,7 +83,8 @@ Tip FocusTip(bool english, const std::string& boatName) {
           250, 80};
 }
 
-PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int logoHeight, int controlHeight) {
+PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int logoHeight,
+                           int controlHeight) {
   PanelFit fit;
   fit.hideLogo = boatListTop == 0;
   fit.boatListHeight = boatCount * 14 + 25;

@@ -60,6 +60,7 @@ struct PanelFit {
 
 // A boat list at the top of the window hides the logo panel; one taller than the room left by the logo and
 // control panels hides the control panel.
-PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int logoHeight, int controlHeight);
+PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int logoHeight,
+                           int controlHeight);
 
 }  // namespace pages

@@ -26,7 +26,8 @@ int UsableFixes(const race::RaceStore& store, int boat) {
 }
 
 template <typename PlaceX>
-std::vector<view::Point> BoatTrace(const race::RaceStore& store, const GraphAxes& axes, int boat, PlaceX placeX) {
+std::vector<view::Point> BoatTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
+                                   PlaceX placeX) {
   std::vector<view::Point> points;
   const int n = UsableFixes(store, boat);
   const auto b = static_cast<std::size_t>(boat);
@@ -63,7 +64,9 @@ int GraphAxes::CourseX(double magneticDegrees) const {
   return race::RoundToInt(w1 * r / 360 + x0);
 }
 
-int GraphAxes::SpeedX(double knots) const { return race::RoundToInt(w2 * knots / fullScale + x1); }
+int GraphAxes::SpeedX(double knots) const {
+  return race::RoundToInt(w2 * knots / fullScale + x1);
+}
 
 GraphAxes MakeGraphAxes(const race::RaceStore& store, int mapWidth, int clientHeight) {
   GraphAxes axes;
@@ -83,8 +86,9 @@ GraphAxes MakeGraphAxes(const race::RaceStore& store, int mapWidth, int clientHe
 
 std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat) {
   const auto b = static_cast<std::size_t>(boat);
-  return BoatTrace(store, axes, boat,
-                   [&](std::size_t i) { return axes.CourseX(store.trackCourse[b][i] - axes.magneticVariation); });
+  return BoatTrace(store, axes, boat, [&](std::size_t i) {
+    return axes.CourseX(store.trackCourse[b][i] - axes.magneticVariation);
+  });
 }
 
 std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat) {
@@ -98,12 +102,14 @@ std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes
                           static_cast<int>(store.windDir.size()) - 1});
   for (int s = 1; s <= n; ++s) {
     const double t = store.windTime[static_cast<std::size_t>(s)];
-    if (axes.InWindow(t)) points.push_back({axes.CourseX(store.windDir[static_cast<std::size_t>(s)]), axes.TimeY(t)});
+    if (axes.InWindow(t))
+      points.push_back({axes.CourseX(store.windDir[static_cast<std::size_t>(s)]), axes.TimeY(t)});
   }
   return points;
 }
 
-std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace, const GraphAxes& axes) {
+std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace,
+                                                  const GraphAxes& axes) {
   std::vector<std::vector<view::Point>> runs;
   for (std::size_t i = 0; i < trace.size(); ++i) {
     if (i == 0 || 2 * std::abs(trace[i].x - trace[i - 1].x) > axes.w1) runs.emplace_back();
@@ -155,7 +161,8 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
   const auto wind = SplitAtWrap(WindTrace(store, a), a);
   for (int b = boats; b >= 1; --b) {
     c.SetPen(store.boatColour[static_cast<std::size_t>(b)], 1);
-    if (store.boatShown[static_cast<std::size_t>(b)] > 0) DrawTrace(c, SplitAtWrap(CourseTrace(store, a, b), a));
+    if (store.boatShown[static_cast<std::size_t>(b)] > 0)
+      DrawTrace(c, SplitAtWrap(CourseTrace(store, a, b), a));
     DrawTrace(c, wind);
   }
 

@@ -47,7 +47,8 @@ std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes
 
 // A direction trace cut where it comes round the edge of the course plot (a step of more than half the plot
 // width), so a course swinging past the wrap point does not streak across the whole plot.
-std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace, const GraphAxes& axes);
+std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace,
+                                                  const GraphAxes& axes);
 
 // Draws the whole page. The bitmap is mapWidth x client height.
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,

@@ -21,7 +21,8 @@ using race::FormatWholeDegrees;
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kNone = "-";
 
-// The desktop's date-time form leaves the time out at midnight; both forms put the date before the first blank.
+// The desktop's date-time form leaves the time out at midnight; both forms put the date before the first
+// blank.
 std::string StartTimeText(double startTime, const DateTimeText& dateTimeText) {
   std::string text = dateTimeText(startTime);
   const double seconds = std::round(startTime * 86400.0);
@@ -188,7 +189,8 @@ void ReportBuilder::SpeedByLeg() {
     for (int j = 1; j <= f_.Legs(); ++j) {
       row += "," + (LegSpeedKnown(b, j) ? FormatFourPlace(Knots(f_.Sailed(b, j), f_.LegTime(b, j))) : kNone);
     }
-    row += "," + (AverageSpeedKnown(b) ? FormatFourPlace(Knots(f_.Sailed(b, L()), f_.MarkTime(b, L()))) : kNone);
+    row +=
+        "," + (AverageSpeedKnown(b) ? FormatFourPlace(Knots(f_.Sailed(b, L()), f_.MarkTime(b, L()))) : kNone);
     Line(row);
   }
 }
@@ -277,7 +279,8 @@ void ReportBuilder::SpeedDifference() {
     std::string row = Name(b);
     for (int j = 1; j <= f_.Legs(); ++j) {
       if (best_ > 0 && LegSpeedKnown(b, j) && LegSpeedKnown(best_, j)) {
-        row += signedCell(Knots(f_.Sailed(b, j), f_.LegTime(b, j)) - Knots(f_.Sailed(best_, j), f_.LegTime(best_, j)));
+        row += signedCell(Knots(f_.Sailed(b, j), f_.LegTime(b, j)) -
+                          Knots(f_.Sailed(best_, j), f_.LegTime(best_, j)));
       } else {
         row += std::string(",") + kNone;
       }

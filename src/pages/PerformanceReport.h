@@ -16,7 +16,8 @@ inline constexpr const char* kReportFileName = "NoName.csv";
 using DateTimeText = std::function<std::string(double)>;
 
 // The whole report, UTF-8, every line ended by CR LF.
-std::string PerformanceReportText(const race::RaceStore& store, const DateTimeText& dateTimeText = race::FormatDateTime);
+std::string PerformanceReportText(const race::RaceStore& store,
+                                  const DateTimeText& dateTimeText = race::FormatDateTime);
 
 struct ReportResult {
   std::string path;   // the file written, or the one that could not be written

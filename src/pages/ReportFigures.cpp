@@ -43,15 +43,25 @@ double ReportFigures::LegTime(int boat, int leg) const {
   return MarkTime(boat, leg + 1) - MarkTime(boat, leg);
 }
 
-double ReportFigures::Sailed(int boat, int point) const { return At(store_.legSailedMetres, boat, point, 0.0); }
+double ReportFigures::Sailed(int boat, int point) const {
+  return At(store_.legSailedMetres, boat, point, 0.0);
+}
 
-double ReportFigures::LegLength(int point) const { return At(store_.legLengthMetres, point, 0.0); }
+double ReportFigures::LegLength(int point) const {
+  return At(store_.legLengthMetres, point, 0.0);
+}
 
-double ReportFigures::LegBearing(int leg) const { return At(store_.legBearing, leg, 0.0); }
+double ReportFigures::LegBearing(int leg) const {
+  return At(store_.legBearing, leg, 0.0);
+}
 
-int ReportFigures::LegKind(int leg) const { return At(store_.legKind, leg, 0); }
+int ReportFigures::LegKind(int leg) const {
+  return At(store_.legKind, leg, 0);
+}
 
-std::string ReportFigures::PointName(int point) const { return At(store_.courseMark, point, std::string()); }
+std::string ReportFigures::PointName(int point) const {
+  return At(store_.courseMark, point, std::string());
+}
 
 std::string ReportFigures::LegLabel(int leg) const {
   return (leg == 1 ? std::string("ST") : PointName(leg)) + "->" + PointName(leg + 1);

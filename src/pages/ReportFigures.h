@@ -55,6 +55,8 @@ class ReportFigures {
 };
 
 // Knots from metres sailed in seconds.
-inline double Knots(double metres, double seconds) { return metres / seconds * 3600.0 / kMetresPerMile; }
+inline double Knots(double metres, double seconds) {
+  return metres / seconds * 3600.0 / kMetresPerMile;
+}
 
 }  // namespace pages

@@ -1,8 +1,7 @@
 // The boat-list hover: when each highlight is drawn, what it draws, the tips and the panel fit.
-#include "pages/BoatHighlight.h"
-
 #include <gtest/gtest.h>
 
+#include "pages/BoatHighlight.h"
 #include "pages/GraphPage.h"
 #include "view/RecordingCanvas.h"
 
@@ -115,7 +114,9 @@ TEST(BoatHighlight, ChartHighlightDrawsTheWholeTrackOnUraMap) {
 
 TEST(BoatHighlight, FocusTipInBothLanguages) {
   const Tip english = FocusTip(true, "Alpha");
-  EXPECT_EQ(english.text, "Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only Alpha");
+  EXPECT_EQ(
+      english.text,
+      "Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only Alpha");
   EXPECT_EQ(english.width, 280);
   EXPECT_EQ(english.height, 56);
   const Tip japanese = FocusTip(false, "あさひ");

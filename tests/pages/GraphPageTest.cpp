@@ -1,8 +1,7 @@
 // The Graph page's axes and what it draws, read from a recording canvas.
-#include "pages/GraphPage.h"
-
 #include <gtest/gtest.h>
 
+#include "pages/GraphPage.h"
 #include "view/RecordingCanvas.h"
 
 namespace pages {
@@ -62,19 +61,20 @@ TEST(GraphPage, AxesPutTheWindAQuarterAcrossAndScaleSpeedToTheNextWholeKnot) {
   EXPECT_EQ(a.w1, 455);
   EXPECT_EQ(a.x1, 510);
   EXPECT_EQ(a.w2, 480);
-  EXPECT_EQ(a.CourseX(340), 154);   // 40 + 455 / 4
-  EXPECT_EQ(a.CourseX(160), 381);   // 40 + 455 * 3 / 4
-  EXPECT_EQ(a.CourseX(250), 40);    // r = 0 at the left edge
-  EXPECT_EQ(a.CourseX(-20), 154);   // -20 is 340: negative magnetic courses come round
+  EXPECT_EQ(a.CourseX(340), 154);  // 40 + 455 / 4
+  EXPECT_EQ(a.CourseX(160), 381);  // 40 + 455 * 3 / 4
+  EXPECT_EQ(a.CourseX(250), 40);   // r = 0 at the left edge
+  EXPECT_EQ(a.CourseX(-20), 154);  // -20 is 340: negative magnetic courses come round
   EXPECT_EQ(a.fullScale, 7);
-  EXPECT_EQ(a.SpeedX(7), 990);      // x1 + w2
+  EXPECT_EQ(a.SpeedX(7), 990);  // x1 + w2
   EXPECT_GT(a.SpeedX(8), a.x1 + a.w2);
   EXPECT_EQ(a.TimeY(-190), 29 + 700);
   EXPECT_EQ(a.TimeY(1770), 29);
-  EXPECT_EQ(a.TimeY(0), 661);       // 729 - 190 * 700 / 1960 = 661.14
+  EXPECT_EQ(a.TimeY(0), 661);  // 729 - 190 * 700 / 1960 = 661.14
 
   store.windDirection = 45;
-  EXPECT_EQ(MakeGraphAxes(store, kMapWidth, kClientHeight).CourseX(315), 40 + 455);  // r = 360 does not wrap to 0
+  EXPECT_EQ(MakeGraphAxes(store, kMapWidth, kClientHeight).CourseX(315),
+            40 + 455);  // r = 360 does not wrap to 0
 
   store.maxBoatSpeed = 0;
   store.timelineEnd = store.timelineStart;
@@ -137,7 +137,8 @@ TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
   ASSERT_EQ(traces.size(), 7u);
   // Boat 3: course, then the wind in its colour; the fix beyond the time line is skipped, not a break.
   EXPECT_EQ(traces[0].pen.colour, blue);
-  EXPECT_EQ(traces[0].points, (std::vector<Point>{{a.CourseX(0), a.TimeY(100)}, {a.CourseX(0), a.TimeY(200)}}));
+  EXPECT_EQ(traces[0].points,
+            (std::vector<Point>{{a.CourseX(0), a.TimeY(100)}, {a.CourseX(0), a.TimeY(200)}}));
   EXPECT_EQ(traces[1].points, wind);
   EXPECT_EQ(traces[1].pen.colour, blue);
   // Boat 2 is hidden: only the wind, in its colour.
@@ -150,7 +151,8 @@ TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
   // Speeds of the shown boats, boat 3 first.
   EXPECT_EQ(traces[5].pen.colour, blue);
   EXPECT_EQ(traces[5].points[1], (Point{a.SpeedX(4), a.TimeY(200)}));
-  EXPECT_EQ(traces[6].points, (std::vector<Point>{{a.SpeedX(5), a.TimeY(0)}, {942, a.TimeY(600)}}));  // 6.3 of 7 knots
+  EXPECT_EQ(traces[6].points,
+            (std::vector<Point>{{a.SpeedX(5), a.TimeY(0)}, {942, a.TimeY(600)}}));  // 6.3 of 7 knots
 }
 
 // Magnetic 250 is the wrap point when the wind is 340: a course swinging across it is drawn in two pieces
@@ -164,7 +166,8 @@ TEST(GraphPage, CourseTraceBreaksWhereItComesRoundThePlotEdge) {
   const auto traces = canvas.CallsOf(CallKind::Polyline);
   ASSERT_EQ(traces.size(), 3u);  // two course pieces, one speed trace
   EXPECT_EQ(traces[0].points, (std::vector<Point>{{40, a.TimeY(0)}, {41, a.TimeY(30)}}));
-  EXPECT_EQ(traces[1].points, (std::vector<Point>{{a.CourseX(248), a.TimeY(60)}, {a.CourseX(247), a.TimeY(90)}}));
+  EXPECT_EQ(traces[1].points,
+            (std::vector<Point>{{a.CourseX(248), a.TimeY(60)}, {a.CourseX(247), a.TimeY(90)}}));
   EXPECT_EQ(traces[1].points[0].x, 492);
   EXPECT_EQ(traces[2].points.size(), 4u);
 }

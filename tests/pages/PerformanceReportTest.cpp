@@ -1,6 +1,4 @@
 // The performance report of small races built in code, compared whole, line by line.
-#include "pages/PerformanceReport.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/PerformanceReport.h"
 #include "support/TempFolder.h"
 
 namespace pages {
@@ -38,8 +37,10 @@ race::RaceStore MakeRace(const std::vector<std::string>& course, const std::vect
   store.boatCount = static_cast<int>(boats.size());
   for (std::size_t b = 0; b < boats.size(); ++b) {
     store.boatName[b + 1] = boats[b].name;
-    for (std::size_t k = 0; k < boats[b].markTimes.size(); ++k) store.markTime[b + 1][k + 1] = boats[b].markTimes[k];
-    for (std::size_t k = 0; k < boats[b].sailed.size(); ++k) store.legSailedMetres[b + 1][k + 1] = boats[b].sailed[k];
+    for (std::size_t k = 0; k < boats[b].markTimes.size(); ++k)
+      store.markTime[b + 1][k + 1] = boats[b].markTimes[k];
+    for (std::size_t k = 0; k < boats[b].sailed.size(); ++k)
+      store.legSailedMetres[b + 1][k + 1] = boats[b].sailed[k];
   }
   return store;
 }
@@ -47,11 +48,12 @@ race::RaceStore MakeRace(const std::vector<std::string>& course, const std::vect
 // Alpha wins; Bravo is faster on the run; Charlie missed MK1 but finished; Delta retired after MK1.
 race::RaceStore FourPointRace() {
   const double bravoLeg3 = (6 - 0.12345678) * 770 / 3600 * 1852;  // 0.12345678 kn slower than Alpha
-  return MakeRace({"L1", "MK1", "MK2", "L2"}, {1, 2, 3}, {5, 195.5, 100}, {3704, 2778, 1852, 8334},
-                  {{"Alpha", {10, 1200, 2000, 2600}, {5556, 2778, 1852, 10186}},
-                   {"Bravo", {12, 1260, 1980, 2750}, {3932.640512, 2685.4, bravoLeg3, 3932.640512 + 2685.4 + bravoLeg3}},
-                   {"Charlie", {8, X, 2050, 2700}, {0, 0, 2315, 4630}},
-                   {"Delta", {15, 1300, X, X}, {0, 0, 0, 0}}});
+  return MakeRace(
+      {"L1", "MK1", "MK2", "L2"}, {1, 2, 3}, {5, 195.5, 100}, {3704, 2778, 1852, 8334},
+      {{"Alpha", {10, 1200, 2000, 2600}, {5556, 2778, 1852, 10186}},
+       {"Bravo", {12, 1260, 1980, 2750}, {3932.640512, 2685.4, bravoLeg3, 3932.640512 + 2685.4 + bravoLeg3}},
+       {"Charlie", {8, X, 2050, 2700}, {0, 0, 2315, 4630}},
+       {"Delta", {15, 1300, X, X}, {0, 0, 0, 0}}});
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -73,91 +75,92 @@ void ExpectLines(const std::string& text, const std::vector<std::string>& expect
 }
 
 TEST(PerformanceReport, FourPointRaceReadsLineByLine) {
-  ExpectLines(PerformanceReportText(FourPointRace()), {
-      "Regatix  Test Race     ",
-      "Start Time,2023/07/01 11:00:00",
-      "Mean Wind Dir,340 deg",
-      " ",
-      "Time by each leg (Sec)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(A),,Sail Dist(B),BSP(C=B/A)",
-      "Alpha,1200,800,600,2600,,5.5000,7.6153",
-      "Bravo,1260,720,770,2750,,4.8303,6.3234",
-      "Charlie,-,-,650,2700,,2.5000,3.3333",
-      "Delta,1300,-,-,-,,-,-",
-      " ",
-      " ",
-      "Position by each Mark/Line",
-      "Boat Name,START,MK1,MK2,FINISH",
-      "Alpha,2,1,2,1",
-      "Bravo,3,2,1,3",
-      "Charlie,1,-,3,2",
-      "Delta,4,3,-,-",
-      " ",
-      " ",
-      "Course Length by each leg (N Miles)",
-      "Line/Mark,ST->MK1,MK1->MK2,MK2->L2,Total(A)",
-      "Point of sail,(UP),(DN),,,,UP_DIST,DN_DIST",
-      "Length,2,1.5000,1,4.5000,,2,1.5",
-      "BRG(deg/Mag),358,188,93,-",
-      " ",
-      " ",
-      "Sailed Distance by each leg (N Miles)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
-      "Alpha,3,1.5000,1,5.5000",
-      "Bravo,2.1234,1.4500,1.2569,4.8303",
-      "Charlie,-,-,1.2500,2.5000",
-      "Delta,-,-,-,-",
-      " ",
-      " ",
-      "Boat speed by each leg (KTS)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Ave(C)",
-      "Alpha,9,6.7500,6,7.6153",
-      "Bravo,6.0670,7.2500,5.8765,6.3234",
-      "Charlie,-,-,6.9230,3.3333",
-      "Delta,-,-,-,-",
-      " ",
-      " ",
-      "SUMMARY OF SAILING PERFORMANCE",
-      ",(UP),(UP),(UP),(UP),,(DN),(DN),(DN),(DN)",
-      "BOAT NAME,TIME,DIST,BSP,VMC,,TIME,DIST,BSP,VMC",
-      "Alpha,1200,3,9,6,,800,1.5,6.75,6.75",
-      "Bravo,1260,2.123,6.067,5.714,,720,1.45,7.25,7.5",
-      // The sums take every leg of the kind, passed or not.
-      "Charlie,10000000,0,0,0.000,,-9997950,0,0,0",
-      "Delta,1300,0,0,5.538,,9998700,0,0,0.000",
-      " ",
-      " ",
-      "COMPARISON OF DATA (Best boat:=0",
-      " ",
-      "Difference of Time by each leg (SEC: difference from Best Boat)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
-      "Alpha,0,0,0,0",
-      "Bravo,60,-80,170,+150",
-      "Charlie,-,-,50,+100",
-      "Delta,100,-,-,-",
-      " ",
-      " ",
-      "Difference of Sailed Distance by each leg (Meters)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
-      "Alpha,0,0,0,0",
-      "Bravo,-1623,-93,+476,-1240",
-      "Charlie,-,-,+463,-5556",
-      "Delta,-,-,-,-",
-      " ",
-      " ",
-      "Difference of Boat speed by each leg (KTS)",
-      ",(UP),(DN),",
-      "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Ave(C)",
-      "Alpha,0,0,0,0",
-      "Bravo,-2.9329,+0.5000,-0.1234,-1.2919",
-      "Charlie,-,-,+0.9230,-4.2820",
-      "Delta,-,-,-,-",
-  });
+  ExpectLines(PerformanceReportText(FourPointRace()),
+              {
+                  "Regatix  Test Race     ",
+                  "Start Time,2023/07/01 11:00:00",
+                  "Mean Wind Dir,340 deg",
+                  " ",
+                  "Time by each leg (Sec)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(A),,Sail Dist(B),BSP(C=B/A)",
+                  "Alpha,1200,800,600,2600,,5.5000,7.6153",
+                  "Bravo,1260,720,770,2750,,4.8303,6.3234",
+                  "Charlie,-,-,650,2700,,2.5000,3.3333",
+                  "Delta,1300,-,-,-,,-,-",
+                  " ",
+                  " ",
+                  "Position by each Mark/Line",
+                  "Boat Name,START,MK1,MK2,FINISH",
+                  "Alpha,2,1,2,1",
+                  "Bravo,3,2,1,3",
+                  "Charlie,1,-,3,2",
+                  "Delta,4,3,-,-",
+                  " ",
+                  " ",
+                  "Course Length by each leg (N Miles)",
+                  "Line/Mark,ST->MK1,MK1->MK2,MK2->L2,Total(A)",
+                  "Point of sail,(UP),(DN),,,,UP_DIST,DN_DIST",
+                  "Length,2,1.5000,1,4.5000,,2,1.5",
+                  "BRG(deg/Mag),358,188,93,-",
+                  " ",
+                  " ",
+                  "Sailed Distance by each leg (N Miles)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
+                  "Alpha,3,1.5000,1,5.5000",
+                  "Bravo,2.1234,1.4500,1.2569,4.8303",
+                  "Charlie,-,-,1.2500,2.5000",
+                  "Delta,-,-,-,-",
+                  " ",
+                  " ",
+                  "Boat speed by each leg (KTS)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Ave(C)",
+                  "Alpha,9,6.7500,6,7.6153",
+                  "Bravo,6.0670,7.2500,5.8765,6.3234",
+                  "Charlie,-,-,6.9230,3.3333",
+                  "Delta,-,-,-,-",
+                  " ",
+                  " ",
+                  "SUMMARY OF SAILING PERFORMANCE",
+                  ",(UP),(UP),(UP),(UP),,(DN),(DN),(DN),(DN)",
+                  "BOAT NAME,TIME,DIST,BSP,VMC,,TIME,DIST,BSP,VMC",
+                  "Alpha,1200,3,9,6,,800,1.5,6.75,6.75",
+                  "Bravo,1260,2.123,6.067,5.714,,720,1.45,7.25,7.5",
+                  // The sums take every leg of the kind, passed or not.
+                  "Charlie,10000000,0,0,0.000,,-9997950,0,0,0",
+                  "Delta,1300,0,0,5.538,,9998700,0,0,0.000",
+                  " ",
+                  " ",
+                  "COMPARISON OF DATA (Best boat:=0",
+                  " ",
+                  "Difference of Time by each leg (SEC: difference from Best Boat)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
+                  "Alpha,0,0,0,0",
+                  "Bravo,60,-80,170,+150",
+                  "Charlie,-,-,50,+100",
+                  "Delta,100,-,-,-",
+                  " ",
+                  " ",
+                  "Difference of Sailed Distance by each leg (Meters)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Total(B)",
+                  "Alpha,0,0,0,0",
+                  "Bravo,-1623,-93,+476,-1240",
+                  "Charlie,-,-,+463,-5556",
+                  "Delta,-,-,-,-",
+                  " ",
+                  " ",
+                  "Difference of Boat speed by each leg (KTS)",
+                  ",(UP),(DN),",
+                  "Boat Name,ST->MK1,MK1->MK2,MK2->L2,Ave(C)",
+                  "Alpha,0,0,0,0",
+                  "Bravo,-2.9329,+0.5000,-0.1234,-1.2919",
+                  "Charlie,-,-,+0.9230,-4.2820",
+                  "Delta,-,-,-,-",
+              });
 }
 
 // Start and finish only, sailed on a reach: one leg column everywhere and no upwind or downwind time.
@@ -208,9 +211,9 @@ TEST(PerformanceReport, ComparisonTablesShowDashesWhenNobodyFinished) {
 
 // A best boat whose leg took no time (or which has no figure for a leg) leaves that difference open.
 TEST(PerformanceReport, DifferencesNeedTheBestBoatsOwnFigure) {
-  race::RaceStore store = MakeRace({"L1", "MK1", "L2"}, {1, 2}, {0, 180}, {1852, 1852, 3704},
-                                   {{"Fast", {0, 0, 500}, {1852, 1852, 3704}},
-                                    {"Slow", {5, 600, 1300}, {1852, 2000, 3852}}});
+  race::RaceStore store =
+      MakeRace({"L1", "MK1", "L2"}, {1, 2}, {0, 180}, {1852, 1852, 3704},
+               {{"Fast", {0, 0, 500}, {1852, 1852, 3704}}, {"Slow", {5, 600, 1300}, {1852, 2000, 3852}}});
   const std::vector<std::string> lines = Lines(PerformanceReportText(store));
   ASSERT_EQ(lines.size(), 66u);
   EXPECT_EQ(lines[51], "Slow,600,200,+800");
@@ -245,7 +248,8 @@ TEST(PerformanceReport, TableChoiceOpensTheWrittenReportOrNamesTheFailure) {
   const std::string missing = folder.folder() + "gone";
   EXPECT_FALSE(WriteAndOpenPerformanceReport(FourPointRace(), missing, desktop, true).ok());
   ASSERT_EQ(steps.size(), 1u);  // a message, and nothing opened
-  EXPECT_EQ(steps[0].rfind("message The report could not be written:\r\n" + missing + "/NoName.csv\r\n", 0), 0u)
+  EXPECT_EQ(steps[0].rfind("message The report could not be written:\r\n" + missing + "/NoName.csv\r\n", 0),
+            0u)
       << steps[0];
   EXPECT_EQ(ReportNotWrittenMessage({"/x/NoName.csv", "Permission denied"}, false),
             "レポートを書き込めませんでした:\r\n/x/NoName.csv\r\nPermission denied");

@@ -17,7 +17,8 @@ namespace {
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator) {
   std::vector<std::string> parts;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size()) {
+  for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
+       start = end + separator.size()) {
     parts.push_back(text.substr(start, end - start));
   }
   parts.push_back(text.substr(start));
@@ -61,9 +62,9 @@ TEST_P(RealRaceReport, EveryTableRowHasItsHeadersFieldCount) {
     ASSERT_NE(at, lines.end());
     const std::size_t first = static_cast<std::size_t>(at - lines.begin()) + 1;
     // A kind row (or the summary's "(UP)" row) may sit between the title and the header.
-    const std::size_t header = lines[first].rfind("Boat Name", 0) == 0 || lines[first].rfind("BOAT NAME", 0) == 0
-                                   ? first
-                                   : first + 1;
+    const std::size_t header =
+        lines[first].rfind("Boat Name", 0) == 0 || lines[first].rfind("BOAT NAME", 0) == 0 ? first
+                                                                                           : first + 1;
     const std::size_t fields = SplitText(lines[header], ",").size();
     for (int b = 1; b <= boats; ++b) {
       const std::vector<std::string> row = SplitText(lines[header + static_cast<std::size_t>(b)], ",");
@@ -77,7 +78,8 @@ TEST_P(RealRaceReport, EveryTableRowHasItsHeadersFieldCount) {
   }
 
   // Every boat of these races finished: the winner's differences are 0, everyone else's total is behind.
-  const auto times = std::find(lines.begin(), lines.end(), kBoatTables[5]) - lines.begin() + 2;  // the header row
+  const auto times =
+      std::find(lines.begin(), lines.end(), kBoatTables[5]) - lines.begin() + 2;  // the header row
   int winners = 0;
   for (int b = 1; b <= boats; ++b) {
     const std::string total = SplitText(lines[static_cast<std::size_t>(times + b)], ",").back();
