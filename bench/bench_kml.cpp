@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <numbers>
 #include <random>
 #include <sstream>
 #include <string>
@@ -45,8 +46,8 @@ race::RaceStore ScaleRace() {
     for (int i = 1; i <= fixes; ++i) {
       const double course = (i / 600) % 2 == 0 ? 45.0 + b % 7 : 315.0 - b % 5;
       const double speed = 5.5 + 0.5 * std::sin(i / 97.0 + b);
-      lat += speed / 3600 * std::cos(course * M_PI / 180);
-      lon += speed / 3600 * std::sin(course * M_PI / 180) / 0.82;
+      lat += speed / 3600 * std::cos(course * std::numbers::pi / 180);
+      lon += speed / 3600 * std::sin(course * std::numbers::pi / 180) / 0.82;
       store.trackTime[b][i] = i - 1;
       store.trackLat[b][i] = lat + noise(random);
       store.trackLon[b][i] = lon + noise(random);
