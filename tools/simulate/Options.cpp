@@ -66,6 +66,7 @@ std::string UsageText() {
          "  --no-mishaps           no early starter, retirement or missed mark (else with 8+ boats)\n"
          "  --coords dm|deg|dms    track coordinate form (dm)\n"
          "  --dates ymd|dmy|dmon   track date form: 2026/05/17, 17-05-2026 or 17-MAY-26 (ymd)\n"
+         "  --format text|gpx|nmea track files as text (.txt), GPX (.gpx) or NMEA 0183 RMC logs (.nmea) (text)\n"
          "  --title1 T --title2 T --note T --names A,B,...   texts of the race file\n"
          "  --shift-jis            write the race file in Shift-JIS\n"
          "  --north-up             show the race north-up (NU,1)\n"
@@ -154,6 +155,12 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       else if (v == "dmy") o.dates = DateForm::DayMonthYear;
       else if (v == "dmon") o.dates = DateForm::DayMonthNameYear;
       else throw std::invalid_argument(a + ": expected ymd, dmy or dmon");
+    } else if (a == "--format") {
+      const std::string& v = value();
+      if (v == "text") o.trackFormat = TrackFormat::Text;
+      else if (v == "gpx") o.trackFormat = TrackFormat::Gpx;
+      else if (v == "nmea") o.trackFormat = TrackFormat::Nmea;
+      else throw std::invalid_argument(a + ": expected text, gpx or nmea");
     } else if (a == "--title1") o.title1 = value();
     else if (a == "--title2") o.title2 = value();
     else if (a == "--note") o.note = value();

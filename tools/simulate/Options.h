@@ -10,6 +10,7 @@ namespace simulate {
 
 enum class CoordinateForm { DegreesMinutes, Degrees, DegreesMinutesSeconds };
 enum class DateForm { YearMonthDay, DayMonthYear, DayMonthNameYear };
+enum class TrackFormat { Text, Gpx, Nmea };  // text track files, or GPX / NMEA as loggers write them
 
 struct LocalTime {
   int year = 2026, month = 5, day = 17, hour = 10, minute = 0, second = 0;
@@ -29,6 +30,7 @@ struct Options {
   std::string coast;            // "toba": also write the built-in coastline of Ise Bay
   CoordinateForm coordinates = CoordinateForm::DegreesMinutes;
   DateForm dates = DateForm::YearMonthDay;
+  TrackFormat trackFormat = TrackFormat::Text;
   LocalTime start;              // the gun, race local time
   int timeDifference = 9;       // hours: GPS time = local time - this
   double latitude = 34.5600, longitude = 136.8700;  // middle of the start line, degrees

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "simulate/Calendar.h"
+#include "simulate/LoggerTrackWriter.h"
 #include "simulate/TrackWriter.h"
 
 namespace simulate {
@@ -167,9 +168,17 @@ WrittenRace WriteRace(const Options& o, const RaceRecord& race) {
   for (size_t b = 0; b < race.boats.size(); ++b) {
     char number[32];
     std::snprintf(number, sizeof number, "%02zu", b + 1);
-    const std::string file = o.raceName + "_" + number + ".txt";
+    const char* extension = o.trackFormat == TrackFormat::Gpx    ? ".gpx"
+                            : o.trackFormat == TrackFormat::Nmea ? ".nmea"
+                                                                 : ".txt";
+    const std::string file = o.raceName + "_" + number + extension;
     files.trackFiles.push_back(file);
-    WriteFile(folder / "gpsdat" / file, TrackFileText(race.boats[b].fixes, frame, o, "BOAT" + std::string(number)));
+    const auto& fixes = race.boats[b].fixes;
+    const std::string trackName = "BOAT" + std::string(number);
+    const std::string text = o.trackFormat == TrackFormat::Gpx    ? GpxTrackText(fixes, frame, o, trackName)
+                             : o.trackFormat == TrackFormat::Nmea ? NmeaTrackText(fixes, frame, o)
+                                                                  : TrackFileText(fixes, frame, o, trackName);
+    WriteFile(folder / "gpsdat" / file, text);
   }
   if (o.windFile) {
     files.windFile = o.raceName + ".csv";
