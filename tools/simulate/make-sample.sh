@@ -38,4 +38,10 @@ mkdir -p "$out/attachment"
   --coords deg --dates dmon \
   --names "Kuroshio,Shiokaze,Hiryu,Tenma,Akatsuki,Asagiri,Orca,Hibiki,Nagisa"
 
+# Race 5: a short evening race whose crews logged with their phones: the tracks are GPX files, a fix every 2 s.
+"$sim" --out "$out" --name toba-evening --seed 505 --boats 8 --course wl --laps 2 --minutes 25 \
+  --wind-dir 190 --wind-speed 9 --lat 34.5620 --lon 136.8720 --date 2026/05/18 --time 17:00:00 \
+  --title1 "Toba Spring Regatta 2026" --title2 "Race 4  Evening race, phone tracks (GPX)" --rate 0.5 --format gpx \
+  --names "Hotaru,Yuzuki,Nagi,Sango,Mirai,Kaze,Kaede,Sora"
+
 printf 'toba-wl.txt\r\n' > "$out/raceadmin/racefile.st"
