@@ -1,28 +1,72 @@
-// Coastline drawing shared by the frame, the still chart and the overview map.
+// Coastline drawing shared by the frame, the still chart and the overview map. A coastline may hold tens of
+// thousands of points while the frame shows a small part of it, so segments wholly on one side beyond the
+// chart's latitude and longitude box are left out before projecting.
 #include "view/Coastline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include "view/ChartProjector.h"
 
 namespace view {
 
+namespace {
+
+// The latitude and longitude box round the (possibly turned) chart rectangle.
+struct VisibleBox {
+  double minLat = -1e300, maxLat = 1e300, minLon = -1e300, maxLon = 1e300;
+
+  explicit VisibleBox(const analysis::ChartView& view) {
+    const double margin = 4;  // pixels, for pen width and rounding
+    double lats[4], lons[4];
+    const double xs[2] = {-margin, view.mapWidth + margin};
+    const double ys[2] = {-margin, view.mapHeight + margin};
+    for (int i = 0; i < 4; ++i) {
+      const analysis::Position p = analysis::ChartToPosition(xs[i % 2], ys[i / 2], view);
+      lats[i] = p.lat;
+      lons[i] = p.lon;
+    }
+    const double south = *std::min_element(lats, lats + 4), north = *std::max_element(lats, lats + 4);
+    const double west = *std::min_element(lons, lons + 4), east = *std::max_element(lons, lons + 4);
+    if (std::isfinite(south) && std::isfinite(north) && std::isfinite(west) && std::isfinite(east)) {
+      minLat = south, maxLat = north, minLon = west, maxLon = east;
+    }
+  }
+
+  int Code(double lat, double lon) const {
+    return (lat < minLat ? 1 : 0) | (lat > maxLat ? 2 : 0) | (lon < minLon ? 4 : 0) | (lon > maxLon ? 8 : 0);
+  }
+};
+
+}  // namespace
+
 void DrawCoastline(Canvas& canvas, const race::RaceStore& store, const analysis::ChartView& view) {
-  const int count = std::min<int>(store.coastCount, static_cast<int>(store.coastLat.size()) - 1);
+  const int count = std::min<int>({store.coastCount, static_cast<int>(store.coastLat.size()) - 1,
+                                   static_cast<int>(store.coastLon.size()) - 1});
+  if (count < 1) return;
+  const ChartProjector project(view);
+  const VisibleBox box(view);
   std::vector<Point> run;
-  // Each polyline goes to the canvas in one call; a lone first point draws nothing, as a bare move would not.
   auto flush = [&] {
     if (run.size() > 1) canvas.Polyline(run);
     run.clear();
   };
-  for (int k = 1; k <= count && k < static_cast<int>(store.coastLon.size()); ++k) {
+  double prevLat = 0, prevLon = 0;
+  int prevCode = 0;
+  for (int k = 1; k <= count; ++k) {
     double lat = store.coastLat[k];
-    const bool starts = lat > 6000;
-    if (starts) {
-      lat -= kCoastStartFlag;
-      flush();
+    const double lon = store.coastLon[k];
+    const bool starts = lat > 6000 || k == 1;
+    if (lat > 6000) lat -= kCoastStartFlag;
+    const int code = box.Code(lat, lon);
+    if (starts || (code & prevCode) != 0) {
+      flush();  // a new polyline, or a segment wholly beyond one side of the chart
+    } else {
+      if (run.empty()) run.push_back(project.Pixel(prevLat, prevLon));
+      AppendDistinct(run, project.Pixel(lat, lon));
     }
-    const analysis::ChartPoint p = analysis::ProjectToChart(lat, store.coastLon[k], view);
-    run.push_back({p.x, p.y});
+    prevLat = lat, prevLon = lon, prevCode = code;
   }
   flush();
 }

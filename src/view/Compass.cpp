@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "race/Numbers.h"
+#include "view/ChartProjector.h"
 #include "view/Coastline.h"
 #include "view/DrawStyle.h"
 
@@ -73,14 +74,12 @@ void DrawOverviewMap(Canvas& overview, const race::RaceStore& store, const analy
   overview.SetBrush(seaPreset1);
   overview.Rectangle(0, 0, fit.overviewWidth, fit.overviewHeight);
   const analysis::ChartView view = OverviewView(fit, northUp, store.windDirection);
+  const ChartProjector project(view);
+  std::vector<Point> track;
   for (int i = store.boatCount; i >= 1; --i) {
     if (i >= static_cast<int>(store.trackLat.size())) continue;
-    std::vector<Point> track;
-    track.reserve(store.fixCount[i]);
-    for (int j = 1; j <= store.fixCount[i]; ++j) {
-      const analysis::ChartPoint p = analysis::ProjectToChart(store.trackLat[i][j], store.trackLon[i][j], view);
-      track.push_back({p.x, p.y});
-    }
+    track.clear();
+    for (int j = 1; j <= store.fixCount[i]; ++j) AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
     overview.SetPen(store.boatColour[i]);
     overview.Polyline(track);
   }

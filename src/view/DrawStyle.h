@@ -1,5 +1,7 @@
-// Colours, font sizes and the unrounded chart projection shared by the renderers of the chart pictures.
+// Colours, font sizes and labels shared by the renderers of the chart pictures.
 #pragma once
+
+#include <string>
 
 #include "analysis/Navigation.h"
 #include "view/Canvas.h"
@@ -17,7 +19,7 @@ inline constexpr Colour kHaloColour = Rgb(192, 255, 255);
 // The chart's font sizes are typographic points on a 96-dpi screen; the canvas takes pixels.
 constexpr int FontPixels(int points) { return (points * 96 + 36) / 72; }
 
-// The chart position of (lat, lon) on the view's bitmap before rounding: glyphs are turned about it.
-analysis::Offset ProjectExact(double lat, double lon, const analysis::ChartView& view);
+// "MK3", "L1": the label of a mark or line, as the course names it.
+std::string CoursePointLabel(const char* prefix, int number);
 
 }  // namespace view

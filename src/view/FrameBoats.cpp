@@ -3,6 +3,7 @@
 
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
+#include "view/ChartProjector.h"
 #include "view/DrawStyle.h"
 #include "view/FrameRenderer.h"
 #include "view/LayLines.h"
@@ -13,9 +14,9 @@ namespace {
 
 constexpr int kLabelPoints = 9;
 
-analysis::ChartPoint FixPoint(const race::RaceStore& store, int boat, int fix, const analysis::ChartView& view) {
+Point FixPoint(const race::RaceStore& store, int boat, int fix, const ChartProjector& project) {
   if (fix < 1) fix = 1;
-  return analysis::ProjectToChart(store.trackLat[boat][fix], store.trackLon[boat][fix], view);
+  return project.Pixel(store.trackLat[boat][fix], store.trackLon[boat][fix]);
 }
 
 std::string SpeedText(double knots) { return race::FormatGeneral(race::Round(knots * 100) / 100) + "Kts"; }
@@ -27,7 +28,7 @@ Colour WakeColour(const Scene& scene, const Playback& playback, const FrameState
   return scene.store.trackSpeed[boat][fix] > mean ? kRed : kWhite;
 }
 
-void DrawHalo(Canvas& frame, const FrameState& state, analysis::ChartPoint p) {
+void DrawHalo(Canvas& frame, const FrameState& state, Point p) {
   const int r = race::RoundToInt(state.boatLenPx * 0.5 + 3);
   frame.SetPen(kHaloColour);
   frame.SetBrush(kHaloColour);
@@ -40,6 +41,7 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
                     const analysis::ChartView& view) {
   const race::RaceStore& store = scene.store;
   const Colour sea = scene.sea.seaColour;
+  const ChartProjector project(view);
   const int labelOffset = race::RoundToInt(state.boatLenPx / 2) + 7;
 
   double reference = view.northUp ? state.windTrueDirNow : state.windTrueDirNow - store.windDirection;
@@ -50,12 +52,12 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
     const int interval = std::max(store.fixInterval[i], 1);
     const int s = std::max(race::RoundToInt(race::Int(10000 / state.framePxPerMinuteLat / interval)), 1);
     const int j = state.lastFixIndex[i];
-    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[i], state.curLon[i], view);
-    const analysis::ChartPoint f[4] = {FixPoint(store, i, j, view), FixPoint(store, i, j - s, view),
-                                       FixPoint(store, i, j - 2 * s, view), FixPoint(store, i, j - 3 * s, view)};
+    const Point p = project.Pixel(state.curLat[i], state.curLon[i]);
+    const Point f[4] = {FixPoint(store, i, j, project), FixPoint(store, i, j - s, project),
+                        FixPoint(store, i, j - 2 * s, project), FixPoint(store, i, j - 3 * s, project)};
     const Colour wake = WakeColour(scene, playback, state, i, j);
     frame.SetPen(wake, 1, PenStyle::Solid);
-    frame.Polyline({{p.x, p.y}, {f[0].x, f[0].y}, {f[1].x, f[1].y}, {f[2].x, f[2].y}, {f[3].x, f[3].y}});
+    frame.Polyline({p, f[0], f[1], f[2], f[3]});
     frame.SetBrush(sea);
     for (int k = 0; k < 3; ++k) frame.Ellipse(f[k].x - 1, f[k].y - 1, f[k].x + 2, f[k].y + 2);
 
@@ -79,7 +81,7 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
 
   const int focus = scene.pointer.focusBoat;
   if (focus > 0 && focus <= store.boatCount && state.boatActive[focus] != 0) {
-    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[focus], state.curLon[focus], view);
+    const Point p = project.Pixel(state.curLat[focus], state.curLon[focus]);
     state.curSpeed[focus] = race::Round(store.trackSpeed[focus][state.lastFixIndex[focus]] * 100) / 100;
     DrawHalo(frame, state, p);
     frame.SetBrush(kWhite);
@@ -88,7 +90,7 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
   }
   const int picked = scene.pointer.pickedBoat;
   if (picked > 0 && picked != focus && picked <= store.boatCount && state.boatActive[picked] != 0) {
-    const analysis::ChartPoint p = analysis::ProjectToChart(state.curLat[picked], state.curLon[picked], view);
+    const Point p = project.Pixel(state.curLat[picked], state.curLon[picked]);
     state.curSpeed[picked] = race::Round(store.trackSpeed[picked][state.lastFixIndex[picked]] * 100) / 100;
     DrawHalo(frame, state, p);
   }
@@ -105,7 +107,7 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
   }
   for (int i = store.boatCount; i >= 1; --i) {
     if (state.boatActive[i] == 0) continue;
-    DrawBoatGlyph(frame, store, i, ProjectExact(state.curLat[i], state.curLon[i], view), state.curCourse[i],
+    DrawBoatGlyph(frame, store, i, project.Exact(state.curLat[i], state.curLon[i]), state.curCourse[i],
                   state.curSpeed[i], state.curTwa[i], style);
   }
 }

@@ -113,7 +113,7 @@ void DrawMarksAndLines(Canvas& frame, const Scene& scene, const Playback& playba
     if (layLines) DrawLayLines(frame, store, p.x, p.y, state.windTrueDirNow, view.northUp);
     frame.SetPen(kBlack, 1);
     DrawMarkDot(frame, p.x, p.y);
-    const std::string label = "MK" + std::to_string(i);
+    const std::string label = CoursePointLabel("MK", i);
     DrawLabel(frame, sea, label, p.x, p.y);
     DrawRoundingNotice(frame, scene, playback, label, p.x, p.y);
   }
@@ -127,7 +127,7 @@ void DrawMarksAndLines(Canvas& frame, const Scene& scene, const Playback& playba
     frame.LineTo(b.x, b.y);
     DrawMarkDot(frame, a.x, a.y);
     DrawMarkDot(frame, b.x, b.y);
-    const std::string label = "L" + std::to_string(i);
+    const std::string label = CoursePointLabel("L", i);
     DrawLabel(frame, sea, label, a.x, a.y);
     DrawLabel(frame, sea, label, b.x, b.y);
     // A line's notice stands over the middle of the line.

@@ -3,6 +3,7 @@
 
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
+#include "view/ChartProjector.h"
 #include "view/Coastline.h"
 #include "view/Compass.h"
 #include "view/DrawStyle.h"
@@ -84,14 +85,12 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   frame.SetBrush(sea);
   frame.Rectangle(0, 0, frame.Width(), frame.Height());
 
+  const ChartProjector project(view);
+  std::vector<Point> track;
   for (int i = store.boatCount; i >= 1; --i) {
     if (store.boatShown[i] <= 0) continue;
-    std::vector<Point> track;
-    track.reserve(store.fixCount[i]);
-    for (int j = 1; j <= store.fixCount[i]; ++j) {
-      const analysis::ChartPoint p = analysis::ProjectToChart(store.trackLat[i][j], store.trackLon[i][j], view);
-      track.push_back({p.x, p.y});
-    }
+    track.clear();
+    for (int j = 1; j <= store.fixCount[i]; ++j) AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
     frame.SetPen(store.boatColour[i]);
     frame.Polyline(track);
   }
@@ -99,7 +98,7 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   for (int i = 1; i <= std::min(store.markCount, race::kMaxMarks); ++i) {
     const analysis::ChartPoint p = analysis::ProjectToChart(store.markLat[i], store.markLon[i], view);
     DrawMarkDot(frame, p.x, p.y);
-    const std::string label = "MK" + std::to_string(i);
+    const std::string label = CoursePointLabel("MK", i);
     DrawLabel(frame, sea, label, p.x, p.y);
     const int notice = playback.roundingNoticeIndex;
     if (notice > 0 && notice < static_cast<int>(store.courseMark.size()) && store.courseMark[notice] == label) {
@@ -116,8 +115,8 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
     frame.LineTo(b.x, b.y);
     DrawMarkDot(frame, a.x, a.y);
     DrawMarkDot(frame, b.x, b.y);
-    DrawLabel(frame, sea, "L" + std::to_string(i), a.x, a.y);
-    DrawLabel(frame, sea, "L" + std::to_string(i), b.x, b.y);
+    DrawLabel(frame, sea, CoursePointLabel("L", i), a.x, a.y);
+    DrawLabel(frame, sea, CoursePointLabel("L", i), b.x, b.y);
   }
 
   frame.SetPen(kWhite);
@@ -130,7 +129,7 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
     if (state.curLat[i] == 0 || state.curLon[i] == 0) continue;
     const double h = ScreenHeading(state.curCourse[i], northUp, store.windDirection);
     const std::array<Point, 9> hull =
-        HullPoints(store, ProjectExact(state.curLat[i], state.curLon[i], view), kStillBoatLength, h);
+        HullPoints(store, project.Exact(state.curLat[i], state.curLon[i]), kStillBoatLength, h);
     const std::vector<Point> outline(hull.begin(), hull.begin() + 8);
     frame.SetPen(scene.sea.seaStyle >= 3 ? kSilver : store.boatColour[i]);
     frame.SetBrush(store.boatColour[i]);
@@ -140,7 +139,7 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   }
   for (int i = 1; i <= store.boatCount; ++i) {
     if (state.curLat[i] == 0 || state.curLon[i] == 0) continue;
-    const analysis::Offset c = ProjectExact(state.curLat[i], state.curLon[i], view);
+    const analysis::Offset c = project.Exact(state.curLat[i], state.curLon[i]);
     frame.SetBrush(sea);
     frame.SetFont(FontPixels(9), kWhite, false, true);
     frame.TextOut(race::RoundToInt(c.x + 10), race::RoundToInt(c.y - 6), store.boatName[i]);
