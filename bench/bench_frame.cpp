@@ -1,0 +1,195 @@
+// Speed of the chart pictures: one replay frame and the still chart of a 51-boat, 8-hour race with a
+// 50,000-point coastline, each against a bare fill and copy of the same 1285 x 970 bitmap.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <numbers>
+#include <string>
+
+#include "analysis/ChartFit.h"
+#include "race/Numbers.h"
+#include "view/BoatGlyph.h"
+#include "view/FrameRenderer.h"
+#include "view/StaticChart.h"
+
+#ifdef REGATIX_WITH_IMAGES
+#include <QGuiApplication>
+
+#include "shell/QtCanvas.h"
+using BenchCanvas = shell::QtCanvas;
+#else
+#include "view/RecordingCanvas.h"
+using BenchCanvas = view::RecordingCanvas;
+#endif
+
+namespace {
+
+constexpr int kMapWidth = 1285;
+constexpr int kMapHeight = 970;
+constexpr int kBoats = 51;
+constexpr int kSeconds = 8 * 3600;
+constexpr int kCoastPoints = 50000;
+
+// Boats beating up and running down a 2-mile course in a loose pack, one fix a second.
+race::RaceStore ScaleRace() {
+  race::RaceStore store;
+  store.boatLength = 8;
+  store.windDirection = 10;
+  store.layAngle1 = 45;
+  store.layAngle2 = 150;
+  store.timelineStart = -190;
+  store.timelineEnd = kSeconds + 30;
+  store.windAxisColour = view::Rgb(98, 162, 225);
+  store.layColourPort = view::Rgb(225, 128, 128);
+  store.layColourStarboard = view::Rgb(0, 225, 0);
+  view::SelectHullOutline(store);
+  store.boatCount = kBoats;
+  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    channel->assign(kBoats + 2, {});
+  }
+  for (int b = 1; b <= kBoats; ++b) {
+    store.boatName[b] = "Boat " + std::to_string(b);
+    store.boatColour[b] = view::Rgb(40 + 4 * b, 255 - 4 * b, (97 * b) % 256);
+    store.boatShown[b] = 1;
+    store.fixInterval[b] = 1;
+    store.fixCount[b] = kSeconds + 1;
+    for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+      (*channel)[b].resize(kSeconds + 2);
+    }
+    for (int j = 1; j <= kSeconds + 1; ++j) {
+      const double t = j - 1;
+      const double lap = 2 * std::numbers::pi * (t + 20 * b) / 3600;
+      store.trackTime[b][j] = t;
+      store.trackLat[b][j] = 2100 + 1 - std::cos(lap) + 0.002 * b;
+      store.trackLon[b][j] = 8200 + 0.3 * std::sin(2 * std::numbers::pi * t / 600 + b) + 0.004 * b;
+      store.trackCourse[b][j] = std::fmod(t / 10 + 7 * b, 360);
+      store.trackSpeed[b][j] = 5 + std::sin(t / 100 + b);
+    }
+  }
+  store.markCount = 4;
+  for (int m = 1; m <= 4; ++m) {
+    store.markLat[m] = 2100 + 0.6 * m;
+    store.markLon[m] = 8200 + 0.1 * m;
+  }
+  store.lineCount = 2;
+  for (int l = 1; l <= 2; ++l) {
+    store.lineLat1[l] = store.lineLat2[l] = 2100 + l;
+    store.lineLon1[l] = 8199.9;
+    store.lineLon2[l] = 8200.1;
+  }
+  // A wiggly shore round the course, in polylines of 500 points.
+  store.coastCount = kCoastPoints;
+  store.coastLat.resize(kCoastPoints + 1);
+  store.coastLon.resize(kCoastPoints + 1);
+  for (int k = 1; k <= kCoastPoints; ++k) {
+    const double a = 2 * std::numbers::pi * k / kCoastPoints;
+    const double r = 4 + 0.2 * std::sin(k / 7.0);
+    store.coastLat[k] = 2101 + r * std::cos(a) + (k % 500 == 1 ? 20000 : 0);
+    store.coastLon[k] = 8200 + 1.2 * r * std::sin(a);
+  }
+  return store;
+}
+
+struct World {
+  race::RaceStore store = ScaleRace();
+  analysis::ChartFit fit = analysis::FitChart(store, kMapWidth, kMapHeight);
+  view::Sea sea;
+  view::ViewOptions options;
+  view::Pointer pointer;
+  view::Playback playback;
+  view::FrameState state;
+  view::ManualView manual;
+  BenchCanvas frame{kMapWidth, kMapHeight};
+  BenchCanvas window{kMapWidth, kMapHeight};
+  World() {
+    options.layLines = true;
+    options.compLine = true;
+    pointer.nameMode = 1;
+    view::ResetFrameState(state, store.boatCount);
+    manual = {fit.midLat, fit.midLon, 1.0};
+  }
+};
+
+World& TheWorld() {
+  static World world;
+  return world;
+}
+
+void BM_FillAndCopy(benchmark::State& bench) {
+  World& w = TheWorld();
+  for (auto _ : bench) {
+    view::FillSea(w.frame, w.sea.seaColour);
+    w.window.CopyFrom(w.frame, 0, 0);
+  }
+}
+
+void BM_DrawFrame(benchmark::State& bench) {
+  World& w = TheWorld();
+  const view::Scene scene{w.store, w.fit, w.sea, w.options, w.pointer};
+  double t = 3600;
+  for (auto _ : bench) {
+    w.playback.raceTime = t;
+    view::FillSea(w.frame, w.sea.seaColour);
+    view::DrawFrame(w.frame, t, scene, w.playback, w.state);
+    w.window.CopyFrom(w.frame, 0, 0);
+    t += 0.25;  // a 5X replay at 20 frames a second
+  }
+}
+
+void BM_DrawStaticChart(benchmark::State& bench) {
+  World& w = TheWorld();
+  view::ViewOptions still = w.options;
+  still.autoTrace = false;
+  const view::Scene scene{w.store, w.fit, w.sea, still, w.pointer};
+  w.playback.raceTime = 7200;
+  for (auto _ : bench) {
+    view::DrawStaticChart(w.frame, scene, w.manual, w.playback, w.state, race::FormatDateTime);
+    w.window.CopyFrom(w.frame, 0, 0);
+  }
+}
+
+BENCHMARK(BM_FillAndCopy)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawStaticChart)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Prints the usual table, then each median as a multiple of the fill-and-copy median.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.aggregate_name == "median") {
+        medians_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void PrintRatios() const {
+    const auto base = medians_.find("BM_FillAndCopy");
+    if (base == medians_.end() || base->second.first <= 0 || base->second.second <= 0) return;
+    for (const auto& [name, median] : medians_) {
+      std::printf("%-20s median %8.3f ms real (%6.1f x fill and copy), %8.3f ms CPU (%6.1f x)\n", name.c_str(),
+                  median.first, median.first / base->second.first, median.second,
+                  median.second / base->second.second);
+    }
+  }
+
+ private:
+  std::map<std::string, std::pair<double, double>> medians_;  // real, CPU
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef REGATIX_WITH_IMAGES
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);  // text drawing needs the font database
+#endif
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}
