@@ -1,0 +1,85 @@
+// Time bar hover, click and the jump back to the start.
+#include "playback/TimeBarInput.h"
+
+#include "race/Numbers.h"
+#include "view/Compass.h"
+#include "view/TimeBar.h"
+
+namespace playback {
+
+double TimeAtBar(const race::RaceStore& store, int y, int barHeight) {
+  const int span = view::TimelineSpan(store);
+  const double height = barHeight > 0 ? barHeight : 1;
+  double t = race::Round(store.timelineEnd - (y / height) * span);
+  if (t < store.timelineStart) t = store.timelineStart;
+  if (t > store.timelineEnd) t = store.timelineEnd;
+  return t;
+}
+
+void ReleasePointer(view::Playback& playback, view::Pointer& pointer, const view::ViewOptions& options) {
+  playback.clockTextFrozen = 0;
+  pointer.focusBoat = 0;
+  if (!options.boatName) pointer.nameMode = 0;
+}
+
+Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const race::RaceStore& store,
+                       const analysis::ChartFit& fit, const view::ViewOptions& options, int y, int barHeight,
+                       int tipsOn, int englishTexts, view::DateTimeTextFunction dateTimeText) {
+  Hover hover;
+  if (!options.boatName) pointer.nameMode = 0;
+  playback.clockTextFrozen = 1;
+  const double t = TimeAtBar(store, y, barHeight);
+  hover.clockSeconds = t;
+
+  hover.dots.assign(static_cast<size_t>(store.boatCount) + 1, std::nullopt);
+  for (int b = 1; b <= store.boatCount; ++b) {
+    const std::vector<double>& times = store.trackTime[b];
+    for (int i = 1; i <= store.fixCount[b] - 1; ++i) {
+      if (times[i] <= t && t < times[i + 1]) {
+        hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit, options.northUp,
+                                                store.windDirection);
+        break;
+      }
+    }
+  }
+
+  if (tipsOn == 1 && options.trackPage) {
+    const std::string when = dateTimeText ? dateTimeText(store.startTime + t / 86400.0) : std::string();
+    if (englishTexts > 0) {
+      hover.tip = Tip{"Click to change the time.\r\n(" + when +
+                          ")\r\n(White zone = UpWind   )\r\n(Gray zone   = DownWind )",
+                      180, 55};
+    } else {
+      hover.tip = Tip{"クリックで時間を瞬時に変更します\r\n(白はUpWind、灰色はDownWind )\r\n(" + when + ")", 220, 43};
+    }
+  }
+  return hover;
+}
+
+Effects TimeBarMouseDown(Clock& clock, view::Playback& playback, const race::RaceStore& store,
+                         const view::ViewOptions& options, int y, int barHeight, ScoreChange& score) {
+  Effects effects;
+  if (!options.trackPage) return effects;
+  playback.raceTime = TimeAtBar(store, y, barHeight);
+  if (options.autoTrace) {
+    // Every label goes; the finishers at the new time come back, with their gun, on the next ticks.
+    for (int b = 1; b < static_cast<int>(clock.finishSignalled.size()); ++b) {
+      if (clock.finishSignalled[b] == 1) score.hidden.push_back(b);
+      clock.finishSignalled[b] = 0;
+    }
+    clock.finishedCount = 0;
+    score.finishedCount = 0;
+    effects.presentFrame = true;
+  } else {
+    effects.redrawStillChart = true;
+  }
+  effects.showClock = true;
+  effects.clockSeconds = race::Round(playback.raceTime);
+  return effects;
+}
+
+void BackTimeBarMouseDown(view::Playback& playback, const race::RaceStore& store, int y, int height) {
+  if (y > height - 30) playback.raceTime = store.timelineStart;
+}
+
+}  // namespace playback
