@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   shell::TForm1 mainWindow(platform, folder.toStdString(), loadingWindow);
   platform.SetDialogParent(&mainWindow);
-  QObject::connect(&instance, &shell::SingleInstance::raiseRequested, &mainWindow, &shell::TForm1::BringToFront);
+  QObject::connect(&instance, &shell::SingleInstance::raiseRequested, &mainWindow,
+                   &shell::TForm1::BringToFront);
 
   mainWindow.FormCreate();
   if (mainWindow.EndRequested()) {

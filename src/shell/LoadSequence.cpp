@@ -23,7 +23,9 @@ void DeleteAll(std::vector<Control*>& controls) {
 
 }  // namespace
 
-LoadResult TForm1::LoadRace() { return LoadRace(Store().raceFilePath, Store().raceIndex); }
+LoadResult TForm1::LoadRace() {
+  return LoadRace(Store().raceFilePath, Store().raceIndex);
+}
 
 LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   if (loading_) return LoadResult::HeldOff;  // a load started from inside a running one waits its turn
@@ -87,7 +89,8 @@ void TForm1::StopTimers() {
   Timer2->stop();
 }
 
-void TForm1::ShowLoadProgress(const race::RaceStore& next, const std::string& boatFile, int i, int boatCount) {
+void TForm1::ShowLoadProgress(const race::RaceStore& next, const std::string& boatFile, int i,
+                              int boatCount) {
   const QString caption = QString::fromStdString(next.raceCaption);
   const QString file = QString::fromStdString(boatFile);
   if (state_.firstLoadDone == 0 && loadingWindow_) {
@@ -136,9 +139,9 @@ void TForm1::CreateScoreLabels() {
   for (int b = 1; b <= store.boatCount; ++b) {
     const bool hasFinish = finish >= 0 && static_cast<size_t>(finish) < store.markTime[b].size() &&
                            static_cast<size_t>(finish) < store.firstArrivalTime.size();
-    const long behind = hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] -
-                                                                  store.firstArrivalTime[finish]))
-                                  : 0;
+    const long behind =
+        hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] - store.firstArrivalTime[finish]))
+                  : 0;
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
     label->setText(QStringLiteral(" %1  %2  (+%3sec)")
@@ -180,8 +183,10 @@ void TForm1::ApplyLoadedRace() {
 
   state_.options.northUp = store.northUp > 0;
   (state_.options.northUp ? RadioN : RadioW)->setChecked(true);
-  view::DrawOverviewMap(Image1->Canvas(), store, state_.chartFit, state_.sea.seaPreset[1], state_.options.northUp);
-  view::DrawCompass(compasst->Canvas(), compasss->Canvas(), view::CompassAngle(store, state_.options.northUp));
+  view::DrawOverviewMap(Image1->Canvas(), store, state_.chartFit, state_.sea.seaPreset[1],
+                        state_.options.northUp);
+  view::DrawCompass(compasst->Canvas(), compasss->Canvas(),
+                    view::CompassAngle(store, state_.options.northUp));
   Image1->update();
   compasst->update();
   platform_.Beep();

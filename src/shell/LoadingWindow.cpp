@@ -9,7 +9,9 @@ namespace shell {
 
 namespace {
 
-void Place(QWidget* widget, const view::Box& box) { widget->setGeometry(box.left, box.top, box.width, box.height); }
+void Place(QWidget* widget, const view::Box& box) {
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+}
 
 }  // namespace
 
@@ -32,7 +34,8 @@ TForm2::TForm2(const QRect& screen, const QImage& splash) : QWidget(nullptr) {
 
   memo2 = new QLabel(this);
   memo2->setObjectName(QStringLiteral("memo2"));
-  memo2->setStyleSheet(QStringLiteral("color: rgb(0,255,255); font-size: 20px; font-weight: bold; font-style: italic;"));
+  memo2->setStyleSheet(
+      QStringLiteral("color: rgb(0,255,255); font-size: 20px; font-weight: bold; font-style: italic;"));
   memo2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   memo2->setWordWrap(true);  // a long race caption takes a second line rather than being cut
   Place(memo2, layout.memo2);
@@ -65,6 +68,8 @@ void TForm2::ShowProgress(const QString& raceCaption, const QString& boatFile, i
   setWindowTitle(raceCaption);
 }
 
-void TForm2::FormDeactivate() { close(); }
+void TForm2::FormDeactivate() {
+  close();
+}
 
 }  // namespace shell

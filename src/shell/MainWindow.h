@@ -68,9 +68,9 @@ class TForm1 : public QWidget {
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *btnHELP;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioN, *RadioW;
   QScrollBar *ScrollBar1, *ScrollBar2, *ScrollBar3;
-  CanvasImage *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8, *Image10, *imgLOGO, *usa,
-      *jpn, *up_f, *up_t, *stop_f, *stop_t, *dn_f, *dn_t, *plus, *minus, *blue_p, *compasss, *compasst, *TimeBar,
-      *BackTimeBar;
+  CanvasImage *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8, *Image10, *imgLOGO,
+      *usa, *jpn, *up_f, *up_t, *stop_f, *stop_t, *dn_f, *dn_t, *plus, *minus, *blue_p, *compasss, *compasst,
+      *TimeBar, *BackTimeBar;
   Shape* windmk;
   QTimer *Timer1, *Timer2;
 
@@ -108,7 +108,8 @@ class TForm1 : public QWidget {
   void LayoutSplashPanel();
   void PlaceSplashPanel();
   void LayoutPad();
-  // Moves the small markers (overview dots, time pointer, wind-graph line, compass wind dot) to the frame's places.
+  // Moves the small markers (overview dots, time pointer, wind-graph line, compass wind dot) to the frame's
+  // places.
   void PlaceFrameMarkers();
   void ShowLoadProgress(const race::RaceStore& next, const std::string& boatFile, int i, int boatCount);
   void FreeBoatObjects();

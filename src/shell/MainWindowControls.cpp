@@ -227,7 +227,8 @@ void TForm1::CreateSplashPanel() {
   memo4 = Make<QLabel>(pnlSPLITE, "memo4");
   memo4->setStyleSheet(QStringLiteral("color: white; font-size: 12px;"));
   memo5 = Make<QLabel>(pnlSPLITE, "memo5");
-  memo5->setStyleSheet(QStringLiteral("color: rgb(0,255,255); font-size: 20px; font-weight: bold; font-style: italic;"));
+  memo5->setStyleSheet(
+      QStringLiteral("color: rgb(0,255,255); font-size: 20px; font-weight: bold; font-style: italic;"));
   memo4->hide();
   memo5->hide();
 }

@@ -12,9 +12,13 @@ namespace shell {
 
 namespace {
 
-void Place(QWidget* widget, const view::Box& box) { widget->setGeometry(box.left, box.top, box.width, box.height); }
+void Place(QWidget* widget, const view::Box& box) {
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+}
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -49,7 +53,9 @@ void TForm1::LayoutWindow() {
   ScrollBar1->setValue(layout.scrollBar1Position);
 }
 
-void TForm1::FormResize() { LayoutWindow(); }
+void TForm1::FormResize() {
+  LayoutWindow();
+}
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
@@ -133,7 +139,8 @@ void TForm1::PresentFrame() {
 
 void TForm1::PlaceFrameMarkers() {
   const view::FrameState& frame = state_.frame;
-  for (size_t i = 1; i < boatDot.size() && i < frame.overviewDots.size() && i < frame.boatActive.size(); ++i) {
+  for (size_t i = 1; i < boatDot.size() && i < frame.overviewDots.size() && i < frame.boatActive.size();
+       ++i) {
     // A boat that has not shown up yet keeps its dot where the set-up put it.
     if (frame.boatActive[i] == 0) continue;
     boatDot[i]->move(Image1->x() + frame.overviewDots[i].x, Image1->y() + frame.overviewDots[i].y);

@@ -10,11 +10,15 @@ extern "C" {
 }
 
 // Q_INIT_RESOURCE has to be used outside any namespace.
-static void RegisterRegatixResources() { Q_INIT_RESOURCE(regatix); }
+static void RegisterRegatixResources() {
+  Q_INIT_RESOURCE(regatix);
+}
 
 namespace shell {
 
-void InitShellResources() { RegisterRegatixResources(); }
+void InitShellResources() {
+  RegisterRegatixResources();
+}
 
 namespace {
 
@@ -57,7 +61,8 @@ bool RunJpeg(const QByteArray& data, unsigned char* rows, qsizetype stride, int*
   if (rows == nullptr) {
     *width = static_cast<int>(info.output_width);
     *height = static_cast<int>(info.output_height);
-  } else if (*width == static_cast<int>(info.output_width) && *height == static_cast<int>(info.output_height)) {
+  } else if (*width == static_cast<int>(info.output_width) &&
+             *height == static_cast<int>(info.output_height)) {
     while (info.output_scanline < info.output_height) {
       JSAMPROW row = rows + stride * info.output_scanline;
       jpeg_read_scanlines(&info, &row, 1);

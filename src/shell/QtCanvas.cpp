@@ -30,14 +30,18 @@ QColor QtCanvas::ToQColor(view::Colour colour) {
   return QColor(view::RedOf(colour), view::GreenOf(colour), view::BlueOf(colour));
 }
 
-view::Colour QtCanvas::FromQRgb(QRgb rgb) { return view::Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+view::Colour QtCanvas::FromQRgb(QRgb rgb) {
+  return view::Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 QtCanvas::QtCanvas(int width, int height, view::Colour fill) {
   Resize(width, height, fill);
   font_.setPixelSize(12);
 }
 
-QtCanvas::~QtCanvas() { EndPainting(); }
+QtCanvas::~QtCanvas() {
+  EndPainting();
+}
 
 void QtCanvas::Resize(int width, int height, view::Colour fill) {
   EndPainting();
@@ -50,7 +54,9 @@ void QtCanvas::Fill(view::Colour colour) {
   image_.fill(ToQColor(colour));
 }
 
-void QtCanvas::DrawImage(int x, int y, const QImage& picture) { Painter().drawImage(QPoint(x, y), picture); }
+void QtCanvas::DrawImage(int x, int y, const QImage& picture) {
+  Painter().drawImage(QPoint(x, y), picture);
+}
 
 const QImage& QtCanvas::Image() const {
   EndPainting();
@@ -116,7 +122,9 @@ void QtCanvas::SetFont(int pixelSize, view::Colour colour, bool bold, bool opaqu
   if (painter_) painter_->setFont(font_);
 }
 
-void QtCanvas::MoveTo(int x, int y) { position_ = {x, y}; }
+void QtCanvas::MoveTo(int x, int y) {
+  position_ = {x, y};
+}
 
 void QtCanvas::LineTo(int x, int y) {
   Painter().drawLine(position_.x, position_.y, x, y);
@@ -134,9 +142,13 @@ void QtCanvas::Polygon(const std::vector<view::Point>& points) {
   Painter().drawPolygon(ToPolygon(points));
 }
 
-void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) { Painter().drawEllipse(BoxOf(x1, y1, x2, y2)); }
+void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  Painter().drawEllipse(BoxOf(x1, y1, x2, y2));
+}
 
-void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) { Painter().drawRect(BoxOf(x1, y1, x2, y2)); }
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  Painter().drawRect(BoxOf(x1, y1, x2, y2));
+}
 
 void QtCanvas::TextOut(int x, int y, const std::string& utf8) {
   QPainter& painter = Painter();
@@ -152,7 +164,8 @@ void QtCanvas::TextOut(int x, int y, const std::string& utf8) {
 }
 
 int QtCanvas::TextWidth(const std::string& utf8) {
-  return QFontMetrics(font_).horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  return QFontMetrics(font_).horizontalAdvance(
+      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 view::Colour QtCanvas::Pixel(int x, int y) const {

@@ -29,7 +29,9 @@ QtPlatform::QtPlatform() : gun_(std::make_unique<QSoundEffect>()) {
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() {
+  QApplication::beep();
+}
 
 void QtPlatform::PlayStartGun() {
   if (gun_->status() == QSoundEffect::Error) return;
@@ -39,7 +41,8 @@ void QtPlatform::PlayStartGun() {
 
 void QtPlatform::OpenWithDesktop(const std::string& pathOrUrl) {
   const QString target = FromUtf8(pathOrUrl);
-  const bool isAddress = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
+  const bool isAddress =
+      target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
   QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
 }
 
@@ -62,10 +65,13 @@ std::string QtPlatform::DocumentsFolder() {
 
 int QtPlatform::UserLocaleId() {
   const QLocale locale = QLocale::system();
-  if (locale.language() == QLocale::Japanese && locale.territory() == QLocale::Japan) return kJapaneseLocaleId;
+  if (locale.language() == QLocale::Japanese && locale.territory() == QLocale::Japan)
+    return kJapaneseLocaleId;
   return 1033;  // any other locale reads as English
 }
 
-void QtPlatform::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::ProcessPendingEvents() {
+  QCoreApplication::processEvents();
+}
 
 }  // namespace shell

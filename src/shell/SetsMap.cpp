@@ -9,7 +9,9 @@ namespace shell {
 
 namespace {
 
-void Place(QWidget* widget, const view::Box& box) { widget->setGeometry(box.left, box.top, box.width, box.height); }
+void Place(QWidget* widget, const view::Box& box) {
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+}
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, view::Colour colour) {
   QPalette palette = widget->palette();

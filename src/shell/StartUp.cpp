@@ -28,7 +28,10 @@ std::string FileNameOf(const std::string& path) {
 }  // namespace
 
 TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWindow)
-    : QWidget(nullptr), platform_(platform), loadingWindow_(loadingWindow), splash_(Picture(QStringLiteral("splash"))) {
+    : QWidget(nullptr),
+      platform_(platform),
+      loadingWindow_(loadingWindow),
+      splash_(Picture(QStringLiteral("splash"))) {
   CreateControls();
   Store().programFolder = WithTrailingSlash(std::move(programFolder));
   setWindowTitle(QStringLiteral("Regatix"));
@@ -112,17 +115,23 @@ bool TForm1::LoadFirstRace() {
 void TForm1::BuildRaceList() {
   race::BuildRaceList(Store());
   ComboBox1->clear();
-  for (int i = 1; i <= Store().raceListCount; ++i) ComboBox1->addItem(QString::fromStdString(Store().raceList[i]));
+  for (int i = 1; i <= Store().raceListCount; ++i)
+    ComboBox1->addItem(QString::fromStdString(Store().raceList[i]));
 }
 
-void TForm1::ComboBox1Change(int index) { Store().comboRaceIndex = index; }
+void TForm1::ComboBox1Change(int index) {
+  Store().comboRaceIndex = index;
+}
 
-void TForm1::chkAutoNextClick() { Store().autoNext = chkAutoNext->isChecked() ? 1 : 0; }
+void TForm1::chkAutoNextClick() {
+  Store().autoNext = chkAutoNext->isChecked() ? 1 : 0;
+}
 
 void TForm1::Button4Click() {
   if (loading_) return;  // the catalogue waits for the running load
   const std::string trimmed = ComboBox1->currentText().trimmed().toStdString();
-  // The shown race is recognised by its file name; a name that merely contains the chosen one is another race.
+  // The shown race is recognised by its file name; a name that merely contains the chosen one is another
+  // race.
   if (FileNameOf(Store().raceFilePath) == trimmed) {
     platform_.ShowMessage(Tr(TextId::AlreadyShown));
     return;

@@ -42,7 +42,9 @@ constexpr TextEntry kTexts[] = {
 
 }  // namespace
 
-std::span<const TextEntry> TextTable() { return kTexts; }
+std::span<const TextEntry> TextTable() {
+  return kTexts;
+}
 
 std::string Text(TextId id, int englishTexts) {
   const TextEntry& entry = kTexts[static_cast<int>(id)];

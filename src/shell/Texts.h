@@ -9,12 +9,37 @@ namespace shell {
 
 enum class TextId {
   // Captions switched by the language choice.
-  Label1, Label5, GroupBox1, RadioN, RadioW, chkAutoNext, Button4, RadioButton1, RadioButton2, RadioButton3,
-  CheckBox1, chkLL, ChkRefLine, CheckBox2, ChkBigBoat, chkHint, Button2, Button5,
+  Label1,
+  Label5,
+  GroupBox1,
+  RadioN,
+  RadioW,
+  chkAutoNext,
+  Button4,
+  RadioButton1,
+  RadioButton2,
+  RadioButton3,
+  CheckBox1,
+  chkLL,
+  ChkRefLine,
+  CheckBox2,
+  ChkBigBoat,
+  chkHint,
+  Button2,
+  Button5,
   // Captions that read the same in both languages.
-  Label2, Label3, GroupBox2, GroupBox4, CheckBox3, Button1, Button3, btnHELP, pnlDIR,
+  Label2,
+  Label3,
+  GroupBox2,
+  GroupBox4,
+  CheckBox3,
+  Button1,
+  Button3,
+  btnHELP,
+  pnlDIR,
   // Messages.
-  AlreadyShown, GpsFileNotExists,
+  AlreadyShown,
+  GpsFileNotExists,
   // Progress display.
   Loading,
 };

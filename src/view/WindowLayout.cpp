@@ -9,17 +9,23 @@ namespace view {
 namespace {
 
 constexpr NamedBox kControlPanelPlaces[] = {
-    {"Label5", {12, 12, 126, 12}},      {"ComboBox1", {11, 28, 167, 20}},  {"chkAutoNext", {182, 7, 72, 16}},
-    {"Button1", {207, 195, 44, 49}},    {"Button4", {183, 28, 73, 19}},    {"GroupBox2", {12, 56, 65, 55}},
-    {"GroupBox1", {83, 56, 71, 45}},    {"CheckBox1", {169, 51, 86, 16}},  {"chkLL", {169, 68, 86, 16}},
-    {"ChkRefLine", {169, 85, 86, 16}},  {"CheckBox2", {169, 102, 86, 16}}, {"ChkBigBoat", {169, 119, 86, 16}},
-    {"Button5", {169, 136, 85, 16}},    {"Button3", {169, 153, 85, 16}},   {"Button2", {169, 170, 85, 16}},
-    {"pnlDIR", {10, 116, 69, 72}},      {"GroupBox4", {83, 109, 71, 78}},  {"Label3", {11, 198, 32, 12}},
-    {"ScrollBar2", {48, 197, 106, 16}}, {"usa", {165, 194, 34, 23}},       {"jpn", {165, 194, 34, 23}},
-    {"Label2", {9, 226, 36, 12}},       {"ScrollBar1", {48, 225, 106, 16}}, {"Memo2", {162, 224, 29, 19}},
+    {"Label5", {12, 12, 126, 12}},      {"ComboBox1", {11, 28, 167, 20}},
+    {"chkAutoNext", {182, 7, 72, 16}},  {"Button1", {207, 195, 44, 49}},
+    {"Button4", {183, 28, 73, 19}},     {"GroupBox2", {12, 56, 65, 55}},
+    {"GroupBox1", {83, 56, 71, 45}},    {"CheckBox1", {169, 51, 86, 16}},
+    {"chkLL", {169, 68, 86, 16}},       {"ChkRefLine", {169, 85, 86, 16}},
+    {"CheckBox2", {169, 102, 86, 16}},  {"ChkBigBoat", {169, 119, 86, 16}},
+    {"Button5", {169, 136, 85, 16}},    {"Button3", {169, 153, 85, 16}},
+    {"Button2", {169, 170, 85, 16}},    {"pnlDIR", {10, 116, 69, 72}},
+    {"GroupBox4", {83, 109, 71, 78}},   {"Label3", {11, 198, 32, 12}},
+    {"ScrollBar2", {48, 197, 106, 16}}, {"usa", {165, 194, 34, 23}},
+    {"jpn", {165, 194, 34, 23}},        {"Label2", {9, 226, 36, 12}},
+    {"ScrollBar1", {48, 225, 106, 16}}, {"Memo2", {162, 224, 29, 19}},
 };
 
-int RoundHalfEven(double value) { return race::RoundToInt(value); }
+int RoundHalfEven(double value) {
+  return race::RoundToInt(value);
+}
 
 }  // namespace
 
@@ -60,9 +66,13 @@ WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight,
   return layout;
 }
 
-std::span<const NamedBox> ControlPanelPlaces() { return kControlPanelPlaces; }
+std::span<const NamedBox> ControlPanelPlaces() {
+  return kControlPanelPlaces;
+}
 
-int MapWidth(int clientWidth) { return clientWidth - kSidePanelWidth - kTimeBarWidth; }
+int MapWidth(int clientWidth) {
+  return clientWidth - kSidePanelWidth - kTimeBarWidth;
+}
 
 LoadingLayout LayoutLoadingWindow(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight) {
   // t stays unrounded so each control rounds its own offset from it.
@@ -76,7 +86,8 @@ LoadingLayout LayoutLoadingWindow(int screenWidth, int screenHeight, int picture
   return layout;
 }
 
-ProgressPanelLayout LayoutProgressPanel(int panelWidth, int panelHeight, int pictureWidth, int pictureHeight) {
+ProgressPanelLayout LayoutProgressPanel(int panelWidth, int panelHeight, int pictureWidth,
+                                        int pictureHeight) {
   ProgressPanelLayout layout;
   const int left = RoundHalfEven((panelWidth - pictureWidth) / 2.0);
   const int top = RoundHalfEven((panelHeight - pictureHeight) / 2.0) - 30;

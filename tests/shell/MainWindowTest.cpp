@@ -1,15 +1,15 @@
 // The main window on the offscreen platform: start-up choice, control places, SHOW, failed and refused
 // loads keeping the shown race, held-off loads, per-boat controls, language and the loading window.
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QPointer>
 #include <filesystem>
 
-#include <gtest/gtest.h>
-
 #include "analysis/SampleRaceFolder.h"
+#include "shell/FakePlatform.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
-#include "shell/FakePlatform.h"
 #include "shell/TestApplication.h"
 #include "support/TempFolder.h"
 #include "view/WindowLayout.h"
@@ -22,9 +22,11 @@ using shell::LoadResult;
 using shell::TForm1;
 
 std::string RaceText(const std::string& title, const std::string& boats) {
-  return "T1," + title + "\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\nWD,0\r\nMG,0\r\n"
+  return "T1," + title +
+         "\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\nWD,0\r\nMG,0\r\n"
          "LL,45,150\r\nLG,6\r\nMK,3000.3,600.05\r\nLN,3000.005,599.9,3000.005,600.1\r\n"
-         "LN,3000.4025,599.9,3000.4025,600.1\r\nCRS,L1,MK1,L2\r\n" + boats;
+         "LN,3000.4025,599.9,3000.4025,600.1\r\nCRS,L1,MK1,L2\r\n" +
+         boats;
 }
 
 // A track whose 40th line carries a latitude that is not a number.
@@ -46,8 +48,9 @@ class MainWindowTest : public ::testing::Test {
     analysistest::WriteSampleRace(folder);
     folder.Write("gpsdat/delta.txt", NorthboundTrack(0.00095, -0.01));
     folder.Write("gpsdat/broken.txt", BrokenTrack());
-    folder.Write("raceadmin/second.txt",
-                 RaceText("Second Race", "BN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\nBN,delta.txt,Delta\r\n"));
+    folder.Write(
+        "raceadmin/second.txt",
+        RaceText("Second Race", "BN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\nBN,delta.txt,Delta\r\n"));
     folder.Write("raceadmin/bad.txt", RaceText("Bad Race", "BN,alpha.txt,Alpha\r\nBN,broken.txt,Broken\r\n"));
   }
 
@@ -116,10 +119,11 @@ TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
   EXPECT_EQ(form->pnlBOATlist->geometry(), QRect(1335, 200, 265, 515));  // stretched to the gap
   EXPECT_EQ(form->pnlSPLITE->geometry(), QRect(0, 0, 1600, 970));
   EXPECT_EQ(form->Image1->geometry(), QRect(3, 3, 170, 170));
-  for (const char* name : {"Panel1", "PnlWindGr", "pnlScore", "pnlFLAG", "hintbox", "Memo6", "Label1", "RadioN",
-                           "RadioW", "RadioButton1", "RadioButton3", "CheckBox3", "ScrollBar3", "Image4", "Image8",
-                           "up_f", "up_t", "stop_t", "dn_f", "plus", "minus", "blue_p", "imgLOGO", "btnHELP",
-                           "TimeBar", "memo4", "memo5", "Image3"}) {
+  for (const char* name :
+       {"Panel1", "PnlWindGr", "pnlScore",     "pnlFLAG",      "hintbox",   "Memo6",      "Label1",
+        "RadioN", "RadioW",    "RadioButton1", "RadioButton3", "CheckBox3", "ScrollBar3", "Image4",
+        "Image8", "up_f",      "up_t",         "stop_t",       "dn_f",      "plus",       "minus",
+        "blue_p", "imgLOGO",   "btnHELP",      "TimeBar",      "memo4",     "memo5",      "Image3"}) {
     EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   }
 

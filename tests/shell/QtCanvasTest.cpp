@@ -1,8 +1,7 @@
 // QtCanvas: the edges of rectangles and ellipses, pixels, text placement, and both copy paths.
-#include "shell/QtCanvas.h"
-
 #include <gtest/gtest.h>
 
+#include "shell/QtCanvas.h"
 #include "shell/TestApplication.h"
 #include "view/RecordingCanvas.h"
 
@@ -21,8 +20,8 @@ TEST(QtCanvasTest, RectangleKeepsItsRightAndBottomEdgesOutside) {
   canvas.SetPen(kRed);
   canvas.SetBrush(kBlue);
   canvas.Rectangle(2, 3, 10, 8);
-  EXPECT_EQ(canvas.Pixel(2, 3), kRed);    // outline at the top-left corner
-  EXPECT_EQ(canvas.Pixel(9, 7), kRed);    // last column and row belong to the outline
+  EXPECT_EQ(canvas.Pixel(2, 3), kRed);     // outline at the top-left corner
+  EXPECT_EQ(canvas.Pixel(9, 7), kRed);     // last column and row belong to the outline
   EXPECT_EQ(canvas.Pixel(10, 7), kWhite);  // right edge excluded
   EXPECT_EQ(canvas.Pixel(9, 8), kWhite);   // bottom edge excluded
   EXPECT_EQ(canvas.Pixel(5, 5), kBlue);    // filled with the brush

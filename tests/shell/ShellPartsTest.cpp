@@ -1,13 +1,13 @@
 // The smaller shell parts: the text table, the program's pictures, and the single-instance hand-over.
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include "shell/Pictures.h"
 #include "shell/SingleInstance.h"
-#include "shell/Texts.h"
 #include "shell/TestApplication.h"
+#include "shell/Texts.h"
 #include "support/TempFolder.h"
 
 namespace shelltest {
@@ -32,9 +32,9 @@ TEST(PicturesTest, EveryPictureIsThereAtItsSize) {
   const struct {
     const char* name;
     int width, height;
-  } pictures[] = {{"splash", 333, 381}, {"up_f", 21, 16}, {"up_t", 21, 16},  {"stop_f", 21, 10},
-                  {"stop_t", 21, 10},   {"dn_f", 21, 16}, {"dn_t", 21, 16},  {"plus", 21, 16},
-                  {"minus", 21, 16},    {"usa", 34, 23},  {"jpn", 34, 23},   {"compass", 83, 83}};
+  } pictures[] = {{"splash", 333, 381}, {"up_f", 21, 16}, {"up_t", 21, 16}, {"stop_f", 21, 10},
+                  {"stop_t", 21, 10},   {"dn_f", 21, 16}, {"dn_t", 21, 16}, {"plus", 21, 16},
+                  {"minus", 21, 16},    {"usa", 34, 23},  {"jpn", 34, 23},  {"compass", 83, 83}};
   for (const auto& picture : pictures) {
     const QImage image = shell::Picture(QString::fromLatin1(picture.name));
     EXPECT_EQ(image.size(), QSize(picture.width, picture.height)) << picture.name;

@@ -1,9 +1,9 @@
 // The window arithmetic: speed bar, boat list place, panel places, loading display and logo panel.
-#include "view/WindowLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "view/WindowLayout.h"
 
 namespace view {
 namespace {
@@ -51,7 +51,8 @@ TEST(WindowLayoutTest, ControlPanelPlacesStayInsideThePanel) {
     EXPECT_LE(place.box.left + place.box.width, kSidePanelWidth);
     EXPECT_LE(place.box.top + place.box.height, kControlPanelHeight);
   }
-  const auto combo = std::find_if(places.begin(), places.end(), [](auto& p) { return p.name == "ComboBox1"; });
+  const auto combo =
+      std::find_if(places.begin(), places.end(), [](auto& p) { return p.name == "ComboBox1"; });
   ASSERT_NE(combo, places.end());
   EXPECT_EQ(combo->box, (Box{11, 28, 167, 20}));
 }
