@@ -148,7 +148,7 @@ void TForm1::CreateControlPanel() {
   RadioW->setGeometry(4, 28, 66, 14);
   RadioW->setChecked(true);
   // The orientation captions are the widest in their box.
-  for (QRadioButton* radio : {RadioN, RadioW}) radio->setStyleSheet(QStringLiteral("font-size: 11px;"));
+  for (QRadioButton* radio : {RadioN, RadioW}) radio->setStyleSheet(QStringLiteral("font-size: 10px;"));
 
   CheckBox1 = Make<QCheckBox>(pnlCTRL, "CheckBox1");
   CheckBox1->setChecked(true);
