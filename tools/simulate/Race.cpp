@@ -97,7 +97,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   }
   std::vector<std::unique_ptr<Sailor>> fleet;
   for (int b = 0; b < s.boats; ++b) {
-    fleet.push_back(std::make_unique<Sailor>(crews[b], course, polar, preStart, record.firstSeconds,
+    fleet.push_back(std::make_unique<Sailor>(crews[b], course, polar, record.firstSeconds,
                                              random.Fork(100 + b)));
   }
   record.boats.resize(s.boats);

@@ -11,8 +11,7 @@ constexpr double kNotYet = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMissDistance = 520;  // a crew that misses the mark turns this far short of it (metres)
 }  // namespace
 
-Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, double preStartSeconds,
-               double firstSeconds, Random random)
+Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, double firstSeconds, Random random)
     : crew_(crew), course_(course), polar_(polar), random_(random),
       passings_(course.points.size(), kNotYet) {
   const CourseLine& start = course.lines[0];
@@ -40,7 +39,6 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   speedFactor_ = 0.93 + 0.07 * skill + random_.Gauss(0, 0.006);
   shiftThreshold_ = 3 + 7 * (1 - skill);
   turnRate_ = 9 + 4 * skill;
-  (void)preStartSeconds;
   lastTurn_ = firstSeconds;
 }
 

@@ -24,8 +24,7 @@ class Sailor {
  public:
   enum class Phase { Milling, Approach, Recalled, Returning, Racing, Retired, Finished, Ashore };
 
-  Sailor(const Crew& crew, const Course& course, const Polar& polar, double preStartSeconds,
-         double firstSeconds, Random random);
+  Sailor(const Crew& crew, const Course& course, const Polar& polar, double firstSeconds, Random random);
   // Advances the boat from raceSeconds by dt seconds.
   void Step(double raceSeconds, double dt, const WindModel& wind);
 

@@ -8,7 +8,7 @@ namespace simulate {
 
 WindModel::WindModel(const WindSettings& settings, Vec areaLow, Vec areaHigh, double startSeconds,
                      double endSeconds, Random random)
-    : settings_(settings), startSeconds_(startSeconds), endSeconds_(endSeconds) {
+    : settings_(settings), startSeconds_(startSeconds) {
   downwind_ = Heading(settings.direction + 180);
   drift_ = std::max(settings.speed, 3.0) * kKnot * 0.8;
   // The main oscillation of 6-12 minutes with a shorter, smaller one on top: what a sea breeze over open

@@ -43,7 +43,7 @@ class WindModel {
     double shift;        // degrees turned at the centre
   };
   WindSettings settings_;
-  double startSeconds_, endSeconds_;
+  double startSeconds_;
   Vec downwind_;  // unit vector the air moves along
   double drift_;  // metres per second the patterns move
   std::vector<Wave> directionWaves_, speedWaves_;
