@@ -45,8 +45,11 @@ Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceSt
   }
   double& raceTime = playback.raceTime;
   raceTime += clock.playDirection * clock.timeStep;
-  if (raceTime < store.timelineStart) raceTime = store.timelineEnd;
-  if (raceTime >= store.timelineEnd) {
+  // Backward play runs round to the end and goes on from there; only forward play reaching the end
+  // loops or moves to the next race.
+  const bool wrappedToEnd = raceTime < store.timelineStart;
+  if (wrappedToEnd) raceTime = store.timelineEnd;
+  if (!wrappedToEnd && raceTime >= store.timelineEnd) {
     if (store.autoNext == 1 && store.raceListCount > 0) {
       const int next = NextRaceIndex(store);
       const std::string path = store.programFolder + "raceadmin/" + store.raceList[next];
