@@ -11,8 +11,11 @@
 #include <QGuiApplication>
 
 #include "pages/GraphPage.h"
+#include "shell/Pictures.h"
 #include "shell/QtCanvas.h"
+#include "view/BoatGlyph.h"
 #include "view/SeaColour.h"
+#include "view/TrackPagePicture.h"
 #endif
 
 namespace app {
@@ -81,6 +84,24 @@ void WriteGraph(const LoadedRace& race, const BatchRequest& request, const std::
     throw std::runtime_error(path + ": cannot write the file");
   }
 }
+
+// The Track page at --at: the replay frame (the still chart with --manual) under the compass and wind graph.
+void WriteChart(const LoadedRace& race, const BatchRequest& request, const std::string& path) {
+  if (!request.at) throw UsageError("--chart needs --at SECONDS");
+  EnsureGuiApplication();
+  shell::InitShellResources();
+  race::RaceStore store = race.store;
+  view::SelectHullOutline(store);  // chosen at each load, as the desktop does
+  const QImage rosePicture = shell::Picture(QStringLiteral("compass"));
+  shell::QtCanvas rose(rosePicture.width(), rosePicture.height());
+  rose.DrawImage(0, 0, rosePicture);
+  shell::QtCanvas picture(request.width, request.height), compass(100, 100), windGraph(100, 100);
+  view::DrawTrackPagePicture(picture, store, race.fit, rose, compass, windGraph,
+                             {*request.at, store.northUp > 0, request.manual});
+  if (!picture.Image().save(QString::fromStdString(path), "PNG")) {
+    throw std::runtime_error(path + ": cannot write the file");
+  }
+}
 #endif
 
 }  // namespace
@@ -93,6 +114,7 @@ const std::vector<OutputKind>& BatchOutputs() {
       {"--kml-scene", "--kml-scene OUT.kml", "the present-scene KML at --at SECONDS", WriteKmlScene},
 #ifdef REGATIX_WITH_IMAGES
       {"--graph", "--graph OUT.png", "the Graph page picture (--size: the chart area)", WriteGraph},
+      {"--chart", "--chart OUT.png", "the Track page picture at --at SECONDS (--north-up, --manual)", WriteChart},
 #endif
   };
   return outputs;
