@@ -70,7 +70,6 @@ class Sailor {
   double startTarget_ = 0;          // race seconds at which the crew means to hit the line
   bool early_ = false;
   double stopAt_ = 1e18;            // when the logger is switched off
-  double retireAt_ = 1e18;
   Vec lineSpot_;  // where on the next line the crew means to cross it
 
   std::vector<double> passings_;
