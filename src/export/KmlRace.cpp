@@ -36,9 +36,9 @@ void WriteTrackLines(KmlWriter& out, const race::RaceStore& store, const KmlOpti
 // The boat's place at t seconds: the first fix i (1 .. fixes - 2) with time(i) <= t < time(i + 1),
 // interpolated towards fix i + 1, whose speed and course it takes. False when no fix brackets t.
 bool PositionAt(const race::RaceStore& store, int b, double t, double& lat, double& lon, int& next) {
-  const auto& time = store.trackTime[b];
   const int last = UsableFixes(store, b) - 2;
   for (int i = 1; i <= last; ++i) {
+    const auto& time = store.trackTime[b];
     if (!(time[i] <= t && t < time[i + 1])) continue;
     const double t0 = race::Round(time[i]), t1 = race::Round(time[i + 1]);
     // Two fixes in the same whole second: the place of the first.

@@ -143,6 +143,7 @@ std::string DocumentName(std::string_view raceCaption) {
 }
 
 int IconHeading(double course) {
+  if (!(std::fabs(course) < 1e6)) return 0;  // no course (NaN) or nonsense: the north arrow
   const int heading = race::Int(course / 10 + 0.5) * 10;
   return heading == 360 ? 0 : heading;
 }

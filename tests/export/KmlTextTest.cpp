@@ -60,6 +60,7 @@ TEST(KmlText, IconSpeedAndHeadingRounding) {
   EXPECT_EQ(IconHeading(4.9), 0);
   EXPECT_EQ(IconHeading(5), 10);
   EXPECT_EQ(IconHeading(0), 0);
+  EXPECT_EQ(IconHeading(std::nan("")), 0);
   EXPECT_DOUBLE_EQ(KmlSpeed(6.245), 6.25);
   EXPECT_DOUBLE_EQ(KmlSpeed(6.2449), 6.24);
   EXPECT_EQ(KmlHeading(359.9), 359);
