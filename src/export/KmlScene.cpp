@@ -34,7 +34,7 @@ void WritePresentScene(std::ostream& stream, const race::RaceStore& store, const
   WriteHead(out, store);
   const std::string now = DateTimeText(options, store.startTime + race::Round(raceTime) / 86400.0);
   const size_t blank = now.find(' ');
-  const std::string timePart = blank == std::string::npos ? std::string() : now.substr(blank + 1);
+  const std::string timePart = blank == std::string::npos ? now : now.substr(blank + 1);
   out.Open() += "<Folder><name>" + XmlText(timePart) + "</name>";
   out.End();
   const std::string when = CdataText(now);
