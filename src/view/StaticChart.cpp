@@ -1,6 +1,8 @@
 // The still chart drawn when Auto Trace is off.
 #include "view/StaticChart.h"
 
+#include <algorithm>
+
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
 #include "view/ChartProjector.h"
@@ -150,7 +152,9 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   const std::string clock = TimeOfDayText(dateTimeText(store.startTime + race::Round(playback.raceTime) / 86400));
   frame.SetBrush(sea);
   frame.SetFont(FontPixels(12), kWhite, false, true);
-  frame.TextOut(frame.Width() - 63, frame.Height() - 25, clock);
+  // 63 pixels from the right edge, moved left as far as a wider time text needs to stay on the chart.
+  const int clockX = std::min(frame.Width() - 63, frame.Width() - frame.TextWidth(clock) - 4);
+  frame.TextOut(clockX, frame.Height() - 25, clock);
 
   // Hand the still view to the frame view, so clicks on it convert back to positions.
   state.frameCentreLat = manual.viewCentreLat;

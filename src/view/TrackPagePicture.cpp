@@ -17,6 +17,7 @@ void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const a
   ViewOptions options;
   options.northUp = request.northUp;
   options.autoTrace = !request.manual;
+  options.bigBoat = request.bigBoat;
   Pointer pointer;
   pointer.nameMode = request.nameMode;
   Playback playback;

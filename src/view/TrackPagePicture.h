@@ -14,6 +14,7 @@ struct TrackPageRequest {
   bool northUp = false;
   bool manual = false;  // the still chart of the whole race instead of the auto-trace frame
   int nameMode = 1;     // boat labels: 0 none, 1 names, 2 names and speed
+  bool bigBoat = true;  // "Boat Size": boats under 14 pixels drawn at 14, with their sails
 };
 
 // Places of the two panels over the chart, as the main window lays them out.
