@@ -35,8 +35,13 @@ bench: deps
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DREGATIX_FUZZ=ON -DREGATIX_GUI=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/fuzz/corpus-$$(basename $$f) fuzz/seeds/$$(basename $$f); done
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
+	@set -e; for f in $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp))); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$f; echo "== $$f"; \
+	  $(FUZZ_BUILD)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$f- $(FUZZ_BUILD)/corpus-$$f fuzz/seeds/$$f > $(FUZZ_BUILD)/$$f.log 2>&1 \
+	    || { tail -n 40 $(FUZZ_BUILD)/$$f.log; exit 1; }; tail -n 1 $(FUZZ_BUILD)/$$f.log; \
+	done
 
 # Rewrites data/sample from the race simulator with fixed seeds.
 sample: deps
