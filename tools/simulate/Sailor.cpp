@@ -22,7 +22,6 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   up_ = (first - middle) * (1.0 / Length(first - middle));
   right_ = {up_.y, -up_.x};
   const double wind = BearingOf(up_);
-  meanWind_ = wind;
   const double skill = crew.skill;
 
   position_ = middle + up_ * random_.Uniform(-300, -100) + right_ * random_.Uniform(-half - 40, half + 40);
@@ -49,6 +48,7 @@ void Sailor::Step(double now, double dt, const WindModel& wind) {
     return;
   }
   const WindSample w = wind.At(position_, now);
+  if (std::isnan(meanWind_)) meanWind_ = w.direction;  // the crew's first look at the wind
   meanWind_ = Compass(meanWind_ + Signed(w.direction - meanWind_) * std::min(1.0, dt / 240));
   const double decay = std::exp(-dt / 20);
   const double keep = std::sqrt(1 - decay * decay);

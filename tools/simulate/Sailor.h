@@ -59,7 +59,7 @@ class Sailor {
   Phase phase_ = Phase::Milling;
   int next_ = 0;                    // the course point sailed for
   double lastTurn_ = -1e9;
-  double meanWind_ = 0;             // what the crew takes as the mean direction
+  double meanWind_ = std::nan("");  // what the crew takes as the mean direction; NaN until it looks
   double helm_ = 0, trim_ = 0;      // slow steering and trimming errors
   double laylineError_ = 0;         // degrees past (+) or short of (-) the lay line the crew tacks
   double shiftThreshold_ = 6;       // header in degrees that makes this crew tack
