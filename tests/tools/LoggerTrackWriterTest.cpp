@@ -17,8 +17,7 @@ struct Voyage {
   GeoFrame frame{34.56, 136.87};
   std::vector<Fix> fixes;
 
-  // Fixes at the given rate from ten seconds before the gun (10:00 local, 01:00 UTC), heading north-east,
-  // the last one south-west of the start so both hemispheres of the offset show.
+  // Fixes at the given rate from ten seconds before the gun (10:00 local, 01:00 UTC), heading north-east.
   explicit Voyage(double rateHz) {
     options.race.rateHz = rateHz;
     for (int k = 0; k < 30; ++k) fixes.push_back({-10 + k / rateHz, Vec{k * 3.0, k * 2.0}});
