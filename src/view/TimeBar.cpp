@@ -124,7 +124,15 @@ void DrawWindGraph(Canvas& graph, const race::RaceStore& store) {
 
   const double span = store.timelineEnd - store.timelineStart;
   if (span > 0) {
-    for (int k = 0; k <= race::RoundToInt(store.timelineEnd / 300) - 1; ++k) {
+    // Time lines every 5 minutes from the gun; on a long race every 15 or 30 minutes or every hours, so
+    // the lines stay 4 pixels apart and the plot does not fill with them.
+    int every = 1;
+    for (const int minutes : {3, 6, 12, 24, 48, 96}) {
+      if (300.0 * every * 90 / span >= 4) break;
+      every = minutes;
+    }
+    const int last = race::RoundToInt(store.timelineEnd / 300) - 1;
+    for (int k = 0; k <= last; k += every) {
       const int y = race::RoundToInt(95 - (300.0 * k - store.timelineStart) * 90 / span);
       graph.MoveTo(5, y);
       graph.LineTo(95, y);

@@ -106,6 +106,34 @@ TEST(WindGraph, TraceStaysInOnePieceAcrossNorth) {
   EXPECT_TRUE(northLine);
 }
 
+// The horizontal time lines of the graph (the plot frame excluded).
+std::vector<int> TimeLineRows(const RecordingCanvas& graph) {
+  std::vector<int> rows;
+  for (const DrawCall& call : graph.CallsOf(CallKind::Line)) {
+    if (call.pen.colour == Rgb(192, 192, 225) && call.points[0].y == call.points[1].y) rows.push_back(call.points[0].y);
+  }
+  return rows;
+}
+
+TEST(WindGraph, TimeLinesEveryFiveMinutesUnlessTheyWouldCrowd) {
+  race::RaceStore store = viewtest::EmptyRace();
+  store.timelineStart = -190;
+  store.timelineEnd = 1830;  // about half an hour: lines at 0, 5, ... 25 minutes
+  RecordingCanvas graph(100, 100);
+  DrawWindGraph(graph, store);
+  std::vector<int> rows = TimeLineRows(graph);
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[0], 95 - static_cast<int>(std::nearbyint(190 * 90 / 2020.0)));  // the gun
+  EXPECT_GT(rows[0] - rows[1], 12);
+
+  store.timelineEnd = 10 * 3600 + 30;  // a ten-hour passage
+  graph.Clear();
+  DrawWindGraph(graph, store);
+  rows = TimeLineRows(graph);
+  ASSERT_GE(rows.size(), 5u);
+  for (std::size_t k = 1; k < rows.size(); ++k) EXPECT_GE(rows[k - 1] - rows[k], 4);
+}
+
 TEST(WindGraph, SingleSampleAndNoSamplesDrawWithoutFault) {
   race::RaceStore store = viewtest::EmptyRace();
   RecordingCanvas graph(100, 100);
