@@ -222,6 +222,7 @@ void TForm1::ApplyLoadedRace() {
     Image10->update();
     PnlWindGr->show();
   }
+  PlaybackRaceLoaded();
   PresentFrame();
   platform_.Beep();
 }

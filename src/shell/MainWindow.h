@@ -26,6 +26,7 @@
 namespace shell {
 
 class TForm2;
+class PlaybackWiring;
 
 enum class LoadResult { Loaded, Failed, HeldOff };
 
@@ -57,6 +58,11 @@ class TForm1 : public QWidget {
   AppState& State() { return state_; }
   race::RaceStore& Store() { return *state_.store; }
   bool Loading() const { return loading_; }
+  // The desktop services, for the playback wiring's beeps and guns.
+  Platform& Services() { return platform_; }
+  // The playback clock and pointer logic on this window (PlaybackTicks.cpp), made by the first load.
+  PlaybackWiring* playbackWiring = nullptr;
+  void PlaybackRaceLoaded();
 
   // Controls, by their form names.
   QWidget *pnlSPLITE, *pnlLOGO, *pnlCTRL, *pnlBOATlist, *pnlTimeBar, *Panel1, *PnlWindGr, *pnlScore, *pnlFLAG,

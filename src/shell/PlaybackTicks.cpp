@@ -1,19 +1,21 @@
-// The two playback timers as far as a loaded race needs them to come up: the once-a-second tick ends the
-// start-up panel and starts the frame tick, which shows the frame. The clock that moves the replay time
-// builds on these.
+// The two playback timers of the main window, handed to the playback wiring, which the first race load
+// creates.
 #include "shell/MainWindow.h"
+#include "shell/PlaybackWiring.h"
 
 namespace shell {
 
+void TForm1::PlaybackRaceLoaded() {
+  if (playbackWiring == nullptr) playbackWiring = new PlaybackWiring(*this);
+  playbackWiring->RaceLoaded();
+}
+
 void TForm1::Timer2Timer() {
-  if (state_.activePage != 1) return;
-  Timer1->start(state_.frameInterval);
-  pnlSPLITE->hide();
+  if (playbackWiring != nullptr) playbackWiring->Timer2Timer();
 }
 
 void TForm1::Timer1Timer() {
-  if (state_.activePage != 1) return;
-  PresentFrame();
+  if (playbackWiring != nullptr) playbackWiring->Timer1Timer();
 }
 
 }  // namespace shell
