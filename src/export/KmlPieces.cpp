@@ -1,6 +1,8 @@
 // The pieces both KML exports share.
 #include "export/KmlPieces.h"
 
+#include <algorithm>
+
 #include "export/KmlText.h"
 #include "race/Numbers.h"
 
@@ -13,6 +15,16 @@ std::string DateTimeText(const KmlOptions& options, race::TDateTime value) {
 bool FocusAllows(const race::RaceStore& store, const KmlOptions& options, int boat) {
   const bool focused = boat < static_cast<int>(store.boatShown.size()) && store.boatShown[boat] >= 1;
   return options.kmlHideUnfocused == 0 || focused;
+}
+
+int UsableFixes(const race::RaceStore& store, int b) {
+  int count = store.fixCount[b];
+  for (const auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    const int held = b < static_cast<int>(channel->size()) ? static_cast<int>((*channel)[b].size()) - 1 : 0;
+    count = std::min(count, held);
+  }
+  return std::max(count, 0);
 }
 
 void WriteHead(KmlWriter& out, const race::RaceStore& store) {

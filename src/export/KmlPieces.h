@@ -15,6 +15,9 @@ std::string DateTimeText(const KmlOptions& options, race::TDateTime value);
 // A boat is exported when unfocused boats are not hidden or the boat is in focus.
 bool FocusAllows(const race::RaceStore& store, const KmlOptions& options, int boat);
 
+// Fixes 1..n of boat b that every track channel holds (fixCount, unless the channels are shorter).
+int UsableFixes(const race::RaceStore& store, int b);
+
 // XML declaration, root element, outer folder and its name line.
 void WriteHead(KmlWriter& out, const race::RaceStore& store);
 

@@ -10,17 +10,6 @@
 namespace kml {
 namespace {
 
-// Fixes of boat b that every track channel holds.
-int UsableFixes(const race::RaceStore& store, int b) {
-  int count = store.fixCount[b];
-  for (const auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    const int held = b < static_cast<int>(channel->size()) ? static_cast<int>((*channel)[b].size()) - 1 : 0;
-    count = std::min(count, held);
-  }
-  return std::max(count, 0);
-}
-
 void WriteTrackLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options, int boats) {
   out.Line("<Folder><name>Track Lines</name>");
   for (int b = 1; b <= boats; ++b) {

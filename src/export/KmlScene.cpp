@@ -14,16 +14,6 @@ T At(const std::vector<T>& values, int i) {
   return i >= 0 && i < static_cast<int>(values.size()) ? values[i] : T{};
 }
 
-// Fixes of boat b that every channel the export reads holds.
-int UsableFixes(const race::RaceStore& store, int b) {
-  int count = store.fixCount[b];
-  for (const auto* channel : {&store.trackLat, &store.trackLon}) {
-    const int held = b < static_cast<int>(channel->size()) ? static_cast<int>((*channel)[b].size()) - 1 : 0;
-    count = std::min(count, held);
-  }
-  return std::max(count, 0);
-}
-
 constexpr int kWakeFixes = 20;  // fixes behind the current one
 
 }  // namespace
