@@ -22,6 +22,7 @@
 #include "shell/QtCanvas.h"
 #include "shell/Shape.h"
 #include "shell/Texts.h"
+#include "shell/Tips.h"
 
 namespace shell {
 
@@ -99,10 +100,29 @@ class TForm1 : public QWidget {
   // Another start of the program asked this window to come to the front.
   void BringToFront();
 
+  // Language and tips (Language.cpp): the flags, the Tips box, the hint box, the tips of the controls and
+  // the side panels' tidying of what the chart's pointer handlers left on screen.
+  void jpnClick();
+  void usaClick();
+  void chkHintClick();
+  void ShowTip(const std::string& text, int width, int height);
+  void ControlMouseMove(TipControl control);
+  void pnlCTRLMouseMove();
+  void pnlLOGOMouseMove();
+  void pnlScoreMouseMove();
+  void Memo6MouseMove();
+  // Help, the logo's web site, attachments, the retouch picture and the close (Commands.cpp).
+  void btnHELPClick();
+  void imgLOGOClick();
+  void button2Click();
+  void Button5Click();
+  void FormClose();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateControls();
@@ -110,6 +130,8 @@ class TForm1 : public QWidget {
   void CreateSidePanels();
   void CreateChartOverlays();
   void CreateSplashPanel();
+  void WireLanguageAndCommands();
+  void TidySidePanel(bool controlPanel);
   void FormResize();
   void LayoutSplashPanel();
   void PlaceSplashPanel();

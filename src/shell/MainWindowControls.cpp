@@ -59,6 +59,7 @@ void TForm1::CreateControls() {
   CreateSidePanels();
   CreateControlPanel();
   CreateSplashPanel();
+  WireLanguageAndCommands();
 }
 
 void TForm1::CreateChartOverlays() {

@@ -29,6 +29,8 @@ class Platform {
   virtual int UserLocaleId() = 0;
   // Lets pending window events (repaints) run during a long operation.
   virtual void ProcessPendingEvents() = 0;
+  // Deletes the globe export that older versions left at the root of drive C; only Windows has one.
+  virtual void RemoveOldGlobeExport() = 0;
 };
 
 }  // namespace shell

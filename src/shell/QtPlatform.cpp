@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -72,6 +73,13 @@ int QtPlatform::UserLocaleId() {
 
 void QtPlatform::ProcessPendingEvents() {
   QCoreApplication::processEvents();
+}
+
+void QtPlatform::RemoveOldGlobeExport() {
+#ifdef Q_OS_WIN
+  const QString oldExport = QStringLiteral("C:/ZELMap5.kml");
+  if (QFileInfo::exists(oldExport)) QFile::remove(oldExport);
+#endif
 }
 
 }  // namespace shell

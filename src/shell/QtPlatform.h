@@ -28,6 +28,7 @@ class QtPlatform : public Platform {
   std::string DocumentsFolder() override;
   int UserLocaleId() override;
   void ProcessPendingEvents() override;
+  void RemoveOldGlobeExport() override;
 
  private:
   std::unique_ptr<QSoundEffect> gun_;

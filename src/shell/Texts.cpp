@@ -38,6 +38,24 @@ constexpr TextEntry kTexts[] = {
     {TextId::AlreadyShown, "Already shown.", "Already shown."},
     {TextId::GpsFileNotExists, "GPS file not exists.", "GPS file not exists."},
     {TextId::Loading, "LOADING  ", "LOADING  "},
+    {TextId::TipAutoNext, "Auto changer on/off", "ファイルを順次自動切換えします"},
+    {TextId::TipShow, "Choose race file at left box\r\nthen click here to show it.",
+     "左のボックスでレースを選び\r\nこのボタンでそれを表示します"},
+    {TextId::TipBigBoat, "Enlarge Minimum Boat Size", "表示艇の最小サイズ拡大"},
+    {TextId::TipAttachment, "Show following attachment file", "下記の添付ファイルを表示します"},
+    {TextId::TipGoogleEarth,
+     "    Show Google Earth\r\nLeft Button => Present Scene\r\nRight Button => All Race\r\n(△Button to "
+     "Restart)",
+     "  Google Earthを表示します\r\n左ｸﾘｯｸ → 現在表示中のシーン\r\n右ｸﾘｯｸ → 全レース\r\n"
+     "(再開するには△ボタンを押してください)"},
+    {TextId::TipHelp, "    Show Help", "  HELPを表示します"},
+    {TextId::TipWindGraph, "TWD graph can be ON/OFF when click map.",
+     "地図画面をクリックすると風向グラフ表示をON/OFFできます"},
+    {TextId::LogoNotice1, "(C) 2026 Regatix team", "(C) 2026 Regatix開発チーム"},
+    {TextId::LogoNotice2, "Free for sailing clubs", "ヨットクラブは無償で利用可"},
+    {TextId::LogoLinkBefore, "<link to ", "<ｸﾘｯｸ=>"},
+    {TextId::LogoLinkAfter, ">", "にﾘﾝｸ>"},
+    {TextId::CannotWritePicture, "Cannot write %1: %2", "%1 に書き込めません: %2"},
 };
 
 }  // namespace
@@ -49,6 +67,21 @@ std::span<const TextEntry> TextTable() {
 std::string Text(TextId id, int englishTexts) {
   const TextEntry& entry = kTexts[static_cast<int>(id)];
   return englishTexts > 0 ? entry.english : entry.japanese;
+}
+
+std::string Text(TextId id, int englishTexts, std::initializer_list<std::string> arguments) {
+  const std::string pattern = Text(id, englishTexts);
+  std::string text;
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const size_t n = i + 1 < pattern.size() ? static_cast<size_t>(pattern[i + 1] - '1') : arguments.size();
+    if (pattern[i] == '%' && n < arguments.size()) {
+      text += *(arguments.begin() + n);  // arguments are not scanned again, so a '%' in a path stays
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
 }
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 // new text touch one place.
 #pragma once
 
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -42,6 +43,21 @@ enum class TextId {
   GpsFileNotExists,
   // Progress display.
   Loading,
+  // Tips of the controls (lines separated by CR LF).
+  TipAutoNext,
+  TipShow,
+  TipBigBoat,
+  TipAttachment,
+  TipGoogleEarth,
+  TipHelp,
+  TipWindGraph,
+  // The logo tip: the maker's notice and the words around the web site's address.
+  LogoNotice1,
+  LogoNotice2,
+  LogoLinkBefore,
+  LogoLinkAfter,
+  // Picture export; %1 is the path, %2 the reason.
+  CannotWritePicture,
 };
 
 struct TextEntry {
@@ -55,5 +71,8 @@ std::span<const TextEntry> TextTable();
 
 // englishTexts above 0 selects English, 0 Japanese.
 std::string Text(TextId id, int englishTexts);
+
+// The text with %1, %2 ... replaced by the arguments in order.
+std::string Text(TextId id, int englishTexts, std::initializer_list<std::string> arguments);
 
 }  // namespace shell

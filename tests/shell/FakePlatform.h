@@ -25,10 +25,12 @@ class FakePlatform : public shell::Platform {
     ++eventRuns;
     if (duringEvents) duringEvents();
   }
+  void RemoveOldGlobeExport() override { ++oldExportRemovals; }
 
   int beeps = 0;
   int guns = 0;
   int eventRuns = 0;
+  int oldExportRemovals = 0;
   std::vector<std::string> opened, messages, questions;
   bool answer = true;
   std::string documents = "/tmp/regatix-documents/";

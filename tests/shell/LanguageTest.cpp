@@ -1,0 +1,294 @@
+// The main window's two languages, tips, help, attachments, retouch picture and close, with the fake
+// platform services.
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <filesystem>
+
+#include "analysis/SampleRaceFolder.h"
+#include "shell/FakePlatform.h"
+#include "shell/MainWindow.h"
+#include "shell/Retouch.h"
+#include "shell/TestApplication.h"
+#include "support/TempFolder.h"
+
+namespace shelltest {
+namespace {
+
+using shell::TextId;
+using shell::TForm1;
+using shell::TipControl;
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApplication();
+    analysistest::WriteSampleRace(folder, "AT,rules.txt\r\nAT,chart.png\r\nAT,notes.pdf\r\n");
+    for (const char* name : {"rules.txt", "chart.png", "notes.pdf"})
+      folder.Write(std::string("attachment/") + name, "x");
+    platform.documents = folder.folder() + "documents/";
+  }
+
+  std::unique_ptr<TForm1> Start() {
+    auto form = std::make_unique<TForm1>(platform, folder.folder());
+    form->FormCreate();
+    return form;
+  }
+
+  std::string Hint(TForm1& form) { return form.hintbox->text().toStdString(); }
+
+  testsupport::TempFolder folder;
+  FakePlatform platform;
+};
+
+struct Caption {
+  TextId id;
+  std::function<QString(TForm1&)> shown;
+};
+
+std::vector<Caption> SwitchedCaptions() {
+  const auto text = [](auto member) { return [member](TForm1& f) { return (f.*member)->text(); }; };
+  const auto title = [](auto member) { return [member](TForm1& f) { return (f.*member)->title(); }; };
+  return {{TextId::Label1, text(&TForm1::Label1)},
+          {TextId::Label5, text(&TForm1::Label5)},
+          {TextId::GroupBox1, title(&TForm1::GroupBox1)},
+          {TextId::RadioN, text(&TForm1::RadioN)},
+          {TextId::RadioW, text(&TForm1::RadioW)},
+          {TextId::chkAutoNext, text(&TForm1::chkAutoNext)},
+          {TextId::Button4, text(&TForm1::Button4)},
+          {TextId::RadioButton1, text(&TForm1::RadioButton1)},
+          {TextId::RadioButton2, text(&TForm1::RadioButton2)},
+          {TextId::RadioButton3, text(&TForm1::RadioButton3)},
+          {TextId::CheckBox1, text(&TForm1::CheckBox1)},
+          {TextId::chkLL, text(&TForm1::chkLL)},
+          {TextId::ChkRefLine, text(&TForm1::ChkRefLine)},
+          {TextId::CheckBox2, text(&TForm1::CheckBox2)},
+          {TextId::ChkBigBoat, text(&TForm1::ChkBigBoat)},
+          {TextId::chkHint, text(&TForm1::chkHint)},
+          {TextId::Button2, text(&TForm1::Button2)},
+          {TextId::Button5, text(&TForm1::Button5)}};
+}
+
+TEST_F(LanguageTest, TheFlagsSwitchEveryCaptionAndTheFlagShown) {
+  platform.localeId = shell::kJapaneseLocaleId;
+  auto form = Start();
+  const auto captions = SwitchedCaptions();
+  for (const Caption& caption : captions)
+    EXPECT_EQ(caption.shown(*form).toStdString(), shell::Text(caption.id, 0)) << static_cast<int>(caption.id);
+  EXPECT_EQ(form->Label1->text().toStdString(), "       艇　名          　    艇速(ﾉｯﾄ)　　　　　　風角");
+
+  form->usaClick();
+  EXPECT_EQ(form->State().englishTexts, 1);
+  for (const Caption& caption : captions) {
+    SCOPED_TRACE(static_cast<int>(caption.id));
+    EXPECT_EQ(caption.shown(*form).toStdString(), shell::Text(caption.id, 1));
+    EXPECT_NE(shell::Text(caption.id, 1), shell::Text(caption.id, 0));
+  }
+  EXPECT_EQ(form->Label1->text().toStdString(), "     Boat Name             Speed                TWA");
+  EXPECT_FALSE(form->jpn->isHidden());
+  EXPECT_TRUE(form->usa->isHidden());
+  EXPECT_EQ(form->jpn->pos(), form->usa->pos());
+  // The next tip speaks English too.
+  form->ControlMouseMove(TipControl::Button4);
+  EXPECT_EQ(Hint(*form), "Choose race file at left box\nthen click here to show it.");
+
+  form->jpnClick();
+  EXPECT_EQ(form->State().englishTexts, 0);
+  EXPECT_EQ(form->Button4->text().toStdString(), "表示");
+  EXPECT_TRUE(form->jpn->isHidden());
+  EXPECT_FALSE(form->usa->isHidden());
+}
+
+TEST_F(LanguageTest, TipsTakeTheirTextAndSizeAtTheChartsTopRight) {
+  auto form = Start();
+  const int mapWidth = form->State().mapWidth;
+  form->ControlMouseMove(TipControl::Button3);
+  EXPECT_EQ(form->hintbox->geometry(), QRect(mapWidth - 190 - 5, 5, 190, 60));
+  EXPECT_FALSE(form->hintbox->isHidden());
+  EXPECT_EQ(form->State().hintText,
+            "    Show Google Earth\r\nLeft Button => Present Scene\r\nRight Button => All Race\r\n(△Button "
+            "to Restart)");
+
+  form->State().pointer.focusBoat = 2;
+  form->ControlMouseMove(TipControl::ChkBigBoat);
+  EXPECT_EQ(form->State().pointer.focusBoat, 0);
+  EXPECT_EQ(form->hintbox->geometry(), QRect(mapWidth - 220 - 5, 5, 220, 20));
+
+  form->ControlMouseMove(TipControl::imgLOGO);
+  EXPECT_EQ(form->State().hintText,
+            "\r\n<Regatix>\r\nyacht racing browser\r\n\r\n" + shell::Text(TextId::LogoNotice1, 2) +
+                "\r\n\r\n" + shell::Text(TextId::LogoNotice2, 2) + "\r\n\r\n<link to https://regatix.org/>");
+  EXPECT_EQ(form->hintbox->width(), 160);
+
+  // With Tips off only the tips that always show come up; the wind graph's wants Auto Trace.
+  form->chkHint->setChecked(false);
+  form->chkHintClick();
+  form->hintbox->hide();
+  for (TipControl control :
+       {TipControl::chkAutoNext, TipControl::Button4, TipControl::ChkBigBoat, TipControl::imgLOGO}) {
+    form->ControlMouseMove(control);
+    EXPECT_TRUE(form->hintbox->isHidden()) << static_cast<int>(control);
+  }
+  form->ControlMouseMove(TipControl::btnHELP);
+  EXPECT_EQ(form->hintbox->size(), QSize(150, 20));
+  form->hintbox->hide();
+  form->State().options.autoTrace = false;
+  form->State().pointer.windMarks = 0;
+  form->ControlMouseMove(TipControl::Image10);
+  EXPECT_TRUE(form->hintbox->isHidden());
+  EXPECT_EQ(form->State().pointer.windMarks, 1);
+}
+
+TEST_F(LanguageTest, JapaneseTipsHaveTheirOwnSizesAndLogoLink) {
+  platform.localeId = shell::kJapaneseLocaleId;
+  auto form = Start();
+  form->ControlMouseMove(TipControl::chkAutoNext);
+  EXPECT_EQ(Hint(*form), "ファイルを順次自動切換えします");
+  EXPECT_EQ(form->hintbox->size(), QSize(220, 16));
+  form->ControlMouseMove(TipControl::Image10);
+  EXPECT_EQ(form->hintbox->size(), QSize(350, 20));
+  form->ControlMouseMove(TipControl::imgLOGO);
+  EXPECT_TRUE(form->State().hintText.ends_with("\r\n<ｸﾘｯｸ=>https://regatix.org/にﾘﾝｸ>"));
+}
+
+TEST_F(LanguageTest, AttachmentTipListsFromTheNextOneRound) {
+  auto form = Start();
+  ASSERT_EQ(form->Store().attachmentCount, 3);
+  form->Store().attachmentIndex = 2;
+  form->ControlMouseMove(TipControl::Button2);
+  EXPECT_EQ(form->State().hintText, "Show following attachment file\r\nnotes.pdf\r\nrules.txt\r\nchart.png");
+  EXPECT_EQ(form->hintbox->size(), QSize(200, 13 * 3 + 18));
+}
+
+TEST_F(LanguageTest, AttachmentsOpenInACycleAndALoadStartsAgain) {
+  auto form = Start();
+  const std::string attachments = folder.folder() + "attachment/";
+  for (int click = 0; click < 4; ++click) form->button2Click();
+  EXPECT_EQ(platform.opened,
+            (std::vector<std::string>{attachments + "rules.txt", attachments + "chart.png",
+                                      attachments + "notes.pdf", attachments + "rules.txt"}));
+  EXPECT_EQ(platform.beeps >= 4, true);
+
+  ASSERT_EQ(form->LoadRace(), shell::LoadResult::Loaded);
+  platform.opened.clear();
+  form->button2Click();
+  EXPECT_EQ(platform.opened, std::vector<std::string>{attachments + "rules.txt"});
+}
+
+TEST_F(LanguageTest, OnlyPlainFilesInsideTheAttachmentFolderAreOpened) {
+  auto form = Start();
+  std::filesystem::remove(folder.folder() + "attachment/chart.png");
+  std::filesystem::create_directory(folder.folder() + "attachment/chart.png");
+  std::filesystem::remove(folder.folder() + "attachment/notes.pdf");
+  std::filesystem::create_symlink("/bin/sh", folder.folder() + "attachment/notes.pdf");
+  for (int click = 0; click < 3; ++click) form->button2Click();
+  EXPECT_EQ(platform.opened, std::vector<std::string>{folder.folder() + "attachment/rules.txt"});
+  EXPECT_EQ(form->Store().attachmentIndex, 3);
+}
+
+TEST_F(LanguageTest, HelpOpensThePageOfTheLanguageOrTheOther) {
+  auto form = Start();
+  form->btnHELPClick();
+  EXPECT_TRUE(platform.opened.empty());
+
+  folder.Write("help/index.html", "<html></html>");
+  form->btnHELPClick();
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_EQ(platform.opened.back(), folder.folder() + "help/index.html");
+
+  folder.Write("help-e/index.html", "<html></html>");
+  form->btnHELPClick();
+  EXPECT_EQ(platform.opened.back(), folder.folder() + "help-e/index.html");
+  form->jpnClick();
+  form->btnHELPClick();
+  EXPECT_EQ(platform.opened.back(), folder.folder() + "help/index.html");
+  std::filesystem::remove(folder.folder() + "help/index.html");
+  form->btnHELPClick();
+  EXPECT_EQ(platform.opened.back(), folder.folder() + "help-e/index.html");
+
+  form->imgLOGOClick();
+  EXPECT_EQ(platform.opened.back(), "https://regatix.org/");
+}
+
+TEST_F(LanguageTest, RetouchKeepsThePlayStateAndWritesAReadableBitmap) {
+  auto form = Start();
+  const std::string path = platform.documents + "NoName.bmp";
+  form->Timer1->start(50);
+  form->Button5Click();
+  EXPECT_TRUE(form->Timer1->isActive());
+  ASSERT_EQ(platform.opened, std::vector<std::string>{path});
+  QImageReader reader(QString::fromStdString(path));
+  EXPECT_EQ(reader.format(), "bmp");
+  const QImage picture = reader.read();
+  EXPECT_EQ(picture.size(), form->frameBitmap->Image().size());
+  EXPECT_EQ(picture.pixelColor(3, 3).rgb(), form->frameBitmap->Image().pixelColor(3, 3).rgb());
+
+  form->Timer1->stop();
+  form->Button5Click();
+  EXPECT_FALSE(form->Timer1->isActive());
+  EXPECT_EQ(platform.opened.size(), 2u);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LanguageTest, APictureThatCannotBeWrittenIsNamedAndNotOpened) {
+  auto form = Start();
+  // A folder where the picture should be makes the file impossible to write.
+  std::filesystem::create_directories(platform.documents + "NoName.bmp");
+  form->Button5Click();
+  EXPECT_TRUE(platform.opened.empty());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].starts_with("Cannot write " + platform.documents + "NoName.bmp: "));
+  EXPECT_GT(platform.messages[0].size(), ("Cannot write " + platform.documents + "NoName.bmp: ").size());
+}
+
+TEST_F(LanguageTest, SidePanelsTidyUpAndTheScorePanelStepsAside) {
+  auto form = Start();
+  form->ControlMouseMove(TipControl::Button3);
+  form->Memo6->show();
+  form->State().pointer.focusBoat = 1;
+  form->State().pointer.nameMode = 2;
+  form->State().playback.clockTextFrozen = 1;
+  form->setWindowTitle("N35:12.345");
+  form->pnlCTRL->hide();
+  form->pnlCTRLMouseMove();
+  EXPECT_TRUE(form->hintbox->isHidden());
+  EXPECT_TRUE(form->Memo6->isHidden());
+  EXPECT_EQ(form->State().pointer.focusBoat, 0);
+  EXPECT_EQ(form->State().pointer.nameMode, 0);
+  EXPECT_EQ(form->State().playback.clockTextFrozen, 0);
+  EXPECT_EQ(form->windowTitle().toStdString(), form->Store().raceCaption);
+  EXPECT_FALSE(form->pnlCTRL->isHidden());
+
+  // With Boat Name checked the labels stay; the logo panel does not bring the other panels back.
+  form->CheckBox2->setChecked(true);
+  form->State().pointer.nameMode = 1;
+  form->pnlCTRL->hide();
+  form->pnlLOGOMouseMove();
+  EXPECT_EQ(form->State().pointer.nameMode, 1);
+  EXPECT_TRUE(form->pnlCTRL->isHidden());
+
+  const int mapWidth = form->State().mapWidth;
+  form->pnlScore->move(51, 5);
+  form->pnlScoreMouseMove();
+  EXPECT_EQ(form->pnlScore->pos(), QPoint(5, 5));
+  form->pnlScoreMouseMove();
+  EXPECT_EQ(form->pnlScore->pos(), QPoint(mapWidth - form->pnlScore->width() - 5, 5));
+}
+
+TEST_F(LanguageTest, ClosingRemovesTheOldExportAndBeeps) {
+  auto form = Start();
+  const int beeps = platform.beeps;
+  form->close();
+  EXPECT_EQ(platform.oldExportRemovals, 1);
+  EXPECT_EQ(platform.beeps, beeps + 1);
+}
+
+TEST(TextFormatTest, ArgumentsFillTheirPlacesOnce) {
+  EXPECT_EQ(shell::Text(TextId::CannotWritePicture, 2, {"/a/%2.bmp", "Permission denied"}),
+            "Cannot write /a/%2.bmp: Permission denied");
+  EXPECT_EQ(shell::Text(TextId::CannotWritePicture, 0, {"/a.bmp", "No space"}),
+            "/a.bmp に書き込めません: No space");
+}
+
+}  // namespace
+}  // namespace shelltest
