@@ -158,6 +158,7 @@ void PlaybackWiring::Timer1Timer() {
   playback::ScoreChange score;
   playback::Effects after = playback::Timer1AfterFrame(clock_, state.playback, form_.Store(), score);
   ApplyScore(score);
+  ShowFlags();
   state.playback.clockSecond = view::ApplyAutoSea(state.sea, state.sun, state.playback.raceTime);
   if (state.sea.seaAuto > 0) {
     const QSignalBlocker blocker(form_.ScrollBar3);
@@ -176,12 +177,18 @@ void PlaybackWiring::Timer2Timer() {
   AppState& state = form_.State();
   const playback::Effects effects = playback::Timer2Tick(clock_, state.playback, form_.Store());
   UpdateTicker();
-  const playback::Flags flags = playback::FlagsAt(state.playback.raceTime);
-  form_.pnlFLAG->setVisible(flags.panelVisible);
-  if (flags.panelVisible) form_.pnlFLAG->raise();
-  form_.blue_p->setVisible(flags.blueVisible);
+  ShowFlags();
   Push();
   Apply(effects);
+}
+
+// The flags follow every frame, not only the once-a-second tick: at high speeds a second of replay is
+// minutes of race, and a flag must not stay up past the gun.
+void PlaybackWiring::ShowFlags() {
+  const playback::Flags flags = playback::FlagsAt(form_.State().playback.raceTime);
+  if (form_.pnlFLAG->isVisible() != flags.panelVisible) form_.pnlFLAG->setVisible(flags.panelVisible);
+  if (flags.panelVisible) form_.pnlFLAG->raise();
+  if (form_.blue_p->isVisible() != flags.blueVisible) form_.blue_p->setVisible(flags.blueVisible);
 }
 
 void PlaybackWiring::Apply(const playback::Effects& effects) {

@@ -60,6 +60,7 @@ class PlaybackWiring : public QObject {
   void ApplyPlayState();
   void ResetPadImages();
   void ApplyScore(const playback::ScoreChange& score);
+  void ShowFlags();
   void ShowClock(double raceSeconds);
   void ShowTip(const playback::Tip& tip);
   void HideTip();
