@@ -12,9 +12,9 @@ namespace shell {
 
 namespace {
 
-// Calls a handler for each mouse move over a watched widget. A panel's handler runs only while the pointer
-// is over the panel itself: a move over one of its controls reaches the panel too, and must not hide the
-// tip the control has just shown.
+// Calls a handler for each pointer move (no button held) over a watched widget, and keeps the move from
+// reaching the window behind, whose chart handler would take it for a move over the chart and replace
+// the tip. A panel's handler runs only while the pointer is over the panel itself, not one of its controls.
 class PointerWatcher : public QObject {
  public:
   explicit PointerWatcher(QObject* parent) : QObject(parent) {}
@@ -29,14 +29,12 @@ class PointerWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::MouseMove) return false;
     const auto found = handlers_.find(watched);
-    if (found == handlers_.end()) return false;
-    if (found->second.panel) {
-      const auto* widget = static_cast<QWidget*>(watched);
-      const auto* move = static_cast<QMouseEvent*>(event);
-      if (widget->childAt(move->position().toPoint()) != nullptr) return false;
-    }
-    found->second.handler();
-    return false;
+    const auto* move = static_cast<QMouseEvent*>(event);
+    if (found == handlers_.end() || move->buttons() != Qt::NoButton) return false;
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (!found->second.panel || widget->childAt(move->position().toPoint()) == nullptr)
+      found->second.handler();
+    return true;
   }
 
  private:
