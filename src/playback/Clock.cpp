@@ -72,8 +72,8 @@ ScoreChange SignalFinishes(Clock& clock, double raceTime, const race::RaceStore&
     clock.finishSignalled.resize(static_cast<size_t>(store.boatCount) + 1, 0);
   }
   const int finish = store.courseCount;
-  const bool finishesDue = finish > 0 && raceTime > 0.3 * store.timelineEnd &&
-                           raceTime > store.firstArrivalTime[finish] - 5;
+  const bool finishesDue =
+      finish > 0 && raceTime > 0.3 * store.timelineEnd && raceTime > store.firstArrivalTime[finish] - 5;
   // Boats whose finish lies after raceTime are taken back silently (a jump or reverse play), so the
   // panel never lists a boat still racing.
   for (int b = 1; b <= store.boatCount; ++b) {

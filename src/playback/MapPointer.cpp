@@ -18,15 +18,17 @@ std::string DegreesMinutes(double minutes, const char* positive, const char* neg
 
 Tip ManualViewTip(int englishTexts) {
   if (englishTexts > 0) {
-    return {"Left Button => Enlarge Map.\r\nRight Button => Shrink Map\r\n(Click point is a center of map)\r\n"
-            "\r\nShift Key to be Range & Bearing Measuring Mode\r\nMouseDown to Set Base Point and Move to\r\n"
-            "Indicate Range and Bearing to New Point",
-            290, 100};
+    return {
+        "Left Button => Enlarge Map.\r\nRight Button => Shrink Map\r\n(Click point is a center of map)\r\n"
+        "\r\nShift Key to be Range & Bearing Measuring Mode\r\nMouseDown to Set Base Point and Move to\r\n"
+        "Indicate Range and Bearing to New Point",
+        290, 100};
   }
-  return {"左ｸﾘｯｸでｸﾘｯｸした点を中心に地図が拡大\r\n右ｸﾘｯｸで縮小します\r\n\r\n"
-          "Shiftを押している間は距離方位計測ﾓｰﾄﾞになります\r\nｸﾘｯｸすると基点が設定され､マウスを移動すると\r\n"
-          "移動した地点までの距離、方位を表示します",
-          270, 85};
+  return {
+      "左ｸﾘｯｸでｸﾘｯｸした点を中心に地図が拡大\r\n右ｸﾘｯｸで縮小します\r\n\r\n"
+      "Shiftを押している間は距離方位計測ﾓｰﾄﾞになります\r\nｸﾘｯｸすると基点が設定され､マウスを移動すると\r\n"
+      "移動した地点までの距離、方位を表示します",
+      270, 85};
 }
 
 Tip RedWakeTip(int englishTexts) {
@@ -89,9 +91,8 @@ PointerMove FormMouseMove(MapPointer& map, view::Playback& playback, view::Point
       readout.text = chart.englishTexts > 0 ? "Click to set base point" : "基点の位置をクリック";
       readout.width = 180;
     } else {
-      const analysis::RangeBearing result =
-          analysis::RangeAndBearing({map.basePointLat, map.basePointLon}, here, fit.cosMidLatitude,
-                                    store.magneticVariation);
+      const analysis::RangeBearing result = analysis::RangeAndBearing(
+          {map.basePointLat, map.basePointLon}, here, fit.cosMidLatitude, store.magneticVariation);
       readout.text = RangeText(result);
       readout.width = 200;
       readout.line = true;

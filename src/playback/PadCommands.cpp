@@ -30,8 +30,8 @@ Effects Play(Clock& clock, view::ViewOptions& options, int direction) {
   return effects;
 }
 
-Effects Step(Clock& clock, view::Playback& playback, view::ViewOptions& options,
-             const race::RaceStore& store, int seconds) {
+Effects Step(Clock& clock, view::Playback& playback, view::ViewOptions& options, const race::RaceStore& store,
+             int seconds) {
   Effects effects = AutoTraceOn(clock, options);
   clock.playState = PlayState::Stopped;
   double& raceTime = playback.raceTime;

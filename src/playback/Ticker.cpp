@@ -1,9 +1,9 @@
 // The boat list ticker, refreshed once a second so the numbers stay readable: speed bars, true wind
 // angles, and the fleet means that decide which wakes are drawn red.
+#include <cmath>
+
 #include "playback/BoatList.h"
 #include "race/Numbers.h"
-
-#include <cmath>
 
 namespace playback {
 

@@ -36,8 +36,8 @@ Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const r
     const std::vector<double>& times = store.trackTime[b];
     for (int i = 1; i <= store.fixCount[b] - 1; ++i) {
       if (times[i] <= t && t < times[i + 1]) {
-        hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit, options.northUp,
-                                                store.windDirection);
+        hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit,
+                                                options.northUp, store.windDirection);
         break;
       }
     }
@@ -50,7 +50,8 @@ Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const r
                           ")\r\n(White zone = UpWind   )\r\n(Gray zone   = DownWind )",
                       180, 55};
     } else {
-      hover.tip = Tip{"クリックで時間を瞬時に変更します\r\n(白はUpWind、灰色はDownWind )\r\n(" + when + ")", 220, 43};
+      hover.tip =
+          Tip{"クリックで時間を瞬時に変更します\r\n(白はUpWind、灰色はDownWind )\r\n(" + when + ")", 220, 43};
     }
   }
   return hover;

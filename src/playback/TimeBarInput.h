@@ -26,7 +26,7 @@ struct Tip {
 double TimeAtBar(const race::RaceStore& store, int y, int barHeight);
 
 struct Hover {
-  double clockSeconds = 0;                   // Memo1 shows startTime + this
+  double clockSeconds = 0;                       // Memo1 shows startTime + this
   std::vector<std::optional<view::Point>> dots;  // overview dot corners, 1..boatCount; empty = stays
   std::optional<Tip> tip;
 };

@@ -51,7 +51,8 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == form_.BackTimeBar || watched == form_.pnlTimeBar) {
     if (press && watched == form_.BackTimeBar) {
-      playback::BackTimeBarMouseDown(form_.State().playback, form_.Store(), at.y(), form_.BackTimeBar->height());
+      playback::BackTimeBarMouseDown(form_.State().playback, form_.Store(), at.y(),
+                                     form_.BackTimeBar->height());
     } else if (!press) {
       SidePanelMove();
       form_.setWindowTitle(QString::fromStdString(form_.Store().raceCaption));
@@ -60,7 +61,8 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == form_.Image1 && press) {
     AppState& state = form_.State();
-    if (playback::Image1MouseDown(state.manualView, state.options, form_.Store(), state.chartFit, at.x(), at.y())) {
+    if (playback::Image1MouseDown(state.manualView, state.options, form_.Store(), state.chartFit, at.x(),
+                                  at.y())) {
       RedrawStillChart();
     }
     return true;
@@ -76,7 +78,8 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     RestoreMapPicture();
-    if (auto tip = playback::Label1MouseMove(form_.State().pointer, form_.State().tipsOn, form_.State().englishTexts)) {
+    if (auto tip = playback::Label1MouseMove(form_.State().pointer, form_.State().tipsOn,
+                                             form_.State().englishTexts)) {
       ShowTip(*tip);
     }
     return false;
@@ -106,8 +109,8 @@ playback::ChartSituation PlaybackWiring::Situation() const {
 
 bool PlaybackWiring::ChartMouseMove(int x, int y) {
   AppState& state = form_.State();
-  const playback::PointerMove move = playback::FormMouseMove(map_, state.playback, state.pointer, state.options,
-                                                             form_.Store(), state.chartFit, Situation(), x, y);
+  const playback::PointerMove move = playback::FormMouseMove(
+      map_, state.playback, state.pointer, state.options, form_.Store(), state.chartFit, Situation(), x, y);
   if (move.restoreMap) RestoreMapPicture();
   form_.pnlLOGO->show();
   form_.pnlCTRL->show();
@@ -133,8 +136,9 @@ bool PlaybackWiring::ChartMouseMove(int x, int y) {
 bool PlaybackWiring::ChartMousePress(Qt::MouseButton button, int x, int y) {
   AppState& state = form_.State();
   if (x >= state.mapWidth || y >= state.mapHeight) return false;
-  const playback::ChartClick click = playback::FormMouseDown(map_, state.manualView, state.options, form_.Store(),
-                                                             state.chartFit, Situation(), ButtonOf(button), x, y);
+  const playback::ChartClick click =
+      playback::FormMouseDown(map_, state.manualView, state.options, form_.Store(), state.chartFit,
+                              Situation(), ButtonOf(button), x, y);
   if (click.toggleWindGraph) form_.PnlWindGr->setVisible(!form_.PnlWindGr->isVisible());
   if (click.redrawStillChart) RedrawStillChart();
   return false;
@@ -143,9 +147,9 @@ bool PlaybackWiring::ChartMousePress(Qt::MouseButton button, int x, int y) {
 void PlaybackWiring::TimeBarMove(int y) {
   AppState& state = form_.State();
   form_.Memo6->hide();
-  const playback::Hover hover =
-      playback::TimeBarMouseMove(state.playback, state.pointer, form_.Store(), state.chartFit, state.options, y,
-                                 form_.TimeBar->height(), state.tipsOn, state.englishTexts, LocaleDateTimeText);
+  const playback::Hover hover = playback::TimeBarMouseMove(
+      state.playback, state.pointer, form_.Store(), state.chartFit, state.options, y, form_.TimeBar->height(),
+      state.tipsOn, state.englishTexts, LocaleDateTimeText);
   ShowClock(hover.clockSeconds);
   for (int b = 1; b < static_cast<int>(hover.dots.size()); ++b) {
     if (!hover.dots[b] || b >= static_cast<int>(form_.boatDot.size())) continue;
@@ -160,8 +164,8 @@ void PlaybackWiring::TimeBarPress(int y) {
   Pull();
   AppState& state = form_.State();
   playback::ScoreChange score;
-  const playback::Effects effects =
-      playback::TimeBarMouseDown(clock_, state.playback, form_.Store(), state.options, y, form_.TimeBar->height(), score);
+  const playback::Effects effects = playback::TimeBarMouseDown(
+      clock_, state.playback, form_.Store(), state.options, y, form_.TimeBar->height(), score);
   ApplyScore(score);
   Push();
   Apply(effects);
@@ -182,8 +186,8 @@ bool PlaybackWiring::BoatCheckPress(QObject* check, Qt::MouseButton button, Qt::
   for (int i = 1; i <= store.boatCount && i < static_cast<int>(form_.boatCheck.size()); ++i) {
     checks[i] = form_.boatCheck[i] != nullptr && form_.boatCheck[i]->isChecked();
   }
-  form_.State().unfocusedCount = playback::sBoatMouseDown(store, checks, form_.State().pointer, b, ButtonOf(button),
-                                                          (modifiers & Qt::ShiftModifier) != 0);
+  form_.State().unfocusedCount = playback::sBoatMouseDown(
+      store, checks, form_.State().pointer, b, ButtonOf(button), (modifiers & Qt::ShiftModifier) != 0);
   for (int i = 1; i <= store.boatCount && i < static_cast<int>(form_.boatCheck.size()); ++i) {
     if (form_.boatCheck[i] != nullptr) form_.boatCheck[i]->setChecked(checks[i]);
   }

@@ -51,14 +51,15 @@ void RubberBand::paintEvent(QPaintEvent*) {
   painter.drawLine(line_->first, line_->second);
 }
 
-PlaybackWiring::PlaybackWiring(TForm1& form) : QObject(&form), form_(form), rubberBand_(new RubberBand(&form)) {
+PlaybackWiring::PlaybackWiring(TForm1& form)
+    : QObject(&form), form_(form), rubberBand_(new RubberBand(&form)) {
   setObjectName(QStringLiteral("playback"));
   ConnectControls();
   qApp->installEventFilter(this);
   form_.setMouseTracking(true);
-  for (QWidget* widget : {static_cast<QWidget*>(form_.TimeBar), static_cast<QWidget*>(form_.BackTimeBar),
-                          form_.pnlTimeBar, form_.pnlBOATlist, static_cast<QWidget*>(form_.Label1),
-                          static_cast<QWidget*>(form_.Image1)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(form_.TimeBar), static_cast<QWidget*>(form_.BackTimeBar), form_.pnlTimeBar,
+        form_.pnlBOATlist, static_cast<QWidget*>(form_.Label1), static_cast<QWidget*>(form_.Image1)}) {
     widget->setMouseTracking(true);
   }
 }
@@ -238,9 +239,9 @@ void PlaybackWiring::StepCommand(int seconds) {
   if (form_.Loading()) return;
   Pull();
   AppState& state = form_.State();
-  const playback::Effects effects = seconds > 0
-                                        ? playback::plusClick(clock_, state.playback, state.options, form_.Store())
-                                        : playback::minusClick(clock_, state.playback, state.options, form_.Store());
+  const playback::Effects effects =
+      seconds > 0 ? playback::plusClick(clock_, state.playback, state.options, form_.Store())
+                  : playback::minusClick(clock_, state.playback, state.options, form_.Store());
   int guns = 0;  // a step is silent; the panel just matches the new time
   ApplyScore(playback::SignalFinishes(clock_, state.playback.raceTime, form_.Store(), guns));
   Push();

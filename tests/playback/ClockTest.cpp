@@ -1,11 +1,10 @@
 // The playback clock: step and speed arithmetic, wrapping and AutoNext, the start and finish guns, the
 // score panel, countdown beeps, flags, the rounding notice and the pad.
-#include "playback/Clock.h"
-
 #include <gtest/gtest.h>
 
-#include "support/TempFolder.h"
+#include "playback/Clock.h"
 #include "playback/PlaybackRace.h"
+#include "support/TempFolder.h"
 #include "view/FrameRenderer.h"
 #include "view/RecordingCanvas.h"
 
@@ -21,7 +20,7 @@ TEST(PlaybackSpeed, StepFollowsTheFramesDrawn) {
 }
 
 TEST(PlaybackSpeed, SpeedBarPositions) {
-  const std::pair<int, const char*> cases[] = {{0, "1X"},    {19, "5X"},    {39, "10X"}, {40, "10X"},
+  const std::pair<int, const char*> cases[] = {{0, "1X"},    {19, "5X"},   {39, "10X"},  {40, "10X"},
                                                {79, "100X"}, {80, "100X"}, {100, "600X"}};
   for (const auto& [position, text] : cases) EXPECT_EQ(SpeedText(SpeedFactorAt(position)), text) << position;
   Clock clock;

@@ -36,21 +36,25 @@ TEST_F(TimeBarTest, TopIsTheEndBottomTheStart) {
 TEST_F(TimeBarTest, HoverHoldsTheClockAndMovesOnlyBoatsUnderWay) {
   for (int j = 1; j <= store.fixCount[2]; ++j) store.trackTime[2][j] += 500;  // boat 2 starts later
   pointer.nameMode = 2;
-  const Hover hover = TimeBarMouseMove(playback, pointer, store, fit, options, 450, 600, 1, 2, race::FormatDateTime);
+  const Hover hover =
+      TimeBarMouseMove(playback, pointer, store, fit, options, 450, 600, 1, 2, race::FormatDateTime);
   EXPECT_EQ(playback.clockTextFrozen, 1);
   EXPECT_EQ(pointer.nameMode, 0);
   EXPECT_DOUBLE_EQ(hover.clockSeconds, 100);
   ASSERT_TRUE(hover.dots[1].has_value());
   // Fix 301 (time 100) of boat 1, placed by the overview projection.
-  EXPECT_EQ(*hover.dots[1], view::ProjectToOverview(store.trackLat[1][301], store.trackLon[1][301], fit, false, 0));
+  EXPECT_EQ(*hover.dots[1],
+            view::ProjectToOverview(store.trackLat[1][301], store.trackLon[1][301], fit, false, 0));
   EXPECT_FALSE(hover.dots[2].has_value());
   ASSERT_TRUE(hover.tip.has_value());
   EXPECT_EQ(hover.tip->text,
-            "Click to change the time.\r\n(2023/03/15 12:01:40)\r\n(White zone = UpWind   )\r\n(Gray zone   = DownWind )");
+            "Click to change the time.\r\n(2023/03/15 12:01:40)\r\n(White zone = UpWind   )\r\n(Gray zone   "
+            "= DownWind )");
   EXPECT_EQ(hover.tip->width, 180);
   options.boatName = true;
   pointer.nameMode = 1;
-  EXPECT_FALSE(TimeBarMouseMove(playback, pointer, store, fit, options, 0, 600, 0, 2, nullptr).tip.has_value());
+  EXPECT_FALSE(
+      TimeBarMouseMove(playback, pointer, store, fit, options, 0, 600, 0, 2, nullptr).tip.has_value());
   EXPECT_EQ(pointer.nameMode, 1);
 }
 
