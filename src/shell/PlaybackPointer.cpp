@@ -47,7 +47,7 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == form_.TimeBar) {
     press ? TimeBarPress(at.y()) : TimeBarMove(at.y());
-    return press;
+    return true;  // not on to pnlTimeBar, whose tidying would release the held clock text
   }
   if (watched == form_.BackTimeBar || watched == form_.pnlTimeBar) {
     if (press && watched == form_.BackTimeBar) {
@@ -82,7 +82,7 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
                                              form_.State().englishTexts)) {
       ShowTip(*tip);
     }
-    return false;
+    return true;  // not on to pnlBOATlist, which would hide the tip again
   }
   if (watched == form_.pnlBOATlist && !press) {
     SidePanelMove();

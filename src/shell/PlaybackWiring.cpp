@@ -18,6 +18,8 @@ std::string LocaleDateTimeText(double dateTime) {
   const QDateTime base(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
   const QDateTime when = base.addMSecs(std::llround(dateTime * 86400.0) * 1000);
   const QLocale locale = QLocale::system();
+  // Without a real locale the fixed form keeps the date in one word, as the still chart's time text expects.
+  if (locale.language() == QLocale::C) return race::FormatDateTime(dateTime);
   QString timeFormat = locale.timeFormat(QLocale::LongFormat);
   timeFormat.remove(QLatin1Char('t'));  // no time zone name: race times are local times
   return (locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
