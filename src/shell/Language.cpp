@@ -3,6 +3,7 @@
 // controls, which have no move handlers of their own, to these.
 #include <QEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <functional>
 #include <unordered_map>
 
@@ -60,6 +61,11 @@ void TForm1::WireLanguageAndCommands() {
   connect(Button2, &QPushButton::clicked, this, &TForm1::button2Click);
   connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
 
+  // The tip sizes are fixed; a small face without wrapping keeps each line of a tip on one line in its box.
+  hintbox->setWordWrap(false);
+  hintbox->setStyleSheet(QStringLiteral("background: rgb(255,255,160); color: black; font-size: 11px;"));
+  hintbox->setMargin(0);
+
   auto* watcher = new PointerWatcher(this);
   const std::pair<QWidget*, TipControl> tipped[] = {
       {chkAutoNext, TipControl::chkAutoNext}, {Button4, TipControl::Button4},
@@ -99,8 +105,13 @@ void TForm1::chkHintClick() {
 
 void TForm1::ShowTip(const std::string& text, int width, int height) {
   state_.hintText = text;
+  const QString lines = WithLineFeeds(text);
+  // The box has the tip's own size; a tip of several lines grows downward where this display's font
+  // would cut whole lines off (the logo's about text).
+  if (lines.count(QLatin1Char('\n')) > 0)
+    height = std::max(height, hintbox->fontMetrics().size(0, lines).height() + 2);
   hintbox->setGeometry(state_.mapWidth - width - 5, 5, width, height);
-  hintbox->setText(WithLineFeeds(text));
+  hintbox->setText(lines);
   hintbox->show();
   hintbox->raise();
 }
