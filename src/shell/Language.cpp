@@ -106,10 +106,13 @@ void TForm1::chkHintClick() {
 void TForm1::ShowTip(const std::string& text, int width, int height) {
   state_.hintText = text;
   const QString lines = WithLineFeeds(text);
-  // The box has the tip's own size; a tip of several lines grows downward where this display's font
-  // would cut whole lines off (the logo's about text).
-  if (lines.count(QLatin1Char('\n')) > 0)
-    height = std::max(height, hintbox->fontMetrics().size(0, lines).height() + 2);
+  // The box has the tip's own size; a tip of several lines grows where this display's font
+  // would cut lines off (the logo's about text, the long Japanese lines).
+  if (lines.count(QLatin1Char('\n')) > 0) {
+    const QSize needed = hintbox->fontMetrics().size(0, lines) + QSize(6, 2);
+    width = std::max(width, needed.width());
+    height = std::max(height, needed.height());
+  }
   hintbox->setGeometry(state_.mapWidth - width - 5, 5, width, height);
   hintbox->setText(lines);
   hintbox->show();

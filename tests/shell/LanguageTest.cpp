@@ -118,8 +118,8 @@ TEST_F(LanguageTest, TipsTakeTheirTextAndSizeAtTheChartsTopRight) {
   EXPECT_EQ(form->State().hintText,
             "\r\n<Regatix>\r\nyacht racing browser\r\n\r\n" + shell::Text(TextId::LogoNotice1, 2) +
                 "\r\n\r\n" + shell::Text(TextId::LogoNotice2, 2) + "\r\n\r\n<link to https://regatix.org/>");
-  EXPECT_EQ(form->hintbox->width(), 160);
-  EXPECT_GE(form->hintbox->height(), 100);  // nine lines: grown where the font needs it
+  EXPECT_GE(form->hintbox->width(), 160);
+  EXPECT_GE(form->hintbox->height(), 100);  // nine lines: the box grows where the font needs it
 
   // With Tips off only the tips that always show come up; the wind graph's wants Auto Trace.
   form->chkHint->setChecked(false);
