@@ -62,19 +62,6 @@ std::string CleanText(std::string_view text, Ascii plain) {
   return out;
 }
 
-int SignificantDigits(const char* first, const char* last) {
-  while (first < last && (*first == '-' || *first == '0' || *first == '.')) ++first;
-  while (last > first && (last[-1] == '0' || last[-1] == '.')) --last;
-  int digits = 0;
-  for (; first < last; ++first) digits += *first != '.';
-  return digits;
-}
-
-bool PowerOfTwo(double value) {
-  int exponent = 0;
-  return std::fabs(std::frexp(value, &exponent)) == 0.5;
-}
-
 }  // namespace
 
 std::string XmlText(std::string_view text) {
@@ -103,30 +90,7 @@ std::string CdataText(std::string_view text) {
   return out;
 }
 
-void AppendNumber(std::string& out, double value) {
-  // Same text as race::FormatGeneral: the fewest digits (at most 15) that read back to the value rounded
-  // to 15 digits. The shortest round-trip text gives it directly when it has at most 15 digits; otherwise
-  // it is the shortest text of the value rounded to 15 digits. Powers of two, where the shortest text may
-  // lie on the far side of the value, and the exponent ranges go the slow way.
-  const double magnitude = std::fabs(value);
-  if (!(magnitude >= 1e-4 && magnitude < 1e15) || PowerOfTwo(value)) {
-    out += race::FormatGeneral(value);
-    return;
-  }
-  char buffer[64];
-  char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
-  if (SignificantDigits(buffer, end) > 15) {
-    end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
-    double rounded = value;
-    std::from_chars(buffer, end, rounded);
-    if (PowerOfTwo(rounded)) {
-      out += race::FormatGeneral(value);
-      return;
-    }
-    end = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed).ptr;
-  }
-  out.append(buffer, end);
-}
+void AppendNumber(std::string& out, double value) { out += race::FormatGeneral(value); }
 
 std::string NumberText(double value) {
   std::string text;

@@ -1,6 +1,7 @@
 // Rounding and the general number text.
 #include "race/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -31,34 +32,29 @@ std::string FormatGeneral(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
-  // Fewest significant digits (at most 15) that read back to the value rounded to 15 digits.
+  // Fewest significant digits (at most 15) that read back to the value rounded to 15 digits: the
+  // shortest round-trip text of the value, or of the value rounded to 15 digits when that text is longer.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  const double target = std::strtod(buffer, nullptr);
-  int digits = 1;
-  for (; digits < 15; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-    if (std::strtod(buffer, nullptr) == target) break;
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  char* exponentMark = std::find(buffer, end, 'e');
+  const auto mantissaDigits = std::count_if(buffer, exponentMark, [](char c) { return c >= '0' && c <= '9'; });
+  if (mantissaDigits > 15) {
+    end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    std::from_chars(buffer, end, value);
   }
   const double magnitude = std::fabs(value);
-  if (magnitude < 0.00001 || magnitude >= 1e15) {
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, value);
-    // 1.5E-006 style is not wanted: trim the exponent to its digits.
-    std::string text = buffer;
-    const auto e = text.find('E');
-    std::string mantissa = text.substr(0, e);
-    int exponent = std::atoi(text.c_str() + e + 1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    return mantissa + exp;
+  if (magnitude >= 0.00001 && magnitude < 1e15) {
+    end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    return std::string(buffer, end);
   }
-  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-  std::string text = buffer;
-  if (text.find('e') != std::string::npos) {  // %g chose an exponent for a large value: write it out in full
-    std::snprintf(buffer, sizeof buffer, "%.0f", value);
-    text = buffer;
-  }
-  return text;
+  // Tiny or huge: mantissa and an upper-case exponent of at least two digits, as in 1.5E-06.
+  end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  const std::string text(buffer, end);
+  const auto e = text.find('e');
+  const int exponent = std::atoi(text.c_str() + e + 1);
+  char exponentText[16];
+  std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+  return text.substr(0, e) + exponentText;
 }
 
 namespace {

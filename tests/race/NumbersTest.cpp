@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
 namespace race {
 namespace {
 
@@ -17,6 +23,31 @@ TEST(Numbers, RoundTakesHalvesToTheEvenNeighbour) {
   EXPECT_EQ(Round(2.4999), 2);
   EXPECT_EQ(RoundToInt(359.6), 360);
   EXPECT_EQ(RoundToInt(1e300), 2147483647);
+}
+
+// Over the ranges the program meets, the text reads back to the value rounded to 15 digits and no
+// shorter text would.
+TEST(Numbers, GeneralTextIsTheFewestDigitsThatReadBack) {
+  std::mt19937_64 random(20261206);
+  std::uniform_real_distribution<double> minutes(-10800, 10800), exponents(-12, 14);
+  char buffer[64];
+  for (int i = 0; i < 20000; ++i) {
+    for (double value : {minutes(random), minutes(random) / 60, std::pow(10.0, exponents(random))}) {
+      std::snprintf(buffer, sizeof buffer, "%.14e", value);
+      const double target = std::strtod(buffer, nullptr);
+      const std::string text = FormatGeneral(value);
+      ASSERT_EQ(std::strtod(text.c_str(), nullptr), target) << text;
+      std::string mantissa;
+      for (char c : text.substr(0, text.find('E'))) {
+        if (c >= '0' && c <= '9' && !(mantissa.empty() && c == '0')) mantissa += c;
+      }
+      const int digits = static_cast<int>(mantissa.find_last_not_of('0') + 1);
+      std::snprintf(buffer, sizeof buffer, "%.*e", std::max(digits - 2, 0), value);
+      if (digits > 1) {
+        ASSERT_NE(std::strtod(buffer, nullptr), target) << text << " could be " << buffer;
+      }
+    }
+  }
 }
 
 TEST(Numbers, IntTruncatesTowardZero) {
@@ -34,6 +65,12 @@ TEST(Numbers, GeneralTextIsShortestWithPointAndNoNeedlessExponent) {
   EXPECT_EQ(FormatGeneral(2112.3456), "2112.3456");
   EXPECT_EQ(FormatGeneral(0.0001), "0.0001");
   EXPECT_EQ(FormatGeneral(0.000001), "1E-06");
+  EXPECT_EQ(FormatGeneral(0.0000015), "1.5E-06");
+  EXPECT_EQ(FormatGeneral(0.00005), "0.00005");
+  EXPECT_EQ(FormatGeneral(0.00001), "0.00001");
+  EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0.3");
+  EXPECT_EQ(FormatGeneral(-2112.345600000001), "-2112.3456");
+  EXPECT_EQ(FormatGeneral(1e15), "1E+15");
   EXPECT_EQ(FormatGeneral(10000000), "10000000");
   EXPECT_EQ(FormatGeneral(123456789012.5), "123456789012.5");
 }
