@@ -102,9 +102,12 @@ int DayOfYear(race::TDateTime when) {
   return static_cast<int>(month <= 2 ? doy - 306 + 1 : doy + 59 + (leap ? 1 : 0) + 1);
 }
 
-SunEstimate EstimateSun(double midLon, race::TDateTime startTime) {
+SunEstimate EstimateSun(double midLon, race::TDateTime startTime, int timeDifferenceHours) {
   SunEstimate sun;
-  const double lonOffset = (midLon - 8100) * 4;  // 8100' is 135 E; a minute of arc is 4 seconds of time
+  // The race clock keeps the time of the meridian 15 degrees east per hour of its difference from GPS time
+  // (135 E for Japan); a minute of arc is 4 seconds of time.
+  const double clockMeridian = timeDifferenceHours * 15.0 * 60.0;
+  const double lonOffset = (midLon - clockMeridian) * 4;
   const int day = static_cast<std::int16_t>(DayOfYear(startTime));
   const double delta = 4500 * std::sin((day - 83) / 365.0 * 6.28);
   sun.sunriseSecond = 21600 - (delta + lonOffset) - lonOffset;

@@ -34,7 +34,7 @@ struct SunEstimate {
   double raceStartSecondOfDay = 0;
 };
 
-SunEstimate EstimateSun(double midLon, race::TDateTime startTime);
+SunEstimate EstimateSun(double midLon, race::TDateTime startTime, int timeDifferenceHours);
 
 // Day of the year (1 = 1 January) of a date-time.
 int DayOfYear(race::TDateTime when);

@@ -48,7 +48,7 @@ void TForm1::SetsMap() {
   overview.SetPen(view::Rgb(0, 0, 0));
   overview.Rectangle(0, 0, view::kOverviewSize, view::kOverviewSize);
 
-  state_.sun = analysis::EstimateSun(state_.chartFit.midLon, store.startTime);
+  state_.sun = analysis::EstimateSun(state_.chartFit.midLon, store.startTime, store.timeDifferenceHours);
   platform_.Beep();
 }
 

@@ -12,7 +12,7 @@ namespace view {
 
 void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const analysis::ChartFit& fit,
                           const Canvas& rose, Canvas& compass, Canvas& windGraph, const TrackPageRequest& request) {
-  const analysis::SunEstimate sun = analysis::EstimateSun(fit.midLon, store.startTime);
+  const analysis::SunEstimate sun = analysis::EstimateSun(fit.midLon, store.startTime, store.timeDifferenceHours);
   Sea sea;
   ViewOptions options;
   options.northUp = request.northUp;

@@ -92,13 +92,24 @@ TEST(EstimateSun, EquinoxAt135EastAndFurtherEast) {
   // 24 March 2009 (day 83 of a common year), 10:30:15.
   const double day = 39896;  // 2009-03-24
   ASSERT_EQ(DayOfYear(day), 83);
-  const SunEstimate at135 = EstimateSun(8100, day + (10 * 3600 + 30 * 60 + 15) / 86400.0);
+  const SunEstimate at135 = EstimateSun(8100, day + (10 * 3600 + 30 * 60 + 15) / 86400.0, 9);
   EXPECT_DOUBLE_EQ(at135.sunriseSecond, 21600);
   EXPECT_DOUBLE_EQ(at135.sunsetSecond, 64800);
   EXPECT_DOUBLE_EQ(at135.raceStartSecondOfDay, 37815);
-  const SunEstimate at139 = EstimateSun(8370, day);
+  const SunEstimate at139 = EstimateSun(8370, day, 9);
   EXPECT_DOUBLE_EQ(at139.sunriseSecond, 21600 - 2160);
   EXPECT_DOUBLE_EQ(at139.sunsetSecond, 64800);
+}
+
+// A race in Europe keeps its daylight: the clock's meridian follows the race's time difference, so a
+// midsummer race at 10 E on a UTC+2 clock has its sun up well before and down well after midday.
+TEST(EstimateSun, FollowsTheMeridianOfTheRaceClock) {
+  const double midsummer = 45108;  // 2023-07-01
+  const SunEstimate hamburg = EstimateSun(9.8 * 60, midsummer + 0.5, 2);
+  EXPECT_LT(hamburg.sunriseSecond, 8 * 3600);
+  EXPECT_GT(hamburg.sunsetSecond, 18 * 3600);
+  const SunEstimate tokyo = EstimateSun(8100, midsummer + 0.5, 9);
+  EXPECT_DOUBLE_EQ(hamburg.sunsetSecond, tokyo.sunsetSecond);
 }
 
 TEST(DayOfYear, LeapYearsAndYearEnds) {
