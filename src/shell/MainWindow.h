@@ -131,6 +131,11 @@ class TForm1 : public QWidget {
   void CreateChartOverlays();
   void CreateSplashPanel();
   void WireLanguageAndCommands();
+  // Graph and Table pages, and the Google Earth button.
+  void WirePages();
+  void ShowGraphPage();
+  void RadioButton2Click();
+  void RadioButton3Click();
   void TidySidePanel(bool controlPanel);
   void FormResize();
   void LayoutSplashPanel();

@@ -60,6 +60,7 @@ void TForm1::CreateControls() {
   CreateControlPanel();
   CreateSplashPanel();
   WireLanguageAndCommands();
+  WirePages();
 }
 
 void TForm1::CreateChartOverlays() {

@@ -156,9 +156,11 @@ void TForm1::PlaceFrameMarkers() {
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (frameBitmap) {
+  // The Graph and Table pages show the graph picture; the Track page the replay frame.
+  const QtCanvas* picture = state_.activePage != 1 && graphBitmap ? graphBitmap.get() : frameBitmap.get();
+  if (picture) {
     // The whole picture in one block, so a frame never shows half drawn.
-    painter.drawImage(QPoint(0, 0), frameBitmap->Image(), QRect(0, 0, state_.mapWidth, state_.mapHeight));
+    painter.drawImage(QPoint(0, 0), picture->Image(), QRect(0, 0, state_.mapWidth, state_.mapHeight));
   } else {
     painter.fillRect(event->rect(), QtCanvas::ToQColor(state_.sea.seaColour));
   }

@@ -1,0 +1,44 @@
+// The Graph and Table choices and the Google Earth button: the window's side of the graph page, the
+// performance report and the KML export, whose work lives in the toolkit-free pages and export code.
+#include "export/KmlButton.h"
+#include "pages/GraphPage.h"
+#include "pages/PerformanceReport.h"
+#include "shell/KmlButtonWiring.h"
+#include "shell/MainWindow.h"
+#include "shell/PlaybackWiring.h"
+
+namespace shell {
+
+void TForm1::WirePages() {
+  connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RadioButton2Click();
+  });
+  connect(RadioButton3, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) RadioButton3Click();
+  });
+  new KmlButtonWiring(Button3, state_, platform_, LocaleDateTimeText);
+}
+
+void TForm1::ShowGraphPage() {
+  if (Loading() || !graphBitmap) return;
+  ComboBox1->setEnabled(false);
+  Button4->setEnabled(false);
+  Panel1->hide();
+  PnlWindGr->hide();
+  pages::DrawGraphPage(*graphBitmap, Store(), state_.mapWidth, state_.mapHeight, state_.sea.seaColour);
+  update();
+}
+
+void TForm1::RadioButton2Click() { ShowGraphPage(); }
+
+void TForm1::RadioButton3Click() {
+  ShowGraphPage();
+  if (Loading() || !graphBitmap) return;
+  const pages::ReportDesktop desktop{[this] { platform_.ProcessPendingEvents(); },
+                                     [this](const std::string& path) { platform_.OpenWithDesktop(path); },
+                                     [this](const std::string& text) { platform_.ShowMessage(text); }};
+  pages::WriteAndOpenPerformanceReport(Store(), platform_.DocumentsFolder(), desktop, state_.englishTexts > 0,
+                                       LocaleDateTimeText);
+}
+
+}  // namespace shell
