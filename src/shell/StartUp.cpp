@@ -8,6 +8,7 @@
 #include "race/RaceCatalogue.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/PlaybackWiring.h"
 #include "shell/Pictures.h"
 #include "view/SeaColour.h"
 
@@ -37,7 +38,12 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
   setWindowTitle(QStringLiteral("Regatix"));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The playback wiring filters every event of the application and reads this window: it must go before
+  // the window's parts are taken down, or the events of that teardown reach a half-destroyed window.
+  delete playbackWiring;
+  playbackWiring = nullptr;
+}
 
 void TForm1::FormCreate() {
   race::RaceStore& store = Store();
