@@ -14,25 +14,11 @@ using analysistest::AddBoat;
 using analysistest::AddLine;
 using analysistest::AddMark;
 using analysistest::Fix;
+using analysistest::NorthRace;
+using analysistest::NorthTrack;
 using analysistest::SetCourse;
 
-constexpr double kStep = 0.0625;
-
-std::vector<Fix> NorthTrack(int fixes, double offset = 0) {
-  std::vector<Fix> track;
-  for (int i = 0; i < fixes; ++i) track.push_back({offset + i * 10.0, 99.875 + i * kStep, 0.5});
-  return track;
-}
-
-race::RaceStore NorthRace() {
-  race::RaceStore store;
-  store.timelineEnd = 10000;
-  AddLine(store, 100, 0, 100, 1);
-  AddLine(store, 103.03125, 0, 103.03125, 1);
-  AddMark(store, 102, 0.65);
-  SetCourse(store, {"L1", "MK1", "L2"});
-  return store;
-}
+constexpr double kStep = analysistest::kNorthStep;
 
 // Metres sailed north at kStep minutes per 10 s for the given seconds.
 double NorthMetres(double seconds) {

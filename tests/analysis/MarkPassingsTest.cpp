@@ -12,29 +12,11 @@ using analysistest::AddBoat;
 using analysistest::AddLine;
 using analysistest::AddMark;
 using analysistest::Fix;
+using analysistest::NorthRace;
+using analysistest::NorthTrack;
 using analysistest::SetCourse;
 
-constexpr double kStep = 0.0625;  // minutes north per 10 s: exact in binary, so fixes land on the lines
-
-// Northward at lon 0.5 from lat 99.875, one fix per 10 s, starting at time offset: fix i is at 100 + (i - 3)
-// * kStep.
-std::vector<Fix> NorthTrack(int fixes, double offset = 0, double lon = 0.5) {
-  std::vector<Fix> track;
-  for (int i = 0; i < fixes; ++i) track.push_back({offset + i * 10.0, 99.875 + i * kStep, lon});
-  return track;
-}
-
-// Start line across lat 100, a mark at lat 102 a little east of the track, a finish line across lat
-// 103.03125.
-race::RaceStore NorthRace() {
-  race::RaceStore store;
-  store.timelineEnd = 10000;
-  AddLine(store, 100, 0, 100, 1);
-  AddLine(store, 103.03125, 0, 103.03125, 1);
-  AddMark(store, 102, 0.65);
-  SetCourse(store, {"L1", "MK1", "L2"});
-  return store;
-}
+constexpr double kStep = analysistest::kNorthStep;
 
 TEST(DetectMarkPassings, LineTouchedAtAFixMarkByClosestApproachFinishInterpolated) {
   race::RaceStore store = NorthRace();

@@ -54,4 +54,26 @@ inline void SetCourse(race::RaceStore& store, std::initializer_list<std::string>
   }
 }
 
+// A boat sailing north at lon 0.5 from lat 99.875, one fix per 10 s from time offset: fix i is at
+// 100 + (i - 3) * kNorthStep. The step is exact in binary, so fixes land on the lines of NorthRace.
+inline constexpr double kNorthStep = 0.0625;
+
+inline std::vector<Fix> NorthTrack(int fixes, double offset = 0, double lon = 0.5) {
+  std::vector<Fix> track;
+  for (int i = 0; i < fixes; ++i) track.push_back({offset + i * 10.0, 99.875 + i * kNorthStep, lon});
+  return track;
+}
+
+// Start line across lat 100, a mark at lat 102 a little east of the track, a finish line across lat
+// 103.03125.
+inline race::RaceStore NorthRace() {
+  race::RaceStore store;
+  store.timelineEnd = 10000;
+  AddLine(store, 100, 0, 100, 1);
+  AddLine(store, 103.03125, 0, 103.03125, 1);
+  AddMark(store, 102, 0.65);
+  SetCourse(store, {"L1", "MK1", "L2"});
+  return store;
+}
+
 }  // namespace analysistest
