@@ -34,7 +34,7 @@ bench: deps
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DREGATIX_FUZZ=ON -DREGATIX_GUI=OFF
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGATIX_FUZZ=ON -DREGATIX_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 	@set -e; for f in $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp))); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus-$$f; echo "== $$f"; \
