@@ -9,7 +9,8 @@ namespace analysis {
 inline constexpr double kPassedBelow = 999999.0;  // a markTime below this is a passing
 
 // Fills markTime, firstArrivalTime and finishRank from the full tracks. Start and finish lines are found by
-// crossing, marks (and lines not crossed) by the closest approach within 0.2 minute of arc.
+// crossing, marks (and lines not crossed) by the closest approach within 0.2 minute of arc. A finish counts
+// only when the boat passed every earlier course point the race file has.
 // Throws race::InputError for a course designator without a number.
 void DetectMarkPassings(race::RaceStore& store);
 

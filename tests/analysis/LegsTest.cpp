@@ -38,18 +38,20 @@ TEST(ComputeLegSailedDistances, LegOneFromTheGunLaterLegsBetweenPassingsLastColu
 
 TEST(ComputeLegSailedDistances, NonFinisherAndMissedMarkGiveZero) {
   race::RaceStore store = NorthRace();
-  AddMark(store, 150, 0.5);  // MK2, never reached
-  SetCourse(store, {"L1", "MK2", "MK1", "L2"});
+  SetCourse(store, {"L1", "MK9", "MK1", "L2"});  // MK9: a mark the race file lacks, passed by nobody
   AddBoat(store, NorthTrack(61));
   AddBoat(store, NorthTrack(40));
+  AddBoat(store, NorthTrack(61, 0, 0.9));  // 0.25 minute wide of MK1: crosses the finish line, no finish
   store.legSailedMetres[2][1] = 99;  // a value left by an earlier race
   DetectMarkPassings(store);
   TrimAfterFinish(store);
   ComputeLegSailedDistances(store, 1);
-  EXPECT_EQ(store.legSailedMetres[1][1], 0);  // ends at the missed mark
+  EXPECT_EQ(store.legSailedMetres[1][1], 0);  // ends at the missing mark
   EXPECT_EQ(store.legSailedMetres[1][2], 0);  // begins at it
   EXPECT_NEAR(store.legSailedMetres[1][3], NorthMetres(505 - 340), 1e-6);
-  for (int j = 1; j <= 4; ++j) EXPECT_EQ(store.legSailedMetres[2][j], 0) << j;
+  for (int b : {2, 3}) {
+    for (int j = 1; j <= 4; ++j) EXPECT_EQ(store.legSailedMetres[b][j], 0) << b << " " << j;
+  }
 }
 
 TEST(ComputeLegSailedDistances, TrackStartingAfterTheGunAndLegInsideOneSegment) {

@@ -59,12 +59,21 @@ TEST(DetectMarkPassings, SharedPlacesAndNonFinishers) {
   AddBoat(store, NorthTrack(61));      // 505
   AddBoat(store, NorthTrack(61));      // 505, same second
   AddBoat(store, NorthTrack(40));      // never reaches the finish
+  AddBoat(store, NorthTrack(61, -30, 0.9));  // first over the finish line, but 0.25 minute wide of the mark
   DetectMarkPassings(store);
   EXPECT_EQ(store.finishRank[2], 1);
   EXPECT_EQ(store.finishRank[3], 1);
   EXPECT_EQ(store.finishRank[1], 3);
   EXPECT_EQ(store.finishRank[4], 4);
   EXPECT_EQ(store.markTime[4][3], race::kNotPassed);
+  // Leaving out the mark: no finish, so no place among the finishers and no trimming.
+  EXPECT_DOUBLE_EQ(store.markTime[5][1], -10);
+  EXPECT_EQ(store.markTime[5][2], race::kNotPassed);
+  EXPECT_EQ(store.markTime[5][3], race::kNotPassed);
+  EXPECT_EQ(store.finishRank[5], 4);
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[3], 505);
+  TrimAfterFinish(store);
+  EXPECT_EQ(store.fixCount[5], 61);
   EXPECT_DOUBLE_EQ(store.firstArrivalTime[2], 340);  // ties go to the lower boat number; same time
 }
 
@@ -76,7 +85,7 @@ TEST(DetectMarkPassings, MarkNeverApproachedStaysNotPassed) {
   DetectMarkPassings(store);
   EXPECT_EQ(store.markTime[1][2], race::kNotPassed);
   EXPECT_DOUBLE_EQ(store.markTime[1][3], 340);
-  EXPECT_DOUBLE_EQ(store.markTime[1][4], 505);
+  EXPECT_EQ(store.markTime[1][4], race::kNotPassed);  // the line is crossed, but MK2 was left out
   EXPECT_EQ(store.firstArrivalTime[2], race::kNotPassed);  // nobody passed: not left from an earlier race
 }
 
