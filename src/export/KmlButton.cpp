@@ -3,18 +3,13 @@
 
 namespace kml {
 
-std::string FocusQuestion(int englishTexts) {
-  if (englishTexts > 0) return "Hide Unfocused Boat ?";
-  return "フォーカスの外れた艇を隠しますか？\n（いいえの場合はフォーカスの外れた艇を細線で表示します）";
-}
-
-void AskFocusQuestion(KmlSession& session, int unfocusedCount, int englishTexts, const AskYesNo& ask) {
-  if (unfocusedCount > 0) session.kmlHideUnfocused = ask(FocusQuestion(englishTexts)) ? 1 : 0;
+void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& ask) {
+  if (unfocusedCount > 0) session.kmlHideUnfocused = ask() ? 1 : 0;
 }
 
 KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, KmlSession& session,
                                  const AskYesNo& ask) {
-  AskFocusQuestion(session, input.unfocusedCount, input.englishTexts, ask);
+  AskFocusQuestion(session, input.unfocusedCount, ask);
   KmlOptions options;
   options.englishTexts = input.englishTexts;
   options.kmlHideUnfocused = session.kmlHideUnfocused;
@@ -30,11 +25,6 @@ KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, Kml
                      : ExportWholeRace(result.path, input.store, options);
   if (result.error.empty()) session.kmlPath = result.path;
   return result;
-}
-
-std::string ExportFailureMessage(const KmlExportResult& result, int englishTexts) {
-  if (englishTexts > 0) return "Cannot write " + result.path + ": " + result.error;
-  return result.path + " に書き込めません: " + result.error;
 }
 
 }  // namespace kml

@@ -18,8 +18,8 @@ struct KmlSession {
   std::string kmlPath;       // full path of the last export that was written
 };
 
-// Shows the question with Yes and No; true for Yes.
-using AskYesNo = std::function<bool(const std::string& question)>;
+// Asks whether boats out of focus are to be hidden ("Hide Unfocused Boat ?"), with Yes and No; true for Yes.
+using AskYesNo = std::function<bool()>;
 
 struct Button3Input {
   const race::RaceStore& store;
@@ -35,17 +35,11 @@ struct KmlExportResult {
   std::string error;  // empty when the file was written
 };
 
-// "Hide Unfocused Boat ?" or its Japanese wording (two lines).
-std::string FocusQuestion(int englishTexts);
-
 // Asks the focus question when some boat is out of focus and keeps the answer; otherwise the earlier
 // answer stays.
-void AskFocusQuestion(KmlSession& session, int unfocusedCount, int englishTexts, const AskYesNo& ask);
+void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& ask);
 
 KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, KmlSession& session,
                                  const AskYesNo& ask);
-
-// The message box text for a failed export: the path and the reason.
-std::string ExportFailureMessage(const KmlExportResult& result, int englishTexts);
 
 }  // namespace kml

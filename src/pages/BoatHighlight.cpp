@@ -71,18 +71,6 @@ void HighlightBoatOnChart(view::Canvas& window, const view::Canvas& frameBitmap,
   window.CopyFrom(uraMap, 0, 0);
 }
 
-Tip FocusTip(bool english, const std::string& boatName) {
-  if (english) {
-    return {"Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only " +
-                boatName,
-            280, 56};
-  }
-  return {"ﾁｪｯｸの入った艇がﾌｫｰｶｽされます。\r\n右ｸﾘｯｸで" + boatName +
-              "\r\nのみ残して他全艇のﾌｫｰｶｽを外します。\r\n\r\nSHIFT+左ｸﾘｯｸで１艇のみ常時強調表示します\r\n"
-              "(再度SHIFT+左ｸﾘｯｸで強調表示を解除)",
-          250, 80};
-}
-
 PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int logoHeight,
                            int controlHeight) {
   PanelFit fit;

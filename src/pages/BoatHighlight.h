@@ -20,7 +20,7 @@ struct BoatListHover {
 };
 
 // What the pointer movement asks the window to do; the window does it in this order: the graph highlight,
-// the chart highlight, then the tip (FocusTip) and FitBoatListPanels.
+// the chart highlight, then the tip explaining the focusing clicks, and FitBoatListPanels.
 struct HoverEffects {
   bool highlightGraph = false;
   bool highlightChart = false;
@@ -42,15 +42,6 @@ void HighlightBoatOnGraph(view::Canvas& window, const view::Canvas& graphBitmap,
 // still chart's view) and shows UraMap in the window.
 void HighlightBoatOnChart(view::Canvas& window, const view::Canvas& frameBitmap, view::Canvas& uraMap,
                           const race::RaceStore& store, const analysis::ChartView& stillView, int boat);
-
-struct Tip {
-  std::string text;  // lines joined by CR LF
-  int width = 0;
-  int height = 0;
-};
-
-// The tip explaining the focusing clicks, for the boat under the pointer.
-Tip FocusTip(bool english, const std::string& boatName);
 
 struct PanelFit {
   bool hideLogo = false;     // pnlLOGO

@@ -325,17 +325,11 @@ ReportResult WritePerformanceReport(const race::RaceStore& store, const std::str
   return WritePerformanceReportFile(store, path + kReportFileName, dateTimeText);
 }
 
-std::string ReportNotWrittenMessage(const ReportResult& result, bool english) {
-  const std::string lead = english ? "The report could not be written:" : "レポートを書き込めませんでした:";
-  return lead + "\r\n" + result.path + "\r\n" + result.error;
-}
-
 ReportResult WriteAndOpenPerformanceReport(const race::RaceStore& store, const std::string& documentsFolder,
-                                           const ReportDesktop& desktop, bool english,
-                                           const DateTimeText& dateTimeText) {
+                                           const ReportDesktop& desktop, const DateTimeText& dateTimeText) {
   const ReportResult result = WritePerformanceReport(store, documentsFolder, dateTimeText);
   if (!result.ok()) {
-    if (desktop.showMessage) desktop.showMessage(ReportNotWrittenMessage(result, english));
+    if (desktop.reportFailure) desktop.reportFailure(result);
     return result;
   }
   if (desktop.processPendingEvents) desktop.processPendingEvents();

@@ -38,16 +38,13 @@ ReportResult WritePerformanceReport(const race::RaceStore& store, const std::str
 struct ReportDesktop {
   std::function<void()> processPendingEvents;
   std::function<void(const std::string&)> openWithDesktop;
-  std::function<void(const std::string&)> showMessage;
+  std::function<void(const ReportResult&)> reportFailure;  // names the path and the reason
 };
 
-// The message naming a report that could not be written.
-std::string ReportNotWrittenMessage(const ReportResult& result, bool english);
-
 // The Table choice's report: writes "NoName.csv" into the documents folder, lets the window repaint and has
-// the desktop open it. A file that cannot be written is named in a message and nothing is opened.
+// the desktop open it. A file that cannot be written is reported and nothing is opened.
 ReportResult WriteAndOpenPerformanceReport(const race::RaceStore& store, const std::string& documentsFolder,
-                                           const ReportDesktop& desktop, bool english,
+                                           const ReportDesktop& desktop,
                                            const DateTimeText& dateTimeText = race::FormatDateTime);
 
 }  // namespace pages

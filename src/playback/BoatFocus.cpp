@@ -36,11 +36,10 @@ int Label1MouseDown(race::RaceStore& store, std::vector<bool>& checks) {
   return CountUnfocused(store);
 }
 
-std::optional<Tip> Label1MouseMove(view::Pointer& pointer, int tipsOn, int englishTexts) {
+std::optional<PointerTip> Label1MouseMove(view::Pointer& pointer, int tipsOn) {
   pointer.focusBoat = 0;
   if (tipsOn != 1) return std::nullopt;
-  if (englishTexts > 0) return Tip{"Left Button => Focus All Boats.", 220, 20};
-  return Tip{"左ｸﾘｯｸで全艇にﾁｪｯｸが入ります", 220, 20};
+  return PointerTip::FocusAll;
 }
 
 void CheckBox2Click(view::Pointer& pointer, bool checked) {

@@ -21,7 +21,7 @@ int sBoatMouseDown(race::RaceStore& store, std::vector<bool>& checks, view::Poin
 int Label1MouseDown(race::RaceStore& store, std::vector<bool>& checks);
 
 // The tip of the list header (Label1MouseMove), which also clears the focus.
-std::optional<Tip> Label1MouseMove(view::Pointer& pointer, int tipsOn, int englishTexts);
+std::optional<PointerTip> Label1MouseMove(view::Pointer& pointer, int tipsOn);
 
 // CheckBox2 "Boat Name".
 void CheckBox2Click(view::Pointer& pointer, bool checked);

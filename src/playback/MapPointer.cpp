@@ -16,26 +16,6 @@ std::string DegreesMinutes(double minutes, const char* positive, const char* neg
   return std::string(minutes > 0 ? positive : negative) + std::to_string(degrees) + ":" + rest;
 }
 
-Tip ManualViewTip(int englishTexts) {
-  if (englishTexts > 0) {
-    return {
-        "Left Button => Enlarge Map.\r\nRight Button => Shrink Map\r\n(Click point is a center of map)\r\n"
-        "\r\nShift Key to be Range & Bearing Measuring Mode\r\nMouseDown to Set Base Point and Move to\r\n"
-        "Indicate Range and Bearing to New Point",
-        290, 100};
-  }
-  return {
-      "左ｸﾘｯｸでｸﾘｯｸした点を中心に地図が拡大\r\n右ｸﾘｯｸで縮小します\r\n\r\n"
-      "Shiftを押している間は距離方位計測ﾓｰﾄﾞになります\r\nｸﾘｯｸすると基点が設定され､マウスを移動すると\r\n"
-      "移動した地点までの距離、方位を表示します",
-      270, 85};
-}
-
-Tip RedWakeTip(int englishTexts) {
-  if (englishTexts > 0) return {"Red wake boats are faster boats", 270, 20};
-  return {"平均速度より速い艇の航跡が赤字で表示されます", 270, 20};
-}
-
 }  // namespace
 
 bool HasBasePoint(const MapPointer& map) {
@@ -62,7 +42,7 @@ PointerMove FormMouseMove(MapPointer& map, view::Playback& playback, view::Point
   const bool trackPage = chart.activePage == 1;
   const bool manual = trackPage && !options.autoTrace;
   move.restoreMap = manual;
-  if (manual && chart.tipsOn == 1) move.tip = ManualViewTip(chart.englishTexts);
+  if (manual && chart.tipsOn == 1) move.tip = PointerTip::ManualView;
 
   pointer.windMarks = 0;
   if (x < chart.mapWidth / 3.0) {
@@ -88,7 +68,7 @@ PointerMove FormMouseMove(MapPointer& map, view::Playback& playback, view::Point
   if (manual && map.shiftDown == 1) {
     RangeReadout readout;
     if (!HasBasePoint(map)) {
-      readout.text = chart.englishTexts > 0 ? "Click to set base point" : "基点の位置をクリック";
+      readout.basePointWanted = true;
       readout.width = 180;
     } else {
       const analysis::RangeBearing result = analysis::RangeAndBearing(
@@ -105,7 +85,7 @@ PointerMove FormMouseMove(MapPointer& map, view::Playback& playback, view::Point
     readout.left = x + 10;
     move.readout = readout;
   }
-  if (pointer.redWakes == 1) move.tip = RedWakeTip(chart.englishTexts);
+  if (pointer.redWakes == 1) move.tip = PointerTip::RedWakes;
   return move;
 }
 

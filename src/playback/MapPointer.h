@@ -30,13 +30,13 @@ struct ChartSituation {
   int mapWidth = 0, mapHeight = 0;
   int activePage = 1;
   int tipsOn = 1;
-  int englishTexts = 2;
   analysis::ChartView frameView;  // the view the last picture was drawn in
 };
 
 // The range-and-bearing read-out (Memo6) and its rubber band.
 struct RangeReadout {
-  std::string text;
+  std::string text;  // empty while no base point is set: the window asks for one
+  bool basePointWanted = false;
   int left = 0, top = 0, width = 0, height = 17;
   bool line = false;  // red line, width 2, from the base point's screen place to the pointer
   int fromX = 0, fromY = 0, toX = 0, toY = 0;
@@ -44,7 +44,7 @@ struct RangeReadout {
 
 struct PointerMove {
   std::string caption;                  // window caption
-  std::optional<Tip> tip;               // hint box; none hides it
+  std::optional<PointerTip> tip;        // hint box; none hides it
   std::optional<RangeReadout> readout;  // Memo6; none hides it
   bool restoreMap = false;              // manual view on the Track page: copy frameBitmap back
   bool copyGraphBack = false;           // Graph page: wipe hover marks

@@ -24,7 +24,7 @@ void ReleasePointer(view::Playback& playback, view::Pointer& pointer, const view
 
 Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const race::RaceStore& store,
                        const analysis::ChartFit& fit, const view::ViewOptions& options, int y, int barHeight,
-                       int tipsOn, int englishTexts, view::DateTimeTextFunction dateTimeText) {
+                       int tipsOn) {
   Hover hover;
   if (!options.boatName) pointer.nameMode = 0;
   playback.clockTextFrozen = 1;
@@ -43,17 +43,7 @@ Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const r
     }
   }
 
-  if (tipsOn == 1 && options.trackPage) {
-    const std::string when = dateTimeText ? dateTimeText(store.startTime + t / 86400.0) : std::string();
-    if (englishTexts > 0) {
-      hover.tip = Tip{"Click to change the time.\r\n(" + when +
-                          ")\r\n(White zone = UpWind   )\r\n(Gray zone   = DownWind )",
-                      180, 55};
-    } else {
-      hover.tip =
-          Tip{"クリックで時間を瞬時に変更します\r\n(白はUpWind、灰色はDownWind )\r\n(" + when + ")", 220, 43};
-    }
-  }
+  if (tipsOn == 1 && options.trackPage) hover.tip = PointerTip::TimeBar;
   return hover;
 }
 

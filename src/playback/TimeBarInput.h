@@ -15,11 +15,13 @@
 
 namespace playback {
 
-// A tip in the shared hint box: its text (CR LF between lines) and size.
-struct Tip {
-  std::string text;
-  int width = 0;
-  int height = 0;
+// The tips the pointer logic asks the window to show in its hint box; the window words them in the
+// current language.
+enum class PointerTip {
+  ManualView,  // zoom clicks and the Shift measuring mode
+  RedWakes,    // what the red wakes mean
+  FocusAll,    // the boat list header's click
+  TimeBar,     // the time bar's click, with the moment under the pointer
 };
 
 // Replay time for a pointer at height y in a bar of the given height: the top is the end of the time line.
@@ -28,13 +30,13 @@ double TimeAtBar(const race::RaceStore& store, int y, int barHeight);
 struct Hover {
   double clockSeconds = 0;                       // Memo1 shows startTime + this
   std::vector<std::optional<view::Point>> dots;  // overview dot corners, 1..boatCount; empty = stays
-  std::optional<Tip> tip;
+  std::optional<PointerTip> tip;                 // TimeBar: the moment is startTime + clockSeconds
 };
 
 // TimeBarMouseMove: freezes the clock text and previews time t on the overview.
 Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const race::RaceStore& store,
                        const analysis::ChartFit& fit, const view::ViewOptions& options, int y, int barHeight,
-                       int tipsOn, int englishTexts, view::DateTimeTextFunction dateTimeText);
+                       int tipsOn);
 
 // TimeBarMouseDown: jumps to the time under the pointer. In Auto Trace the finish signals start afresh
 // and a frame is presented; in the manual view the still chart is redrawn. The play state stays.

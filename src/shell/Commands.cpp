@@ -43,7 +43,7 @@ void TForm1::Button5Click() {
   }
   if (!reason.empty()) {
     // The user's image program is not started on an old or half-written file.
-    platform_.ShowMessage(Text(TextId::CannotWritePicture, state_.englishTexts, {path, reason}));
+    platform_.ShowMessage(Text(TextId::CannotWriteFile, state_.englishTexts, {path, reason}));
     return;
   }
   platform_.OpenWithDesktop(path);

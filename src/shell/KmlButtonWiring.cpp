@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <utility>
 
+#include "shell/Texts.h"
+
 namespace shell {
 
 KmlButtonWiring::KmlButtonWiring(QAbstractButton* button, AppState& state, Platform& platform,
@@ -23,11 +25,10 @@ void KmlButtonWiring::Button3MouseDown(Qt::MouseButton button) {
   const kml::Button3Input input{*state_.store,         state_.frame,        state_.playback.raceTime,
                                 state_.unfocusedCount, state_.englishTexts, dateTimeText_};
   const kml::KmlExportResult result = kml::Button3MouseDown(
-      button == Qt::LeftButton, input, session_, [this](const std::string& question) {
-        return platform_.AskYesNo(question);
-      });
+      button == Qt::LeftButton, input, session_,
+      [this] { return platform_.AskYesNo(Text(TextId::HideUnfocusedQuestion, state_.englishTexts)); });
   if (!result.error.empty()) {
-    platform_.ShowMessage(kml::ExportFailureMessage(result, state_.englishTexts));
+    platform_.ShowMessage(Text(TextId::CannotWriteFile, state_.englishTexts, {result.path, result.error}));
     return;
   }
   platform_.OpenWithDesktop(result.path);

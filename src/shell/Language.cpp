@@ -103,9 +103,11 @@ void TForm1::chkHintClick() {
   state_.tipsOn = chkHint->isChecked() ? 1 : 0;
 }
 
-void TForm1::ShowTip(const std::string& text, int width, int height) {
-  state_.hintText = text;
-  const QString lines = WithLineFeeds(text);
+void TForm1::ShowTip(const Tip& tip) {
+  state_.hintText = tip.text;
+  const QString lines = WithLineFeeds(tip.text);
+  int width = tip.width;
+  int height = tip.height;
   // The box has the tip's own size; a tip of several lines grows where this display's font
   // would cut lines off (the logo's about text, the long Japanese lines).
   if (lines.count(QLatin1Char('\n')) > 0) {
@@ -119,11 +121,15 @@ void TForm1::ShowTip(const std::string& text, int width, int height) {
   hintbox->raise();
 }
 
+void TForm1::HideTip() {
+  hintbox->hide();
+}
+
 void TForm1::ControlMouseMove(TipControl control) {
   if (control == TipControl::ChkBigBoat || control == TipControl::imgLOGO) state_.pointer.focusBoat = 0;
   if (control == TipControl::Image10) state_.pointer.windMarks = 1;
   const TipSituation situation{state_.englishTexts, state_.tipsOn, state_.options.autoTrace};
-  if (const auto tip = ControlTip(control, situation, Store())) ShowTip(tip->text, tip->width, tip->height);
+  if (const auto tip = ControlTip(control, situation, Store())) ShowTip(*tip);
 }
 
 // Over a side panel the chart's pointer effects end: the tip and the range read-out go, the caption

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/BoatHighlight.h"
 #include "shell/AppState.h"
 #include "shell/CanvasImage.h"
 #include "shell/Platform.h"
@@ -90,6 +91,22 @@ class TForm1 : public QWidget {
 
   // The off-screen pictures, chart-sized, made by each load.
   std::unique_ptr<QtCanvas> frameBitmap, graphBitmap, UraMap;
+  // What the window shows while a boat list entry picks a boat out: a copy of the page with the highlight,
+  // so the highlight never piles up on frameBitmap or graphBitmap.
+  std::unique_ptr<QtCanvas> windowPicture;
+  bool WindowPictureShown() const;
+  // Back to the plain page: the pointer left the list, the page changed or a new frame or graph was drawn.
+  void ClearWindowPicture();
+
+  // The boat list's pointer handlers (BoatListWiring.cpp). boat is the entry's tag, x and y are
+  // entry-relative.
+  void sboatMouseMove(int boat, int x, int y);
+  void gBarMouseMove();
+  void pnlBOATlistMouseMove();
+  void FitBoatListPanels();
+  // After a focus change on the list the Graph page is drawn again, and a highlight on it or on the chart
+  // follows the new picture.
+  void BoatFocusChanged();
 
  public slots:
   void ComboBox1Change(int index);
@@ -105,7 +122,8 @@ class TForm1 : public QWidget {
   void jpnClick();
   void usaClick();
   void chkHintClick();
-  void ShowTip(const std::string& text, int width, int height);
+  void ShowTip(const Tip& tip);
+  void HideTip();
   void ControlMouseMove(TipControl control);
   void pnlCTRLMouseMove();
   void pnlLOGOMouseMove();
@@ -133,6 +151,9 @@ class TForm1 : public QWidget {
   void WireLanguageAndCommands();
   // Graph and Table pages, and the Google Earth button.
   void WirePages();
+  void WireBoatList();
+  void WireBoatListEntries();
+  void DrawBoatHighlight(int boat);
   void ShowGraphPage();
   void RadioButton2Click();
   void RadioButton3Click();
@@ -161,6 +182,10 @@ class TForm1 : public QWidget {
   AppState state_;
   QImage splash_;
   bool loading_ = false;
+  QObject* boatListWatcher_ = nullptr;
+  pages::BoatListHover boatListHover_;
+  int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
+  bool focusRenewalQueued_ = false;
   bool endRequested_ = false;
 };
 

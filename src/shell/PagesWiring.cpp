@@ -26,6 +26,7 @@ void TForm1::ShowGraphPage() {
   Panel1->hide();
   PnlWindGr->hide();
   pages::DrawGraphPage(*graphBitmap, Store(), state_.mapWidth, state_.mapHeight, state_.sea.seaColour);
+  ClearWindowPicture();
   update();
 }
 
@@ -36,9 +37,11 @@ void TForm1::RadioButton3Click() {
   if (Loading() || !graphBitmap) return;
   const pages::ReportDesktop desktop{[this] { platform_.ProcessPendingEvents(); },
                                      [this](const std::string& path) { platform_.OpenWithDesktop(path); },
-                                     [this](const std::string& text) { platform_.ShowMessage(text); }};
-  pages::WriteAndOpenPerformanceReport(Store(), platform_.DocumentsFolder(), desktop, state_.englishTexts > 0,
-                                       LocaleDateTimeText);
+                                     [this](const pages::ReportResult& failure) {
+                                       platform_.ShowMessage(Text(TextId::ReportNotWritten, state_.englishTexts,
+                                                                  {failure.path, failure.error}));
+                                     }};
+  pages::WriteAndOpenPerformanceReport(Store(), platform_.DocumentsFolder(), desktop, LocaleDateTimeText);
 }
 
 }  // namespace shell

@@ -5,6 +5,8 @@
 
 #include "shell/MainWindow.h"
 #include "shell/PlaybackWiring.h"
+#include "shell/Texts.h"
+#include "shell/Tips.h"
 
 namespace shell {
 
@@ -78,9 +80,8 @@ bool PlaybackWiring::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     RestoreMapPicture();
-    if (auto tip = playback::Label1MouseMove(form_.State().pointer, form_.State().tipsOn,
-                                             form_.State().englishTexts)) {
-      ShowTip(*tip);
+    if (auto tip = playback::Label1MouseMove(form_.State().pointer, form_.State().tipsOn)) {
+      form_.ShowTip(PointerTipOf(*tip, form_.State().englishTexts));
     }
     return true;  // not on to pnlBOATlist, which would hide the tip again
   }
@@ -101,7 +102,6 @@ playback::ChartSituation PlaybackWiring::Situation() const {
   chart.mapHeight = state.mapHeight;
   chart.activePage = state.activePage;
   chart.tipsOn = state.tipsOn;
-  chart.englishTexts = state.englishTexts;
   chart.frameView = view::FrameView(state.frame, state.mapWidth, state.mapHeight, state.options.northUp,
                                     form_.Store().windDirection);
   return chart;
@@ -117,7 +117,8 @@ bool PlaybackWiring::ChartMouseMove(int x, int y) {
   form_.setWindowTitle(QString::fromStdString(move.caption));
   if (move.readout) {
     const playback::RangeReadout& r = *move.readout;
-    form_.Memo6->setText(QString::fromStdString(r.text));
+    const std::string text = r.basePointWanted ? Text(TextId::ClickBasePoint, state.englishTexts) : r.text;
+    form_.Memo6->setText(QString::fromStdString(text));
     form_.Memo6->setGeometry(r.left, r.top, r.width, r.height);
     form_.Memo6->show();
     form_.Memo6->raise();
@@ -126,9 +127,9 @@ bool PlaybackWiring::ChartMouseMove(int x, int y) {
     form_.Memo6->hide();
   }
   if (move.tip) {
-    ShowTip(*move.tip);
+    form_.ShowTip(PointerTipOf(*move.tip, state.englishTexts));
   } else {
-    HideTip();
+    form_.HideTip();
   }
   return false;
 }
@@ -147,9 +148,9 @@ bool PlaybackWiring::ChartMousePress(Qt::MouseButton button, int x, int y) {
 void PlaybackWiring::TimeBarMove(int y) {
   AppState& state = form_.State();
   form_.Memo6->hide();
-  const playback::Hover hover = playback::TimeBarMouseMove(
-      state.playback, state.pointer, form_.Store(), state.chartFit, state.options, y, form_.TimeBar->height(),
-      state.tipsOn, state.englishTexts, LocaleDateTimeText);
+  const playback::Hover hover =
+      playback::TimeBarMouseMove(state.playback, state.pointer, form_.Store(), state.chartFit, state.options,
+                                 y, form_.TimeBar->height(), state.tipsOn);
   ShowClock(hover.clockSeconds);
   for (int b = 1; b < static_cast<int>(hover.dots.size()); ++b) {
     if (!hover.dots[b] || b >= static_cast<int>(form_.boatDot.size())) continue;
@@ -157,7 +158,10 @@ void PlaybackWiring::TimeBarMove(int y) {
     if (b < static_cast<int>(state.frame.overviewDots.size())) state.frame.overviewDots[b] = *hover.dots[b];
     form_.boatDot[b]->move(form_.Image1->x() + hover.dots[b]->x, form_.Image1->y() + hover.dots[b]->y);
   }
-  if (hover.tip) ShowTip(*hover.tip);
+  if (hover.tip) {
+    const std::string moment = LocaleDateTimeText(form_.Store().startTime + hover.clockSeconds / 86400.0);
+    form_.ShowTip(PointerTipOf(*hover.tip, state.englishTexts, moment));
+  }
 }
 
 void PlaybackWiring::TimeBarPress(int y) {
@@ -174,7 +178,7 @@ void PlaybackWiring::TimeBarPress(int y) {
 void PlaybackWiring::SidePanelMove() {
   AppState& state = form_.State();
   RestoreMapPicture();
-  HideTip();
+  form_.HideTip();
   form_.Memo6->hide();
   playback::ReleasePointer(state.playback, state.pointer, state.options);
 }
@@ -202,19 +206,6 @@ void PlaybackWiring::RenewFocusPicture() {
 
 void PlaybackWiring::RestoreMapPicture() {
   rubberBand_->ClearLine();
-}
-
-void PlaybackWiring::ShowTip(const playback::Tip& tip) {
-  QString text = QString::fromStdString(tip.text);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  form_.hintbox->setGeometry(form_.State().mapWidth - tip.width - 5, 5, tip.width, tip.height);
-  form_.hintbox->setText(text);
-  form_.hintbox->show();
-  form_.hintbox->raise();
-}
-
-void PlaybackWiring::HideTip() {
-  form_.hintbox->hide();
 }
 
 }  // namespace shell

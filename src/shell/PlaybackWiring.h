@@ -62,8 +62,6 @@ class PlaybackWiring : public QObject {
   void ApplyScore(const playback::ScoreChange& score);
   void ShowFlags();
   void ShowClock(double raceSeconds);
-  void ShowTip(const playback::Tip& tip);
-  void HideTip();
   void RedrawStillChart();
   void RestoreMapPicture();
   void UpdateTicker();

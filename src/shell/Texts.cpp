@@ -51,11 +51,32 @@ constexpr TextEntry kTexts[] = {
     {TextId::TipHelp, "    Show Help", "  HELPを表示します"},
     {TextId::TipWindGraph, "TWD graph can be ON/OFF when click map.",
      "地図画面をクリックすると風向グラフ表示をON/OFFできます"},
+    {TextId::TipManualView,
+     "Left Button => Enlarge Map.\r\nRight Button => Shrink Map\r\n(Click point is a center of map)\r\n"
+     "\r\nShift Key to be Range & Bearing Measuring Mode\r\nMouseDown to Set Base Point and Move to\r\n"
+     "Indicate Range and Bearing to New Point",
+     "左ｸﾘｯｸでｸﾘｯｸした点を中心に地図が拡大\r\n右ｸﾘｯｸで縮小します\r\n\r\n"
+     "Shiftを押している間は距離方位計測ﾓｰﾄﾞになります\r\nｸﾘｯｸすると基点が設定され､マウスを移動すると\r\n"
+     "移動した地点までの距離、方位を表示します"},
+    {TextId::TipRedWakes, "Red wake boats are faster boats", "平均速度より速い艇の航跡が赤字で表示されます"},
+    {TextId::TipTimeBar,
+     "Click to change the time.\r\n(%1)\r\n(White zone = UpWind   )\r\n(Gray zone   = DownWind )",
+     "クリックで時間を瞬時に変更します\r\n(白はUpWind、灰色はDownWind )\r\n(%1)"},
+    {TextId::TipFocusAll, "Left Button => Focus All Boats.", "左ｸﾘｯｸで全艇にﾁｪｯｸが入ります"},
+    {TextId::TipFocusBoat,
+     "Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only %1",
+     "ﾁｪｯｸの入った艇がﾌｫｰｶｽされます。\r\n右ｸﾘｯｸで%1\r\nのみ残して他全艇のﾌｫｰｶｽを外します。\r\n\r\n"
+     "SHIFT+左ｸﾘｯｸで１艇のみ常時強調表示します\r\n(再度SHIFT+左ｸﾘｯｸで強調表示を解除)"},
+    {TextId::ClickBasePoint, "Click to set base point", "基点の位置をクリック"},
     {TextId::LogoNotice1, "(C) 2026 Regatix team", "(C) 2026 Regatix開発チーム"},
     {TextId::LogoNotice2, "Free for sailing clubs", "ヨットクラブは無償で利用可"},
     {TextId::LogoLinkBefore, "<link to ", "<ｸﾘｯｸ=>"},
     {TextId::LogoLinkAfter, ">", "にﾘﾝｸ>"},
-    {TextId::CannotWritePicture, "Cannot write %1: %2", "%1 に書き込めません: %2"},
+    {TextId::HideUnfocusedQuestion, "Hide Unfocused Boat ?",
+     "フォーカスの外れた艇を隠しますか？\n（いいえの場合はフォーカスの外れた艇を細線で表示します）"},
+    {TextId::CannotWriteFile, "Cannot write %1: %2", "%1 に書き込めません: %2"},
+    {TextId::ReportNotWritten, "The report could not be written:\r\n%1\r\n%2",
+     "レポートを書き込めませんでした:\r\n%1\r\n%2"},
 };
 
 }  // namespace

@@ -51,13 +51,24 @@ enum class TextId {
   TipGoogleEarth,
   TipHelp,
   TipWindGraph,
+  // Tips of the chart, the time bar and the boat list; %1 is the moment or the boat's name.
+  TipManualView,
+  TipRedWakes,
+  TipTimeBar,
+  TipFocusAll,
+  TipFocusBoat,
+  // The range and bearing read-out before a base point is set.
+  ClickBasePoint,
   // The logo tip: the maker's notice and the words around the web site's address.
   LogoNotice1,
   LogoNotice2,
   LogoLinkBefore,
   LogoLinkAfter,
-  // Picture export; %1 is the path, %2 the reason.
-  CannotWritePicture,
+  // The globe viewer export's question.
+  HideUnfocusedQuestion,
+  // Files that could not be written (picture, globe viewer file, report); %1 is the path, %2 the reason.
+  CannotWriteFile,
+  ReportNotWritten,
 };
 
 struct TextEntry {

@@ -39,7 +39,32 @@ TipShape ShapeOf(TipControl control) {
   return {TextId::TipHelp, false, 150, 20, 150, 20};
 }
 
+// The box of a text that has different sizes in the two languages.
+Tip Sized(const std::string& text, int englishTexts, int englishWidth, int englishHeight, int japaneseWidth,
+          int japaneseHeight) {
+  if (englishTexts > 0) return {text, englishWidth, englishHeight};
+  return {text, japaneseWidth, japaneseHeight};
+}
+
 }  // namespace
+
+Tip PointerTipOf(playback::PointerTip tip, int englishTexts, const std::string& moment) {
+  switch (tip) {
+    case playback::PointerTip::ManualView:
+      return Sized(Text(TextId::TipManualView, englishTexts), englishTexts, 290, 100, 270, 85);
+    case playback::PointerTip::RedWakes:
+      return {Text(TextId::TipRedWakes, englishTexts), 270, 20};
+    case playback::PointerTip::FocusAll:
+      return {Text(TextId::TipFocusAll, englishTexts), 220, 20};
+    case playback::PointerTip::TimeBar:
+      return Sized(Text(TextId::TipTimeBar, englishTexts, {moment}), englishTexts, 180, 55, 220, 43);
+  }
+  return {};
+}
+
+Tip FocusTip(int englishTexts, const std::string& boatName) {
+  return Sized(Text(TextId::TipFocusBoat, englishTexts, {boatName}), englishTexts, 280, 56, 250, 80);
+}
 
 std::string AttachmentLines(const race::RaceStore& store) {
   std::string lines;
@@ -69,15 +94,14 @@ std::string LogoTipText(int englishTexts) {
   return text;
 }
 
-std::optional<playback::Tip> ControlTip(TipControl control, const TipSituation& situation,
-                                        const race::RaceStore& store) {
+std::optional<Tip> ControlTip(TipControl control, const TipSituation& situation,
+                              const race::RaceStore& store) {
   const TipShape shape = ShapeOf(control);
   if (shape.needsTips && situation.tipsOn != 1) return std::nullopt;
   if (control == TipControl::Image10 && !situation.autoTrace) return std::nullopt;
   const bool english = situation.englishTexts > 0;
-  playback::Tip tip{Text(shape.text, situation.englishTexts),
-                    english ? shape.englishWidth : shape.japaneseWidth,
-                    english ? shape.englishHeight : shape.japaneseHeight};
+  Tip tip{Text(shape.text, situation.englishTexts), english ? shape.englishWidth : shape.japaneseWidth,
+          english ? shape.englishHeight : shape.japaneseHeight};
   if (control == TipControl::imgLOGO) tip.text = LogoTipText(situation.englishTexts);
   if (control == TipControl::Button2) {
     if (store.attachmentCount > 0) tip.text += kLineBreak + AttachmentLines(store);

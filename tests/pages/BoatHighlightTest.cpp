@@ -112,21 +112,6 @@ TEST(BoatHighlight, ChartHighlightDrawsTheWholeTrackOnUraMap) {
   EXPECT_EQ(window.Calls()[0].kind, CallKind::Copy);
 }
 
-TEST(BoatHighlight, FocusTipInBothLanguages) {
-  const Tip english = FocusTip(true, "Alpha");
-  EXPECT_EQ(
-      english.text,
-      "Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only Alpha");
-  EXPECT_EQ(english.width, 280);
-  EXPECT_EQ(english.height, 56);
-  const Tip japanese = FocusTip(false, "あさひ");
-  EXPECT_EQ(japanese.text,
-            "ﾁｪｯｸの入った艇がﾌｫｰｶｽされます。\r\n右ｸﾘｯｸであさひ\r\nのみ残して他全艇のﾌｫｰｶｽを外します。\r\n\r\n"
-            "SHIFT+左ｸﾘｯｸで１艇のみ常時強調表示します\r\n(再度SHIFT+左ｸﾘｯｸで強調表示を解除)");
-  EXPECT_EQ(japanese.width, 250);
-  EXPECT_EQ(japanese.height, 80);
-}
-
 TEST(BoatHighlight, LongBoatListHidesThePanelsItWouldCrowd) {
   // 1000 - 200 - 255 = 545 pixels left for the list: 37 boats need 543, 38 need 557.
   EXPECT_FALSE(FitBoatListPanels(200, 37, 1000, 200, 255).hideControl);

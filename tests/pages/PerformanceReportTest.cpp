@@ -238,21 +238,18 @@ TEST(PerformanceReport, WritesNoNameCsvAndReportsWhatCannotBeWritten) {
 TEST(PerformanceReport, TableChoiceOpensTheWrittenReportOrNamesTheFailure) {
   testsupport::TempFolder folder;
   std::vector<std::string> steps;
-  const ReportDesktop desktop{[&] { steps.push_back("events"); },
-                              [&](const std::string& path) { steps.push_back("open " + path); },
-                              [&](const std::string& text) { steps.push_back("message " + text); }};
-  EXPECT_TRUE(WriteAndOpenPerformanceReport(FourPointRace(), folder.folder(), desktop, true).ok());
+  const ReportDesktop desktop{
+      [&] { steps.push_back("events"); }, [&](const std::string& path) { steps.push_back("open " + path); },
+      [&](const ReportResult& failure) { steps.push_back("failure " + failure.path + " " + failure.error); }};
+  EXPECT_TRUE(WriteAndOpenPerformanceReport(FourPointRace(), folder.folder(), desktop).ok());
   EXPECT_EQ(steps, (std::vector<std::string>{"events", "open " + folder.folder() + "NoName.csv"}));
 
   steps.clear();
   const std::string missing = folder.folder() + "gone";
-  EXPECT_FALSE(WriteAndOpenPerformanceReport(FourPointRace(), missing, desktop, true).ok());
-  ASSERT_EQ(steps.size(), 1u);  // a message, and nothing opened
-  EXPECT_EQ(steps[0].rfind("message The report could not be written:\r\n" + missing + "/NoName.csv\r\n", 0),
-            0u)
-      << steps[0];
-  EXPECT_EQ(ReportNotWrittenMessage({"/x/NoName.csv", "Permission denied"}, false),
-            "レポートを書き込めませんでした:\r\n/x/NoName.csv\r\nPermission denied");
+  EXPECT_FALSE(WriteAndOpenPerformanceReport(FourPointRace(), missing, desktop).ok());
+  // The failure is reported with path and reason, and nothing is opened.
+  EXPECT_EQ(steps,
+            (std::vector<std::string>{"failure " + missing + "/NoName.csv No such file or directory"}));
 }
 
 }  // namespace

@@ -40,9 +40,9 @@ TEST(BoatFocus, ShiftClickPicksAndUnpicksABoat) {
 TEST(BoatFocus, HeaderTipAndBoatNameBox) {
   view::Pointer pointer;
   pointer.focusBoat = 4;
-  EXPECT_EQ(Label1MouseMove(pointer, 1, 2)->text, "Left Button => Focus All Boats.");
+  EXPECT_EQ(Label1MouseMove(pointer, 1), PointerTip::FocusAll);
   EXPECT_EQ(pointer.focusBoat, 0);
-  EXPECT_FALSE(Label1MouseMove(pointer, 0, 2).has_value());
+  EXPECT_FALSE(Label1MouseMove(pointer, 0).has_value());
   CheckBox2Click(pointer, true);
   EXPECT_EQ(pointer.nameMode, 1);
   CheckBox2Click(pointer, false);

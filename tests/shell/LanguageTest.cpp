@@ -2,7 +2,9 @@
 // platform services.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <filesystem>
 
 #include "analysis/SampleRaceFolder.h"
@@ -152,6 +154,43 @@ TEST_F(LanguageTest, JapaneseTipsHaveTheirOwnSizesAndLogoLink) {
   EXPECT_TRUE(form->State().hintText.ends_with("\r\n<ｸﾘｯｸ=>https://regatix.org/にﾘﾝｸ>"));
 }
 
+TEST_F(LanguageTest, ChartTipShowsWholeInTheWindowsOneHintBox) {
+  platform.localeId = shell::kJapaneseLocaleId;
+  auto form = Start();
+  form->State().options.autoTrace = false;
+  QMouseEvent move(QEvent::MouseMove, QPointF(200, 200), QPointF(200, 200), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(form.get(), &move);
+  EXPECT_EQ(form->State().hintText, shell::Text(TextId::TipManualView, 0));
+  // The Japanese lines are longer than the box the tip asks for; the box grows to show them whole.
+  const QSize needed = form->hintbox->fontMetrics().size(0, form->hintbox->text());
+  EXPECT_GE(form->hintbox->width(), needed.width());
+  EXPECT_GE(form->hintbox->height(), needed.height());
+}
+
+TEST(PointerTips, WordedInEitherLanguageWithTheirSizes) {
+  using playback::PointerTip;
+  const shell::Tip timeBar = shell::PointerTipOf(PointerTip::TimeBar, 2, "2023/03/15 12:01:40");
+  EXPECT_EQ(timeBar.text,
+            "Click to change the time.\r\n(2023/03/15 12:01:40)\r\n(White zone = UpWind   )\r\n(Gray zone   "
+            "= DownWind )");
+  EXPECT_EQ(QSize(timeBar.width, timeBar.height), QSize(180, 55));
+  const shell::Tip timeBarJapanese = shell::PointerTipOf(PointerTip::TimeBar, 0, "12:01");
+  EXPECT_TRUE(timeBarJapanese.text.ends_with("\r\n(12:01)"));  // the moment comes last in Japanese
+  EXPECT_EQ(QSize(timeBarJapanese.width, timeBarJapanese.height), QSize(220, 43));
+  EXPECT_EQ(shell::PointerTipOf(PointerTip::ManualView, 0).width, 270);
+  EXPECT_EQ(shell::PointerTipOf(PointerTip::RedWakes, 2).text, "Red wake boats are faster boats");
+
+  const shell::Tip focus = shell::FocusTip(2, "Alpha 100%");
+  EXPECT_EQ(focus.text,
+            "Checked boats are focused.\r\nUnchecked boats are out of focus.\r\n\r\nR-Click to focus only "
+            "Alpha 100%");
+  EXPECT_EQ(QSize(focus.width, focus.height), QSize(280, 56));
+  const shell::Tip focusJapanese = shell::FocusTip(0, "あさひ");
+  EXPECT_NE(focusJapanese.text.find("右ｸﾘｯｸであさひ\r\nのみ残して"), std::string::npos);
+  EXPECT_EQ(QSize(focusJapanese.width, focusJapanese.height), QSize(250, 80));
+}
+
 TEST_F(LanguageTest, AttachmentTipListsFromTheNextOneRound) {
   auto form = Start();
   ASSERT_EQ(form->Store().attachmentCount, 3);
@@ -288,9 +327,9 @@ TEST_F(LanguageTest, ClosingRemovesTheOldExportAndBeeps) {
 }
 
 TEST(TextFormatTest, ArgumentsFillTheirPlacesOnce) {
-  EXPECT_EQ(shell::Text(TextId::CannotWritePicture, 2, {"/a/%2.bmp", "Permission denied"}),
+  EXPECT_EQ(shell::Text(TextId::CannotWriteFile, 2, {"/a/%2.bmp", "Permission denied"}),
             "Cannot write /a/%2.bmp: Permission denied");
-  EXPECT_EQ(shell::Text(TextId::CannotWritePicture, 0, {"/a.bmp", "No space"}),
+  EXPECT_EQ(shell::Text(TextId::CannotWriteFile, 0, {"/a.bmp", "No space"}),
             "/a.bmp に書き込めません: No space");
 }
 
