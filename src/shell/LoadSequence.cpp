@@ -120,6 +120,7 @@ void TForm1::FreeBoatObjects() {
   frameBitmap.reset();
   graphBitmap.reset();
   UraMap.reset();
+  windowPicture.reset();
 }
 
 void TForm1::CreateBitmaps() {

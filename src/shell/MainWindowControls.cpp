@@ -61,6 +61,7 @@ void TForm1::CreateControls() {
   CreateSplashPanel();
   WireLanguageAndCommands();
   WirePages();
+  WireBoatList();
 }
 
 void TForm1::CreateChartOverlays() {

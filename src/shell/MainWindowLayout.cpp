@@ -2,6 +2,7 @@
 // the captions of the current language, and showing the chart picture.
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "shell/MainWindow.h"
 #include "view/FrameRenderer.h"
@@ -128,6 +129,7 @@ void TForm1::ApplyLanguage() {
 
 void TForm1::PresentFrame() {
   if (!frameBitmap) return;
+  ClearWindowPicture();
   view::FillSea(*frameBitmap, state_.sea.seaColour);
   if (Store().boatCount > 0) {
     const view::Scene scene{Store(), state_.chartFit, state_.sea, state_.options, state_.pointer};
@@ -156,11 +158,19 @@ void TForm1::PlaceFrameMarkers() {
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  // The Graph and Table pages show the graph picture; the Track page the replay frame.
+  // The Graph and Table pages show the graph picture; the Track page the replay frame; either with a boat
+  // list highlight over it while the window picture is up.
   const QtCanvas* picture = state_.activePage != 1 && graphBitmap ? graphBitmap.get() : frameBitmap.get();
+  if (WindowPictureShown()) picture = windowPicture.get();
   if (picture) {
     // The whole picture in one block, so a frame never shows half drawn.
-    painter.drawImage(QPoint(0, 0), picture->Image(), QRect(0, 0, state_.mapWidth, state_.mapHeight));
+    const QRect chart(0, 0, state_.mapWidth, state_.mapHeight);
+    painter.drawImage(QPoint(0, 0), picture->Image(), chart);
+    // Beside the chart the window's face shows where a side panel is hidden (the control panel under a
+    // long boat list), instead of what that panel last showed.
+    for (const QRect& rest : QRegion(event->rect()).subtracted(chart)) {
+      painter.fillRect(rest, palette().window());
+    }
   } else {
     painter.fillRect(event->rect(), QtCanvas::ToQColor(state_.sea.seaColour));
   }

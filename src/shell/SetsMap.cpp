@@ -101,6 +101,7 @@ void TForm1::CreateBoatObjects() {
     memo->show();
     boatMemo[i] = memo;
   }
+  WireBoatListEntries();
 }
 
 }  // namespace shell
