@@ -71,8 +71,7 @@ std::string UsageText() {
          "  --shift-jis            write the race file in Shift-JIS\n"
          "  --north-up             show the race north-up (NU,1)\n"
          "  --no-wind-file         no WF record and no wind file\n"
-         "  --attachment FILE      write a sailing-instructions page attachment/FILE and name it (AT)\n"
-         "  --coast toba           also write the built-in Ise Bay coastline (tiles and toba.cst)\n";
+         "  --attachment FILE      write a sailing-instructions page attachment/FILE and name it (AT)\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
@@ -169,12 +168,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     else if (a == "--north-up") o.northUp = true;
     else if (a == "--no-wind-file") o.windFile = false;
     else if (a == "--attachment") o.attachment = value();
-    else if (a == "--coast") {
-      o.coast = value();
-      if (o.coast != "toba") throw std::invalid_argument(a + ": the only built-in coast is toba");
-    } else {
-      throw std::invalid_argument("unknown option " + a);
-    }
+    else throw std::invalid_argument("unknown option " + a);
   }
   if (!o.help && o.folder.empty()) throw std::invalid_argument("--out FOLDER is required");
   if (o.race.laps > MaxLaps(o.race.kind)) {

@@ -27,7 +27,6 @@ struct Options {
   bool windFile = true;
   bool truthFile = true;
   std::string attachment;       // a sailing-instructions page written to attachment/ and named by AT
-  std::string coast;            // "toba": also write the built-in coastline of Ise Bay
   CoordinateForm coordinates = CoordinateForm::DegreesMinutes;
   DateForm dates = DateForm::YearMonthDay;
   TrackFormat trackFormat = TrackFormat::Text;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "simulate/Coastline.h"
 #include "simulate/Options.h"
 #include "simulate/Race.h"
 #include "simulate/RaceWriter.h"
@@ -19,7 +18,6 @@ int main(int argc, char** argv) {
     }
     const simulate::RaceRecord race = simulate::SimulateRace(options.race);
     const simulate::WrittenRace files = simulate::WriteRace(options, race);
-    if (options.coast == "toba") simulate::WriteTobaCoastline(options.folder);
     int finished = 0;
     for (const auto& boat : race.boats) finished += boat.finished ? 1 : 0;
     std::printf("%s: %zu boats, %d finished, %zu course points, %.0f s from the gun to FT\n", files.raceFile.c_str(),
