@@ -134,11 +134,12 @@ void DetectMarkPassings(race::RaceStore& store) {
     }
   }
 
-  // A boat that left out a course point did not sail the course: its crossing of the finish line is no finish,
-  // so it gets no place among the finishers.
+  // A boat that left out a course point did not sail the course: its crossing of the finish line is no
+  // finish, so it gets no place among the finishers.
   for (int b = 1; b <= boats; ++b) {
     for (int k = 1; k < count; ++k) {
-      if (course[k].exists && store.markTime[b][k] > kPassedBelow) store.markTime[b][count] = race::kNotPassed;
+      if (course[k].exists && store.markTime[b][k] > kPassedBelow)
+        store.markTime[b][count] = race::kNotPassed;
     }
   }
 

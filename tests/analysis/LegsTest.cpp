@@ -42,7 +42,7 @@ TEST(ComputeLegSailedDistances, NonFinisherAndMissedMarkGiveZero) {
   AddBoat(store, NorthTrack(61));
   AddBoat(store, NorthTrack(40));
   AddBoat(store, NorthTrack(61, 0, 0.9));  // 0.25 minute wide of MK1: crosses the finish line, no finish
-  store.legSailedMetres[2][1] = 99;  // a value left by an earlier race
+  store.legSailedMetres[2][1] = 99;        // a value left by an earlier race
   DetectMarkPassings(store);
   TrimAfterFinish(store);
   ComputeLegSailedDistances(store, 1);

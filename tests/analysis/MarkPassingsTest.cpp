@@ -55,10 +55,10 @@ TEST(DetectMarkPassings, StartCrossingMustComeInTheFirstFifthOfTheTimeLine) {
 
 TEST(DetectMarkPassings, SharedPlacesAndNonFinishers) {
   race::RaceStore store = NorthRace();
-  AddBoat(store, NorthTrack(61, 30));  // finishes at 535
-  AddBoat(store, NorthTrack(61));      // 505
-  AddBoat(store, NorthTrack(61));      // 505, same second
-  AddBoat(store, NorthTrack(40));      // never reaches the finish
+  AddBoat(store, NorthTrack(61, 30));        // finishes at 535
+  AddBoat(store, NorthTrack(61));            // 505
+  AddBoat(store, NorthTrack(61));            // 505, same second
+  AddBoat(store, NorthTrack(40));            // never reaches the finish
   AddBoat(store, NorthTrack(61, -30, 0.9));  // first over the finish line, but 0.25 minute wide of the mark
   DetectMarkPassings(store);
   EXPECT_EQ(store.finishRank[2], 1);
@@ -85,7 +85,7 @@ TEST(DetectMarkPassings, MarkNeverApproachedStaysNotPassed) {
   DetectMarkPassings(store);
   EXPECT_EQ(store.markTime[1][2], race::kNotPassed);
   EXPECT_DOUBLE_EQ(store.markTime[1][3], 340);
-  EXPECT_EQ(store.markTime[1][4], race::kNotPassed);  // the line is crossed, but MK2 was left out
+  EXPECT_EQ(store.markTime[1][4], race::kNotPassed);       // the line is crossed, but MK2 was left out
   EXPECT_EQ(store.firstArrivalTime[2], race::kNotPassed);  // nobody passed: not left from an earlier race
 }
 

@@ -1,5 +1,5 @@
 // The truth file against the tracks it describes, and the program's mark-passing analysis against the truth:
-// simulated races and the bundled sample regatta.
+// simulated races and the bundled sample regatta, which also sails clear of its coast.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,7 +69,8 @@ void ExpectAnalysisMatchesTruth(const race::RaceStore& store, const std::vector<
   for (const TruthRow& r : rows) byBoat[r.file].push_back(&r);
   ASSERT_EQ(static_cast<int>(byBoat.size()), store.boatCount);
   int finishers = 0;
-  for (int b = 1; b <= store.boatCount; ++b) finishers += store.markTime[b][store.courseCount] < analysis::kPassedBelow;
+  for (int b = 1; b <= store.boatCount; ++b)
+    finishers += store.markTime[b][store.courseCount] < analysis::kPassedBelow;
   std::vector<std::pair<double, int>> trueOrder;
   for (const auto& [file, points] : byBoat) {
     SCOPED_TRACE(file);
@@ -91,7 +92,8 @@ void ExpectAnalysisMatchesTruth(const race::RaceStore& store, const std::vector<
           EXPECT_GT(store.markTime[b][r->point], analysis::kPassedBelow) << r->designator;
         }
       }
-      // Not finished, though the boat that missed a mark crossed the finish line: placed after every finisher.
+      // Not finished, though the boat that missed a mark crossed the finish line: placed after every
+      // finisher.
       EXPECT_GT(finish, analysis::kPassedBelow);
       EXPECT_EQ(store.finishRank[b], finishers + 1);
     }
@@ -148,6 +150,33 @@ TEST(Truth, TheAnalysisFindsThePassingsOfAPassageRace) {
   ExpectAnalysisMatchesTruth(store, simtest::ReadTruth((folder.path() / files.truthFile).string()));
 }
 
+// Every boat sails on water: no leg of a track crosses the coastline the race loaded (and there is one).
+void ExpectTracksClearOfTheCoast(const race::RaceStore& store) {
+  ASSERT_GT(store.coastCount, 10);
+  auto side = [](double ax, double ay, double bx, double by, double px, double py) {
+    return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+  };
+  for (int k = 1; k < store.coastCount; ++k) {
+    if (store.coastLat[k + 1] > 6000) continue;  // the next polyline begins there
+    const double ay = store.coastLat[k] > 6000 ? store.coastLat[k] - 20000 : store.coastLat[k];
+    const double ax = store.coastLon[k], by = store.coastLat[k + 1], bx = store.coastLon[k + 1];
+    for (int b = 1; b <= store.boatCount; ++b) {
+      const auto &lat = store.trackLat[b], &lon = store.trackLon[b];
+      for (int i = 1; i < store.fixCount[b]; ++i) {
+        if (std::max(lat[i], lat[i + 1]) < std::min(ay, by) ||
+            std::min(lat[i], lat[i + 1]) > std::max(ay, by))
+          continue;
+        const bool crosses =
+            side(ax, ay, bx, by, lon[i], lat[i]) * side(ax, ay, bx, by, lon[i + 1], lat[i + 1]) < 0 &&
+            side(lon[i], lat[i], lon[i + 1], lat[i + 1], ax, ay) *
+                    side(lon[i], lat[i], lon[i + 1], lat[i + 1], bx, by) <
+                0;
+        EXPECT_FALSE(crosses) << store.boatName[b] << " at fix " << i << " crosses the coast at point " << k;
+      }
+    }
+  }
+}
+
 TEST(Truth, EverySampleRaceLoadsAndMatchesItsTruth) {
   const std::filesystem::path sample = testsupport::SourceFolder() / "data/sample";
   if (!std::filesystem::exists(sample / "raceadmin")) GTEST_SKIP() << "no sample regatta in this checkout";
@@ -161,6 +190,7 @@ TEST(Truth, EverySampleRaceLoadsAndMatchesItsTruth) {
     const std::filesystem::path truth = sample / "truth" / (entry.path().stem().string() + ".csv");
     ASSERT_TRUE(std::filesystem::exists(truth));
     ExpectAnalysisMatchesTruth(store, simtest::ReadTruth(truth.string()));
+    ExpectTracksClearOfTheCoast(store);
   }
   EXPECT_GE(races, 4);
 }

@@ -5,8 +5,9 @@ set -euo pipefail
 sim=${1:?usage: make-sample.sh path/to/regatix-simulate [folder]}
 out=${2:-data/sample}
 
-# Only what the simulator writes is replaced; help pages and icons in the folder stay.
-rm -rf "$out/raceadmin" "$out/gpsdat" "$out/winddat" "$out/coastline" "$out/truth" "$out/attachment"
+# Only what the simulator writes is replaced; help pages, icons and the coastline (made from GSHHG by
+# tools/coastline/make-coastline.sh) stay.
+rm -rf "$out/raceadmin" "$out/gpsdat" "$out/winddat" "$out/truth" "$out/attachment"
 mkdir -p "$out/attachment"
 
 # Race 1: the first one shown. Windward-leeward off Toba, Japanese boat names in a Shift-JIS race file.
@@ -15,13 +16,14 @@ mkdir -p "$out/attachment"
   --title1 "Toba Spring Regatta 2026" --title2 "Race 1  Windward-leeward" \
   --note "Southwesterly sea breeze, 9-13 knots. One boat over early at the start." \
   --names "疾風,潮騒,海燕,白鷺,黒潮,若潮,青嵐,飛翔,鳥羽丸,朝凪" --shift-jis \
-  --attachment toba-sailing-instructions.html --coast toba
+  --attachment toba-sailing-instructions.html
 
 # Race 2: a triangle in the afternoon, shown north-up.
-"$sim" --out "$out" --name toba-triangle --seed 202 --boats 12 --course triangle --laps 1 --minutes 40 \
+"$sim" --out "$out" --name toba-triangle --seed 202 --boats 20 --course triangle --laps 1 --minutes 40 \
   --wind-dir 215 --wind-speed 13 --shift 8 --lat 34.5650 --lon 136.8800 --date 2026/05/17 --time 13:15:00 \
   --title1 "Toba Spring Regatta 2026" --title2 "Race 2  Triangle" --north-up \
-  --names "Hayate,Shiokaze,Kamome,Tsubasa,Wakashio,Kuroshio,Asagiri,Yunagi,Hiryu,Shirasagi,Akatsuki,Hibiki"
+  --names "Hayate,Shiokaze,Kamome,Tsubasa,Wakashio,Kuroshio,Asagiri,Yunagi,Hiryu,Shirasagi,Akatsuki,Hibiki,\
+Isaribi,Harukaze,Uzushio,Mutsuki,Seiran,Komorebi,Oboro,Fuji"
 
 # Race 3: next morning, lighter air, no wind record; loggers writing degrees-minutes-seconds and day-first dates.
 "$sim" --out "$out" --name toba-morning --seed 303 --boats 8 --course wl --laps 3 --minutes 35 \
@@ -31,7 +33,7 @@ mkdir -p "$out/attachment"
   --names "Minato,Isana,Sazanami,Hikari,Tenma,Kirara,Umineko,Orca"
 
 # Race 4: a passage race from Toba round Daiozaki to Katsuura, more than 50 minutes of latitude tall, so
-# the chart takes its coast from toba.cst; a fix every 30 s, decimal degrees and dates like 19-MAY-26.
+# the chart takes its coast from toba.cst; a fix every 10 s, decimal degrees and dates like 19-MAY-26.
 "$sim" --out "$out" --name toba-kumano --seed 404 --boats 9 --course passage --lat 34.4200 --lon 136.9800 \
   --waypoints "34.2400,136.9700 33.5500,136.0500" --wind-dir 110 --wind-speed 12 --rate 0.1 \
   --date 2026/05/19 --time 07:00:00 --title1 "Toba - Kumano Passage Race 2026" --title2 "73 miles round Daiozaki" \
