@@ -3,6 +3,7 @@
 
 #include "race/Numbers.h"
 #include "view/Coastline.h"
+#include "view/CourseMarks.h"
 #include "view/DrawStyle.h"
 #include "view/LayLines.h"
 #include "view/TimeBar.h"
@@ -24,18 +25,6 @@ void DrawRoundingNotice(Canvas& frame, const Scene& scene, const Playback& playb
   frame.SetFont(FontPixels(kNoticePoints), kRed, true, true);
   frame.TextOut(x - 4 * static_cast<int>(text.size()), y - 40, text);
   frame.SetFont(FontPixels(kLabelPoints), kRed, false, true);
-}
-
-void DrawMarkDot(Canvas& frame, int x, int y) {
-  frame.SetPen(kBlack);
-  frame.SetBrush(kYellow);
-  frame.Ellipse(x - 4, y - 4, x + 4, y + 4);
-}
-
-void DrawLabel(Canvas& frame, Colour seaColour, const std::string& label, int x, int y) {
-  frame.SetBrush(seaColour);
-  frame.SetFont(FontPixels(kLabelPoints), kRed, false, true);
-  frame.TextOut(x + 8, y - 6, label);
 }
 
 }  // namespace
@@ -114,7 +103,7 @@ void DrawMarksAndLines(Canvas& frame, const Scene& scene, const Playback& playba
     frame.SetPen(kBlack, 1);
     DrawMarkDot(frame, p.x, p.y);
     const std::string label = CoursePointLabel("MK", i);
-    DrawLabel(frame, sea, label, p.x, p.y);
+    DrawCourseLabel(frame, sea, label, p.x, p.y);
     DrawRoundingNotice(frame, scene, playback, label, p.x, p.y);
   }
   for (int i = 1; i <= std::min(store.lineCount, race::kMaxLines); ++i) {
@@ -128,8 +117,8 @@ void DrawMarksAndLines(Canvas& frame, const Scene& scene, const Playback& playba
     DrawMarkDot(frame, a.x, a.y);
     DrawMarkDot(frame, b.x, b.y);
     const std::string label = CoursePointLabel("L", i);
-    DrawLabel(frame, sea, label, a.x, a.y);
-    DrawLabel(frame, sea, label, b.x, b.y);
+    DrawLineEndLabel(frame, sea, label, a, store, view);
+    DrawLineEndLabel(frame, sea, label, b, store, view);
     // A line's notice stands over the middle of the line.
     DrawRoundingNotice(frame, scene, playback, label, (a.x + b.x) / 2, (a.y + b.y) / 2);
   }
@@ -143,7 +132,8 @@ void DrawFrame(Canvas& frame, double t, const Scene& scene, Playback& playback, 
   if (playback.clockTextFrozen == 0) PlaceOverviewDots(state, store, scene.fit, northUp);
   state.timePointerTop = TimePointerTop(store, playback.raceTime, state.timeBarHeight);
   ComputeFrameView(state, store, scene.fit, scene.options, playback.traceScale, frame.Height());
-  const analysis::ChartView view = FrameView(state, frame.Width(), frame.Height(), northUp, store.windDirection);
+  const analysis::ChartView view =
+      FrameView(state, frame.Width(), frame.Height(), northUp, store.windDirection);
 
   state.gridStep = GridStep(state.windowHeight, state.framePxPerKm);
   DrawGrid(frame, state, view, scene.sea.gridColour);

@@ -8,6 +8,7 @@
 #include "view/ChartProjector.h"
 #include "view/Coastline.h"
 #include "view/Compass.h"
+#include "view/CourseMarks.h"
 #include "view/DrawStyle.h"
 #include "view/TimeBar.h"
 
@@ -16,18 +17,6 @@ namespace view {
 namespace {
 
 constexpr double kStillBoatLength = 16;  // pixels, whatever the zoom
-
-void DrawLabel(Canvas& frame, Colour seaColour, const std::string& label, int x, int y) {
-  frame.SetBrush(seaColour);
-  frame.SetFont(FontPixels(9), kRed, false, true);
-  frame.TextOut(x + 8, y - 6, label);
-}
-
-void DrawMarkDot(Canvas& frame, int x, int y) {
-  frame.SetPen(kBlack, 1);
-  frame.SetBrush(kYellow);
-  frame.Ellipse(x - 4, y - 4, x + 4, y + 4);
-}
 
 // Boat positions at the replay time, from the fix intervals (the last interval of a track is not searched).
 void PlaceStillBoats(FrameState& state, const race::RaceStore& store, double raceTime) {
@@ -54,8 +43,8 @@ void PlaceStillBoats(FrameState& state, const race::RaceStore& store, double rac
 
 }  // namespace
 
-analysis::ChartView StillView(const analysis::ChartFit& fit, const ManualView& manual, int mapWidth, int mapHeight,
-                              bool northUp, int windDirection) {
+analysis::ChartView StillView(const analysis::ChartFit& fit, const ManualView& manual, int mapWidth,
+                              int mapHeight, bool northUp, int windDirection) {
   analysis::ChartView view;
   view.centreLat = manual.viewCentreLat;
   view.centreLon = manual.viewCentreLon;
@@ -92,7 +81,8 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   for (int i = store.boatCount; i >= 1; --i) {
     if (store.boatShown[i] <= 0) continue;
     track.clear();
-    for (int j = 1; j <= store.fixCount[i]; ++j) AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
+    for (int j = 1; j <= store.fixCount[i]; ++j)
+      AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
     frame.SetPen(store.boatColour[i]);
     frame.Polyline(track);
   }
@@ -101,9 +91,10 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
     const analysis::ChartPoint p = analysis::ProjectToChart(store.markLat[i], store.markLon[i], view);
     DrawMarkDot(frame, p.x, p.y);
     const std::string label = CoursePointLabel("MK", i);
-    DrawLabel(frame, sea, label, p.x, p.y);
+    DrawCourseLabel(frame, sea, label, p.x, p.y);
     const int notice = playback.roundingNoticeIndex;
-    if (notice > 0 && notice < static_cast<int>(store.courseMark.size()) && store.courseMark[notice] == label) {
+    if (notice > 0 && notice < static_cast<int>(store.courseMark.size()) &&
+        store.courseMark[notice] == label) {
       const std::string& text = playback.roundingNoticeText;
       frame.SetFont(FontPixels(20), kRed, true, true);
       frame.TextOut(p.x - 14 * static_cast<int>(text.size()), p.y - 40, text);
@@ -117,8 +108,8 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
     frame.LineTo(b.x, b.y);
     DrawMarkDot(frame, a.x, a.y);
     DrawMarkDot(frame, b.x, b.y);
-    DrawLabel(frame, sea, CoursePointLabel("L", i), a.x, a.y);
-    DrawLabel(frame, sea, CoursePointLabel("L", i), b.x, b.y);
+    DrawLineEndLabel(frame, sea, CoursePointLabel("L", i), a, store, view);
+    DrawLineEndLabel(frame, sea, CoursePointLabel("L", i), b, store, view);
   }
 
   frame.SetPen(kWhite);
@@ -149,7 +140,8 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
 
   if (compass != nullptr) DrawCompass(compass->compass, compass->rose, CompassAngle(store, northUp));
 
-  const std::string clock = TimeOfDayText(dateTimeText(store.startTime + race::Round(playback.raceTime) / 86400));
+  const std::string clock =
+      TimeOfDayText(dateTimeText(store.startTime + race::Round(playback.raceTime) / 86400));
   frame.SetBrush(sea);
   frame.SetFont(FontPixels(12), kWhite, false, true);
   // 63 pixels from the right edge, moved left as far as a wider time text needs to stay on the chart.

@@ -50,7 +50,9 @@ struct FrameFixture : ::testing::Test {
     DrawFrame(frame, t, scene, playback, state);
   }
 
-  analysis::ChartView View() const { return FrameView(state, 1000, 800, options.northUp, store.windDirection); }
+  analysis::ChartView View() const {
+    return FrameView(state, 1000, 800, options.northUp, store.windDirection);
+  }
 };
 
 TEST_F(FrameFixture, CountdownLargeOnRedAtTheTopThenSmallOnBlue) {
@@ -107,6 +109,23 @@ TEST_F(FrameFixture, MarksAtTheirProjectedPlacesWithRedLabels) {
     if (line.points[0] == Point{p.x, p.y} && line.pen.style == PenStyle::Dot) ++fromMark;
   }
   EXPECT_EQ(fromMark, 6);
+}
+
+TEST_F(FrameFixture, AGateGivenAsMarksAndLineKeepsBothLabelsReadable) {
+  store.lineCount = 1;
+  store.lineLat1[1] = store.markLat[1];  // end 1 on the mark, end 2 in open water
+  store.lineLon1[1] = store.markLon[1];
+  store.lineLat2[1] = 2001.5;
+  store.lineLon2[1] = 8000.04;
+  Draw(100);
+  const analysis::ChartPoint mark = analysis::ProjectToChart(store.markLat[1], store.markLon[1], View());
+  const analysis::ChartPoint open = analysis::ProjectToChart(store.lineLat2[1], store.lineLon2[1], View());
+  std::vector<Point> lineLabels;
+  for (const DrawCall& text : frame.CallsOf(CallKind::Text)) {
+    if (text.text == "L1") lineLabels.push_back(text.points[0]);
+  }
+  EXPECT_EQ(lineLabels, (std::vector<Point>{{mark.x + 8, mark.y + 6}, {open.x + 8, open.y - 6}}));
+  EXPECT_EQ(frame.FindText("MK1")->points[0], (Point{mark.x + 8, mark.y - 6}));
 }
 
 TEST_F(FrameFixture, BoatsAreDrawnAtTheirInterpolatedPlacesBoatOneOnTop) {
