@@ -74,7 +74,8 @@ void TForm1::WireBoatListEntries() {
     connect(boatCheck[b], &QCheckBox::toggled, this, [this] {
       if (focusRenewalQueued_) return;
       focusRenewalQueued_ = true;
-      QMetaObject::invokeMethod(this, [this] { BoatFocusChanged(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { BoatFocusChanged(); }, Qt::QueuedConnection);
     });
   }
 }
@@ -101,9 +102,9 @@ void TForm1::DrawBoatHighlight(int boat) {
   if (state_.activePage == kGraphPage) {
     pages::HighlightBoatOnGraph(*windowPicture, *graphBitmap, store, state_.mapWidth, state_.mapHeight, boat);
   } else {
-    const analysis::ChartView still = view::StillView(state_.chartFit, state_.manualView, state_.mapWidth,
-                                                      state_.mapHeight, state_.options.northUp,
-                                                      store.windDirection);
+    const analysis::ChartView still =
+        view::StillView(state_.chartFit, state_.manualView, state_.mapWidth, state_.mapHeight,
+                        state_.options.northUp, store.windDirection);
     pages::HighlightBoatOnChart(*windowPicture, *frameBitmap, *UraMap, store, still, boat);
   }
   windowPicturePage_ = state_.activePage;
@@ -138,7 +139,8 @@ void TForm1::FitBoatListPanels() {
   if (fit.hideLogo) pnlLOGO->hide();
   store.boatListHeight = fit.boatListHeight;
   // The layout gives the list at least this height; it may be taller, filling the gap between the panels.
-  if (pnlBOATlist->height() < fit.boatListHeight) pnlBOATlist->resize(pnlBOATlist->width(), fit.boatListHeight);
+  if (pnlBOATlist->height() < fit.boatListHeight)
+    pnlBOATlist->resize(pnlBOATlist->width(), fit.boatListHeight);
   if (fit.hideControl) pnlCTRL->hide();
 }
 
