@@ -25,6 +25,8 @@ void TForm1::ShowGraphPage() {
   Button4->setEnabled(false);
   Panel1->hide();
   PnlWindGr->hide();
+  // The start flags belong to the replay; the Track page's next frame puts them back.
+  pnlFLAG->hide();
   pages::DrawGraphPage(*graphBitmap, Store(), state_.mapWidth, state_.mapHeight, state_.sea.seaColour);
   ClearWindowPicture();
   update();

@@ -54,7 +54,9 @@ class PagesWiringTest : public ::testing::Test {
 };
 
 TEST_F(PagesWiringTest, GraphChoiceDrawsTheGraphPageAndTrackChoiceComesBack) {
+  form->pnlFLAG->show();  // before the start, the start flags are up on the chart
   form->RadioButton2->setChecked(true);
+  EXPECT_TRUE(form->pnlFLAG->isHidden());  // and would cover the graph's title
   EXPECT_EQ(form->State().activePage, 2);
   EXPECT_FALSE(form->Button4->isEnabled());
   ASSERT_TRUE(form->graphBitmap);
