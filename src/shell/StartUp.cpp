@@ -39,10 +39,12 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
 }
 
 TForm1::~TForm1() {
-  // The playback wiring filters every event of the application and reads this window: it must go before
-  // the window's parts are taken down, or the events of that teardown reach a half-destroyed window.
+  // The playback wiring and the boat list's watcher filter events and read this window: they must go
+  // before the window's parts are taken down, or the events of that teardown reach a half-destroyed window.
   delete playbackWiring;
   playbackWiring = nullptr;
+  delete boatListWatcher_;
+  boatListWatcher_ = nullptr;
 }
 
 void TForm1::FormCreate() {
