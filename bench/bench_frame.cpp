@@ -8,26 +8,15 @@
 #include <numbers>
 #include <string>
 
+#include "BenchCanvas.h"
 #include "analysis/ChartFit.h"
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
 #include "view/FrameRenderer.h"
 #include "view/StaticChart.h"
 
-#ifdef REGATIX_WITH_IMAGES
-#include <QGuiApplication>
-
-#include "shell/QtCanvas.h"
-using BenchCanvas = shell::QtCanvas;
-#else
-#include "view/RecordingCanvas.h"
-using BenchCanvas = view::RecordingCanvas;
-#endif
-
 namespace {
 
-constexpr int kMapWidth = 1285;
-constexpr int kMapHeight = 970;
 constexpr int kBoats = 51;
 constexpr int kSeconds = 8 * 3600;
 constexpr int kCoastPoints = 50000;
@@ -46,7 +35,8 @@ race::RaceStore ScaleRace() {
   store.layColourStarboard = view::Rgb(0, 225, 0);
   view::SelectHullOutline(store);
   store.boatCount = kBoats;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
     channel->assign(kBoats + 2, {});
   }
   for (int b = 1; b <= kBoats; ++b) {
@@ -55,7 +45,8 @@ race::RaceStore ScaleRace() {
     store.boatShown[b] = 1;
     store.fixInterval[b] = 1;
     store.fixCount[b] = kSeconds + 1;
-    for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    for (auto* channel :
+         {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
       (*channel)[b].resize(kSeconds + 2);
     }
     for (int j = 1; j <= kSeconds + 1; ++j) {
@@ -169,8 +160,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const auto base = medians_.find("BM_FillAndCopy");
     if (base == medians_.end() || base->second.first <= 0 || base->second.second <= 0) return;
     for (const auto& [name, median] : medians_) {
-      std::printf("%-20s median %8.3f ms real (%6.1f x fill and copy), %8.3f ms CPU (%6.1f x)\n", name.c_str(),
-                  median.first, median.first / base->second.first, median.second,
+      std::printf("%-20s median %8.3f ms real (%6.1f x fill and copy), %8.3f ms CPU (%6.1f x)\n",
+                  name.c_str(), median.first, median.first / base->second.first, median.second,
                   median.second / base->second.second);
     }
   }

@@ -9,26 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "BenchCanvas.h"
 #include "analysis/PrepareRace.h"
 #include "playback/BoatList.h"
 #include "playback/Clock.h"
 #include "view/FrameRenderer.h"
 
 #ifdef REGATIX_WITH_IMAGES
-#include <QGuiApplication>
 #include <QPainter>
-
-#include "shell/QtCanvas.h"
-using BenchCanvas = shell::QtCanvas;
-#else
-#include "view/RecordingCanvas.h"
-using BenchCanvas = view::RecordingCanvas;
 #endif
 
 namespace {
-
-constexpr int kMapWidth = 1285;
-constexpr int kMapHeight = 970;
 
 std::string Env(const char* name, const char* fallback) {
   const char* value = std::getenv(name);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "race/Numbers.h"
+#include "view/Compass.h"
 
 namespace playback {
 
@@ -123,16 +124,8 @@ ChartClick FormMouseDown(MapPointer& map, view::ManualView& manual, const view::
 bool Image1MouseDown(view::ManualView& manual, const view::ViewOptions& options, const race::RaceStore& store,
                      const analysis::ChartFit& fit, int x, int y) {
   if (!options.trackPage || options.autoTrace) return false;
-  analysis::ChartView overview;
-  overview.centreLat = fit.midLat;
-  overview.centreLon = fit.midLon;
-  overview.pxPerMinuteLat = fit.overviewPxPerMinuteLat;
-  overview.pxPerMinuteLon = fit.overviewPxPerMinuteLon;
-  overview.mapWidth = fit.overviewWidth;
-  overview.mapHeight = fit.overviewHeight;
-  overview.northUp = options.northUp;
-  overview.windDirection = store.windDirection;
-  const analysis::Position at = analysis::ChartToPosition(x, y, overview);
+  const analysis::Position at =
+      analysis::ChartToPosition(x, y, view::OverviewView(fit, options.northUp, store.windDirection));
   manual.viewCentreLat = at.lat;
   manual.viewCentreLon = at.lon;
   return true;

@@ -11,8 +11,6 @@
 
 namespace view {
 
-namespace {
-
 analysis::ChartView OverviewView(const analysis::ChartFit& fit, bool northUp, int windDirection) {
   analysis::ChartView view;
   view.centreLat = fit.midLat;
@@ -25,8 +23,6 @@ analysis::ChartView OverviewView(const analysis::ChartFit& fit, bool northUp, in
   view.windDirection = windDirection;
   return view;
 }
-
-}  // namespace
 
 double CompassAngle(const race::RaceStore& store, bool northUp) {
   return northUp ? store.magneticVariation : store.magneticVariation - store.windDirection;
@@ -63,8 +59,10 @@ double DrawCompass(Canvas& compass, const Canvas& rose, double angle) {
   return angle;
 }
 
-Point ProjectToOverview(double lat, double lon, const analysis::ChartFit& fit, bool northUp, int windDirection) {
-  const analysis::ChartPoint p = analysis::ProjectToChart(lat, lon, OverviewView(fit, northUp, windDirection));
+Point ProjectToOverview(double lat, double lon, const analysis::ChartFit& fit, bool northUp,
+                        int windDirection) {
+  const analysis::ChartPoint p =
+      analysis::ProjectToChart(lat, lon, OverviewView(fit, northUp, windDirection));
   return {p.x, p.y};
 }
 
@@ -79,7 +77,8 @@ void DrawOverviewMap(Canvas& overview, const race::RaceStore& store, const analy
   for (int i = store.boatCount; i >= 1; --i) {
     if (i >= static_cast<int>(store.trackLat.size())) continue;
     track.clear();
-    for (int j = 1; j <= store.fixCount[i]; ++j) AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
+    for (int j = 1; j <= store.fixCount[i]; ++j)
+      AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
     overview.SetPen(store.boatColour[i]);
     overview.Polyline(track);
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/ChartFit.h"
+#include "analysis/Navigation.h"
 #include "race/RaceStore.h"
 #include "view/Canvas.h"
 #include "view/ViewState.h"
@@ -22,8 +23,12 @@ double DrawCompass(Canvas& compass, const Canvas& rose, double angle);
 void DrawOverviewMap(Canvas& overview, const race::RaceStore& store, const analysis::ChartFit& fit,
                      Colour seaPreset1, bool northUp);
 
+// The overview map's view: the whole race area at the overview's own centre and scale.
+analysis::ChartView OverviewView(const analysis::ChartFit& fit, bool northUp, int windDirection);
+
 // Overview pixel of a position (rounded), in the overview's own centre and scale.
-Point ProjectToOverview(double lat, double lon, const analysis::ChartFit& fit, bool northUp, int windDirection);
+Point ProjectToOverview(double lat, double lon, const analysis::ChartFit& fit, bool northUp,
+                        int windDirection);
 
 // The orientation buttons. Each returns true when the orientation changed; the caller then redraws the
 // overview map, the compass (CompassAngle) and, in the manual view on the Track page, the still chart.
