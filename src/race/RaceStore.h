@@ -63,6 +63,9 @@ struct RaceStore {
   std::vector<Colour> boatColour = std::vector<Colour>(kMaxBoats + 1);
   std::vector<std::string> kmlColour = std::vector<std::string>(kMaxBoats + 1);
   int droppedBoatCount = 0;
+  // What the load found worth checking, one line each (a boat outside the race window, a missing file ...).
+  // Filled afresh by every load; the batch command prints them, the window lists them once.
+  std::vector<std::string> warnings;
   Colour layColourPort = 0, layColourStarboard = 0, windAxisColour = 0;
 
   // Track channels [boat][fix], boat slots 0..boatCount+1, fix 0 unused.
