@@ -23,14 +23,16 @@ bool IsRaceFileName(const std::string& name) {
   return name.size() > 4 && Upper(name.substr(name.size() - 4)) == ".TXT";
 }
 
-std::filesystem::path AdminFolder(const RaceStore& store) { return store.programFolder + "raceadmin"; }
+std::filesystem::path AdminFolder(const std::string& programFolder) {
+  return programFolder + "raceadmin";
+}
 
 }  // namespace
 
-void BuildRaceList(RaceStore& store) {
+void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
   std::vector<std::string> names;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(AdminFolder(store), error), end; !error && it != end;
+  for (std::filesystem::directory_iterator it(AdminFolder(programFolder), error), end; !error && it != end;
        it.increment(error)) {
     const std::string name = it->path().filename().string();
     if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
@@ -41,23 +43,24 @@ void BuildRaceList(RaceStore& store) {
     return ua != ub ? ua < ub : a < b;
   });
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
-  if (store.raceList.size() < names.size() + 1) store.raceList.resize(names.size() + 1);
-  store.raceListCount = static_cast<int>(names.size());
-  for (int i = 1; i <= store.raceListCount; ++i) store.raceList[i] = names[i - 1];
+  if (catalogue.raceList.size() < names.size() + 1) catalogue.raceList.resize(names.size() + 1);
+  catalogue.raceListCount = static_cast<int>(names.size());
+  for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
 }
 
-bool ChooseFirstRace(RaceStore& store) {
+bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
-  if (const auto settings = FindInFolder(AdminFolder(store), "racefile.st")) {
+  if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {
     if (const auto text = ReadTextFile(*settings)) {
       LineReader lines(*text);
       std::string_view first;
       if (lines.Next(first)) name = std::string(TrimBlanks(first));
     }
     // The named race may differ from the file in letter case only.
-    if (const auto found = FindInFolder(AdminFolder(store), name)) name = found->filename().string();
-  } else if (store.raceListCount > 0) {
-    name = store.raceList[1];
+    if (const auto found = FindInFolder(AdminFolder(store.programFolder), name))
+      name = found->filename().string();
+  } else if (catalogue.raceListCount > 0) {
+    name = catalogue.raceList[1];
   }
   if (!IsPlainName(name)) {  // a path in the settings file could lead out of raceadmin/
     store.raceFilePath.clear();
@@ -65,9 +68,9 @@ bool ChooseFirstRace(RaceStore& store) {
   }
   store.raceFilePath = store.programFolder + "raceadmin/" + name;
   // The catalogue entry with the same file name (the whole name, not a part of it).
-  for (int i = 1; i <= store.raceListCount; ++i) {
-    if (Upper(store.raceList[i]) == Upper(name)) {
-      store.raceIndex = i;
+  for (int i = 1; i <= catalogue.raceListCount; ++i) {
+    if (Upper(catalogue.raceList[i]) == Upper(name)) {
+      catalogue.raceIndex = i;
       break;
     }
   }

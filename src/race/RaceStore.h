@@ -40,10 +40,13 @@ struct RaceStore {
 
   // Course geometry, minutes of arc.
   int markCount = 0;
-  std::vector<double> markLat = std::vector<double>(kMaxMarks + 1), markLon = std::vector<double>(kMaxMarks + 1);
+  std::vector<double> markLat = std::vector<double>(kMaxMarks + 1),
+                      markLon = std::vector<double>(kMaxMarks + 1);
   int lineCount = 0;
-  std::vector<double> lineLat1 = std::vector<double>(kMaxLines + 1), lineLon1 = std::vector<double>(kMaxLines + 1);
-  std::vector<double> lineLat2 = std::vector<double>(kMaxLines + 1), lineLon2 = std::vector<double>(kMaxLines + 1);
+  std::vector<double> lineLat1 = std::vector<double>(kMaxLines + 1),
+                      lineLon1 = std::vector<double>(kMaxLines + 1);
+  std::vector<double> lineLat2 = std::vector<double>(kMaxLines + 1),
+                      lineLon2 = std::vector<double>(kMaxLines + 1);
   int courseCount = 0;
   std::vector<std::string> courseMark = std::vector<std::string>(kMaxCourseEntries + 1);
   int mapImageCount = 0;
@@ -94,12 +97,8 @@ struct RaceStore {
   std::vector<double> legLengthMetres = std::vector<double>(kMaxCourseEntries + 1);
   std::vector<int> legKind = std::vector<int>(kMaxCoursePoints + 1);
 
-  // Race catalogue and folders ('/'-separated, programFolder ends in '/').
-  std::vector<std::string> raceList = std::vector<std::string>(kMaxRaces + 1);
-  int raceListCount = 0;
-  int raceIndex = 0;
-  int comboRaceIndex = 0;
-  int autoNext = 1;
+  // Folders ('/'-separated, programFolder ends in '/'). The race catalogue lives outside the store
+  // (RaceCatalogue.h): a load fills a fresh store and the catalogue stays as it was.
   std::string documentsFolder;
   std::string programFolder;
 

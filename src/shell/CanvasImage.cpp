@@ -31,8 +31,14 @@ void CanvasImage::paintEvent(QPaintEvent*) {
 }
 
 void CanvasImage::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->button(), event->position().toPoint(), event->modifiers());
   if (event->button() == Qt::LeftButton) emit clicked();
-  QWidget::mousePressEvent(event);
+  event->accept();
+}
+
+void CanvasImage::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) emit pointerMoved(event->position().toPoint());
+  event->accept();
 }
 
 }  // namespace shell

@@ -38,10 +38,10 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
     form.FormCreate();
     ASSERT_EQ(form.Store().boatCount, 2);
     const std::string shown = form.Store().raceFilePath;
-    QWidget* firstBoat = form.boatCheck[1];
+    QWidget* firstBoat = form.boatList->boatCheck[1];
 
     badinput::WriteRow(folder, row);
-    const shell::LoadResult result = form.LoadRace(folder.folder() + "raceadmin/bad.txt", 1);
+    const shell::LoadResult result = form.Session().LoadRace(folder.folder() + "raceadmin/bad.txt", 1);
     if (row.message.empty()) {
       EXPECT_EQ(result, shell::LoadResult::Loaded);
       EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
@@ -50,11 +50,12 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
     } else {
       EXPECT_EQ(result, shell::LoadResult::Failed);
       ASSERT_EQ(platform.messages.size(), 1u);
-      EXPECT_EQ(Visible(platform.messages[0]).rfind(Shown(row.message), 0), 0u) << Visible(platform.messages[0]);
+      EXPECT_EQ(Visible(platform.messages[0]).rfind(Shown(row.message), 0), 0u)
+          << Visible(platform.messages[0]);
       EXPECT_EQ(form.Store().raceFilePath, shown);
       EXPECT_EQ(form.Store().boatCount, 2);
-      EXPECT_EQ(form.boatCheck[1], firstBoat);
-      EXPECT_TRUE(form.Timer2->isActive());
+      EXPECT_EQ(form.boatList->boatCheck[1], firstBoat);
+      EXPECT_TRUE(form.Session().SecondTimer()->isActive());
     }
     EXPECT_FALSE(form.EndRequested());
   }
