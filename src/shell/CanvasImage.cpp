@@ -1,6 +1,7 @@
 // CanvasImage: paints its canvas at the top-left corner.
 #include "shell/CanvasImage.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,6 +24,12 @@ void CanvasImage::SetPicture(const QImage& picture) {
   canvas_.DrawImage(0, 0, picture);
   resize(picture.size());
   update();
+}
+
+bool CanvasImage::Operable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::clicked)) ||
+         isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::pressed)) ||
+         isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::pointerMoved));
 }
 
 void CanvasImage::paintEvent(QPaintEvent*) {

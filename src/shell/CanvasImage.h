@@ -20,6 +20,8 @@ class CanvasImage : public QWidget {
   void SetImageSize(int width, int height);
   // Shows a picture at its own size.
   void SetPicture(const QImage& picture);
+  // True when a press or a pointer move over the image does something (something listens to them).
+  bool Operable() const;
 
  signals:
   void clicked();

@@ -141,6 +141,7 @@ void ControlPanel::CreatePad() {
   connect(stop_f, &CanvasImage::clicked, &session_, &RaceSession::Stop);
   connect(up_t, &CanvasImage::clicked, &session_, &RaceSession::ResumePlay);
   connect(dn_t, &CanvasImage::clicked, &session_, &RaceSession::ResumePlay);
+  connect(stop_t, &CanvasImage::clicked, &session_, &RaceSession::ResumePlay);
   connect(plus, &CanvasImage::clicked, this, [this] { session_.Step(1); });
   connect(minus, &CanvasImage::clicked, this, [this] { session_.Step(-1); });
   ShowPlayState();
