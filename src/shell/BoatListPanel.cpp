@@ -95,6 +95,7 @@ int BoatListPanel::RowsHeight() const {
 
 void BoatListPanel::ApplyLanguage() {
   Label1->setText(QString::fromStdString(Text(TextId::Label1, session_.State().englishTexts)));
+  PlaceRows();
 }
 
 void BoatListPanel::CreateRows() {
@@ -151,6 +152,13 @@ void BoatListPanel::PlaceRows() {
   const int row = RowHeight();
   const int header = fontMetrics().height() + 2;
   Label1->setGeometry(0, 0, width(), header);
+  // The header's columns line up in any language: a font too wide for the list is set smaller.
+  Label1->setFont(QFont());
+  QFont small = Label1->font();
+  while (Label1->fontMetrics().horizontalAdvance(Label1->text()) > width() && small.pointSizeF() > 6) {
+    small.setPointSizeF(small.pointSizeF() - 0.5);
+    Label1->setFont(small);
+  }
   const int nameWidth = std::max(120, width() * 45 / 100);
   const int angleWidth = fontMetrics().horizontalAdvance(QStringLiteral("-180")) + 6;
   const int barLeft = 5 + nameWidth + 3;

@@ -1,6 +1,8 @@
 // The control panel's controls, created with their form names, and what each one asks of the session.
 #include "shell/ControlPanel.h"
 
+#include <QAbstractButton>
+
 #include "shell/KmlButtonWiring.h"
 #include "shell/Pictures.h"
 #include "view/WindowLayout.h"
@@ -203,25 +205,59 @@ void ControlPanel::CreateCommandButtons() {
   new KmlButtonWiring(Button3, session_.State(), session_.Services(), LocaleDateTimeText);
 }
 
-void ControlPanel::LayOut() {
-  for (const view::NamedBox& place : view::ControlPanelPlaces()) {
-    const QString name = QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size()));
-    if (auto* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
-      control->setGeometry(place.box.left, place.box.top, place.box.width, place.box.height);
+void ControlPanel::LayOut(double scale) {
+  const auto place = [scale](QWidget* control, view::Box box) {
+    const view::Box scaled = view::Scaled(box, scale);
+    control->setGeometry(scaled.left, scaled.top, scaled.width, scaled.height);
+  };
+  for (const view::NamedBox& named : view::ControlPanelPlaces()) {
+    const QString name = QString::fromUtf8(named.name.data(), static_cast<qsizetype>(named.name.size()));
+    if (auto* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) place(control, named.box);
+  }
+  QRadioButton* pages[] = {RadioButton1, RadioButton2, RadioButton3};
+  for (int k = 0; k < 3; ++k) place(pages[k], {6, 13 + 13 * k, 57, 13});
+  place(RadioN, {4, 14, 65, 14});
+  place(RadioW, {4, 28, 65, 14});
+  place(ScrollBar3, {6, 18, 59, 16});
+  place(CheckBox3, {6, 38, 61, 16});
+  // The five preset swatches in a row under AUTO.
+  for (int k = 0; k < 5; ++k) place(seaSwatch[k], {5 + 13 * k, 59, 12, 12});
+  // The pad's pictures keep their size; their places follow the scale.
+  const std::pair<CanvasImage*, view::Box> pad[] = {
+      {up_f, {8, 17, 0, 0}}, {up_t, {8, 17, 0, 0}}, {stop_f, {8, 36, 0, 0}}, {stop_t, {8, 36, 0, 0}},
+      {dn_f, {8, 55, 0, 0}}, {dn_t, {8, 55, 0, 0}}, {plus, {35, 17, 0, 0}},  {minus, {35, 55, 0, 0}}};
+  for (const auto& [image, box] : pad) {
+    const view::Box at = view::Scaled(box, scale);
+    image->move(at.left, at.top);
+  }
+  PaintSeaSwatches();
+  FitCaptions();
+}
+
+void ControlPanel::FitCaptions() {
+  for (QWidget* control : findChildren<QWidget*>()) {
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    auto* label = qobject_cast<QLabel*>(control);
+    auto* group = qobject_cast<QGroupBox*>(control);
+    if (button == nullptr && label == nullptr && group == nullptr) continue;
+    control->setFont(QFont());  // the panel's font again, then smaller while the caption does not fit
+    control->setAttribute(Qt::WA_SetFont, false);
+    const auto fits = [&] {
+      if (group != nullptr)
+        return control->fontMetrics().horizontalAdvance(group->title()) + 12 <= group->width();
+      if (label != nullptr)
+        return control->fontMetrics().horizontalAdvance(label->text()) + 4 <= label->width();
+      // A push button's own size hint has a minimum width; its caption is what has to fit.
+      if (qobject_cast<QPushButton*>(button) != nullptr)
+        return control->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width();
+      return button->sizeHint().width() <= button->width();
+    };
+    QFont font = control->font();
+    while (!fits() && font.pointSizeF() > 6) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      control->setFont(font);
     }
   }
-  const int row = 13;
-  for (int k = 0; k < 3; ++k) {
-    QRadioButton* radio[] = {RadioButton1, RadioButton2, RadioButton3};
-    radio[k]->setGeometry(6, 13 + row * k, GroupBox2->width() - 8, row);
-  }
-  RadioN->setGeometry(4, 14, GroupBox1->width() - 6, 14);
-  RadioW->setGeometry(4, 28, GroupBox1->width() - 6, 14);
-  ScrollBar3->setGeometry(6, 18, GroupBox4->width() - 12, 16);
-  CheckBox3->setGeometry(6, 38, GroupBox4->width() - 10, 16);
-  // The five preset swatches in a row under AUTO.
-  for (int k = 0; k < 5; ++k) seaSwatch[k]->setGeometry(5 + 12 * k + k, 59, 12, 12);
-  PaintSeaSwatches();
 }
 
 }  // namespace shell

@@ -27,8 +27,9 @@ class ControlPanel : public QWidget {
  public:
   ControlPanel(RaceSession& session, QWidget* parent);
 
-  // Puts the controls at their places; call after the panel's font changed.
-  void LayOut();
+  // Puts the controls at their places at the panels' scale; call after the panel's font changed. A caption
+  // too long for its control (a language, a font) is set in a smaller size until it fits.
+  void LayOut(double scale = 1.0);
 
   // Controls, by their form names.
   QLabel *Label2, *Label3, *Label5, *Memo2;
@@ -63,6 +64,7 @@ class ControlPanel : public QWidget {
   void ShowRaceLoaded();
   void ApplyLanguage();
   void PaintSeaSwatches();
+  void FitCaptions();
 
   RaceSession& session_;
 };

@@ -138,6 +138,7 @@ void ControlPanel::ApplyLanguage() {
   // One flag offers the other language; in English without a switch neither shows.
   jpn->setVisible(language == 1);
   usa->setVisible(language == 0);
+  FitCaptions();
 }
 
 void ControlPanel::mouseMoveEvent(QMouseEvent* event) {

@@ -65,10 +65,10 @@ TForm1::~TForm1() {
 }
 
 void TForm1::SetWindowFont() {
-  // 9 points at 96 dots per inch, more on a big window, so the panels stay legible on a large screen.
+  // 9 points at 96 dots per inch, as much more as the panels grow on a big window.
   QFont windowFont = font();
   windowFont.setStretch(QFont::SemiCondensed);
-  windowFont.setPointSize(std::max(1, race::RoundToInt(864.0 / std::max(1, logicalDpiY()))));
+  windowFont.setPointSizeF(std::max(1.0, 864.0 / std::max(1, logicalDpiY()) * panelScale_));
   setFont(windowFont);
 }
 
@@ -82,8 +82,6 @@ void TForm1::FormCreate() {
     const QRect area = screen->geometry();
     setGeometry(0, 0, area.width(), area.height() - 30);
   }
-  SetWindowFont();
-  controls->LayOut();
   LayoutWindow();
 
   AppState& state = State();
@@ -102,14 +100,22 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LayoutWindow() {
+  const double scale = view::PanelScale(width(), height());
+  if (scale != panelScale_ || !fontSet_) {
+    panelScale_ = scale;
+    fontSet_ = true;
+    SetWindowFont();
+    controls->LayOut(scale);
+    overview->LayOut();
+  }
   const view::WindowLayout layout =
-      view::LayoutWindow(width(), height(), Store().boatListHeight, State().clock.speedFactor);
+      view::LayoutWindow(width(), height(), Store().boatListHeight, State().clock.speedFactor, scale);
   Place(pnlSPLITE, layout.pnlSPLITE);
   Place(overview, layout.pnlLOGO);
   Place(controls, layout.pnlCTRL);
   Place(boatList, layout.pnlBOATlist);
   Place(timeBar, layout.pnlTimeBar);
-  const int mapWidth = std::max(1, view::MapWidth(width()));
+  const int mapWidth = std::max(1, view::MapWidth(width(), scale));
   chart->setGeometry(0, 0, mapWidth, height());
   session_->SetChartSize(mapWidth, height());
   const view::ProgressPanelLayout progress =

@@ -82,6 +82,8 @@ class TForm1 : public QWidget {
   QPointer<TForm2> loadingWindow_;
   QImage splash_;
   bool endRequested_ = false;
+  double panelScale_ = 1.0;  // the side panels' scale for the window's size
+  bool fontSet_ = false;
 };
 
 }  // namespace shell

@@ -43,11 +43,7 @@ OverviewPanel::OverviewPanel(RaceSession& session, QWidget* parent) : QWidget(pa
   btnHELP->setMouseTracking(true);  // its moves reach the panel, which shows its tip
   btnHELP->hide();
 
-  const view::LogoPanelLayout logo = view::LayoutLogoPanel(imgLOGO->width(), imgLOGO->height(), 20);
-  Place(Image1, logo.image1);
-  Place(Memo1, logo.memo1);
-  Place(imgLOGO, logo.imgLOGO);
-  Place(btnHELP, logo.btnHELP);
+  LayOut();
 
   connect(btnHELP, &QPushButton::clicked, this, &OverviewPanel::btnHELPClick);
   connect(imgLOGO, &CanvasImage::clicked, this, &OverviewPanel::imgLOGOClick);
@@ -64,6 +60,16 @@ OverviewPanel::OverviewPanel(RaceSession& session, QWidget* parent) : QWidget(pa
   connect(&session_, &RaceSession::frameReady, this, &OverviewPanel::PlaceDots);
   connect(&session_, &RaceSession::overviewDotsMoved, this, &OverviewPanel::PlaceDots);
   connect(&session_, &RaceSession::clockTextChanged, Memo1, &QLabel::setText);
+}
+
+void OverviewPanel::LayOut() {
+  const int clockHeight = std::max(20, fontMetrics().height() + 4);
+  const view::LogoPanelLayout logo = view::LayoutLogoPanel(imgLOGO->width(), imgLOGO->height(), clockHeight);
+  Place(Image1, logo.image1);
+  Place(Memo1, logo.memo1);
+  Place(imgLOGO, logo.imgLOGO);
+  Place(btnHELP, logo.btnHELP);
+  btnHELP->resize(btnHELP->width(), std::max(25, fontMetrics().height() + 8));
 }
 
 void OverviewPanel::RaceLoaded() {

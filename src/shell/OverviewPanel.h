@@ -19,6 +19,8 @@ class OverviewPanel : public QWidget {
 
  public:
   OverviewPanel(RaceSession& session, QWidget* parent);
+  // Places its parts; the clock text is as tall as the font needs.
+  void LayOut();
 
   CanvasImage *Image1, *imgLOGO;
   QLabel* Memo1;
