@@ -5,18 +5,9 @@
 #include <QMouseEvent>
 
 #include "playback/BoatList.h"
+#include "shell/PointerPanel.h"
 
 namespace shell {
-
-namespace {
-
-playback::Button ButtonOf(Qt::MouseButton button) {
-  if (button == Qt::LeftButton) return playback::Button::Left;
-  if (button == Qt::RightButton) return playback::Button::Right;
-  return playback::Button::Middle;
-}
-
-}  // namespace
 
 BoatCheck::BoatCheck(int boat, const QString& name, QWidget* parent) : QCheckBox(name, parent), boat_(boat) {
   setObjectName(QStringLiteral("boatCheck"));
@@ -61,12 +52,7 @@ void BoatListHeader::enterEvent(QEnterEvent* event) {
 
 BoatListPanel::BoatListPanel(RaceSession& session, QWidget* parent) : QWidget(parent), session_(session) {
   Label1 = new BoatListHeader(this);
-  setObjectName(QStringLiteral("pnlBOATlist"));
-  QPalette face = palette();
-  face.setColor(QPalette::Window, Qt::white);
-  setPalette(face);
-  setAutoFillBackground(true);
-  setMouseTracking(true);
+  SetPanelFace(this, "pnlBOATlist", Qt::white);
   connect(Label1, &BoatListHeader::pressed, this, &BoatListPanel::FocusAll);
   connect(Label1, &BoatListHeader::hovered, this, [this] {
     emit highlightCleared();
@@ -203,7 +189,7 @@ void BoatListPanel::PressBoat(int boat, Qt::MouseButton button, bool shift) {
   for (int i = 1; i <= store.boatCount && i < static_cast<int>(boatCheck.size()); ++i)
     checks[i] = boatCheck[i]->isChecked();
   const int unfocused =
-      playback::sBoatMouseDown(store, checks, session_.State().pointer, boat, ButtonOf(button), shift);
+      playback::sBoatMouseDown(store, checks, session_.State().pointer, boat, PointerButton(button), shift);
   ShowChecks(checks);
   const int highlighted = hover_.lastBoat;
   session_.FocusChanged(unfocused);

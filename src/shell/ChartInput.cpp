@@ -8,16 +8,6 @@
 
 namespace shell {
 
-namespace {
-
-playback::Button ButtonOf(Qt::MouseButton button) {
-  if (button == Qt::LeftButton) return playback::Button::Left;
-  if (button == Qt::RightButton) return playback::Button::Right;
-  return playback::Button::Middle;
-}
-
-}  // namespace
-
 playback::ChartSituation ChartWidget::Situation() const {
   const AppState& state = session_.State();
   playback::ChartSituation chart;
@@ -76,7 +66,7 @@ void ChartWidget::mousePressEvent(QMouseEvent* event) {
   if (at.x() >= state.mapWidth || at.y() >= state.mapHeight) return;
   const playback::ChartClick click =
       playback::FormMouseDown(session_.Map(), state.manualView, state.options, session_.Store(),
-                              state.chartFit, Situation(), ButtonOf(event->button()), at.x(), at.y());
+                              state.chartFit, Situation(), PointerButton(event->button()), at.x(), at.y());
   if (click.toggleWindGraph && state.clock.activePage == kTrackPage) {
     PnlWindGr->setVisible(!PnlWindGr->isVisible() && session_.Store().windDataPresent > 0);
   }

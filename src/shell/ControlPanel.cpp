@@ -5,6 +5,7 @@
 
 #include "shell/KmlButtonWiring.h"
 #include "shell/Pictures.h"
+#include "shell/PointerPanel.h"
 #include "view/WindowLayout.h"
 
 namespace shell {
@@ -40,12 +41,7 @@ QString Q(TextId id) {
 }  // namespace
 
 ControlPanel::ControlPanel(RaceSession& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setObjectName(QStringLiteral("pnlCTRL"));
-  QPalette face = palette();
-  face.setColor(QPalette::Window, QColor(212, 208, 200));
-  setPalette(face);
-  setAutoFillBackground(true);
-  setMouseTracking(true);
+  SetPanelFace(this, "pnlCTRL", QColor(212, 208, 200));
   CreateRaceControls();
   CreateOptionBoxes();
   CreatePad();

@@ -6,6 +6,7 @@
 
 #include "shell/HelpAndLinks.h"
 #include "shell/Pictures.h"
+#include "shell/PointerPanel.h"
 #include "view/Compass.h"
 #include "view/WindowLayout.h"
 
@@ -20,12 +21,7 @@ void Place(QWidget* widget, const view::Box& box) {
 }  // namespace
 
 OverviewPanel::OverviewPanel(RaceSession& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setObjectName(QStringLiteral("pnlLOGO"));
-  QPalette face = palette();
-  face.setColor(QPalette::Window, QColor(212, 208, 200));
-  setPalette(face);
-  setAutoFillBackground(true);
-  setMouseTracking(true);
+  SetPanelFace(this, "pnlLOGO", QColor(212, 208, 200));
   Image1 = new CanvasImage(this, QStringLiteral("Image1"), view::kOverviewSize, view::kOverviewSize);
   Memo1 = new QLabel(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));

@@ -7,17 +7,22 @@
 
 namespace shell {
 
+// Gives a side panel its form name and face colour and lets it follow the pointer.
+inline void SetPanelFace(QWidget* panel, const char* name, QColor face) {
+  panel->setObjectName(QString::fromLatin1(name));
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, face);
+  panel->setPalette(colours);
+  panel->setAutoFillBackground(true);
+  panel->setMouseTracking(true);
+}
+
 class PointerPanel : public QWidget {
   Q_OBJECT
 
  public:
   PointerPanel(QWidget* parent, const char* name, QColor face) : QWidget(parent) {
-    setObjectName(QString::fromLatin1(name));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, face);
-    setPalette(colours);
-    setAutoFillBackground(true);
-    setMouseTracking(true);
+    SetPanelFace(this, name, face);
   }
 
  signals:

@@ -35,6 +35,13 @@ inline constexpr int kTrackPage = 1;
 inline constexpr int kGraphPage = 2;
 inline constexpr int kTablePage = 3;
 
+// The pointer logic's name for a mouse button.
+inline playback::Button PointerButton(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return playback::Button::Left;
+  if (button == Qt::RightButton) return playback::Button::Right;
+  return playback::Button::Middle;
+}
+
 // Date and time as the user's locale writes them (short date, long time).
 std::string LocaleDateTimeText(double dateTime);
 

@@ -4,17 +4,13 @@
 
 #include <QMouseEvent>
 
+#include "shell/PointerPanel.h"
 #include "view/TimeBar.h"
 
 namespace shell {
 
 TimeBarPanel::TimeBarPanel(RaceSession& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setObjectName(QStringLiteral("pnlTimeBar"));
-  QPalette face = palette();
-  face.setColor(QPalette::Window, QColor(40, 40, 60));
-  setPalette(face);
-  setAutoFillBackground(true);
-  setMouseTracking(true);
+  SetPanelFace(this, "pnlTimeBar", QColor(40, 40, 60));
   BackTimeBar = new CanvasImage(this, QStringLiteral("BackTimeBar"));
   TimeBar = new CanvasImage(this, QStringLiteral("TimeBar"));
   TimePointer = new QWidget(this);
