@@ -1,0 +1,128 @@
+// Clustering the fleet's turns into marks and reading the course from each boat's roundings.
+#include "inference/Marks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace inference {
+
+namespace {
+
+int DistinctBoats(const std::vector<const Turn*>& near) {
+  std::set<int> boats;
+  for (const Turn* turn : near) boats.insert(turn->boat);
+  return static_cast<int>(boats.size());
+}
+
+std::vector<const Turn*> Near(const std::vector<const Turn*>& pool, Point centre) {
+  std::vector<const Turn*> near;
+  for (const Turn* turn : pool) {
+    if (Distance(turn->apex, centre) <= kClusterRadius) near.push_back(turn);
+  }
+  return near;
+}
+
+Point Middle(const std::vector<const Turn*>& turns) {
+  std::vector<double> xs, ys;
+  for (const Turn* turn : turns) xs.push_back(turn->apex.x), ys.push_back(turn->apex.y);
+  const auto median = [](std::vector<double>& v) {
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+  };
+  return {median(xs), median(ys)};
+}
+
+bool Holds(const std::vector<Rounding>& sailed, const std::vector<int>& course) {
+  std::size_t k = 0;
+  for (const Rounding& r : sailed) {
+    if (k < course.size() && r.mark == course[k]) ++k;
+  }
+  return k == course.size();
+}
+
+}  // namespace
+
+std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats) {
+  (void)boatCount;
+  std::vector<const Turn*> pool;
+  for (const Turn& turn : turns) pool.push_back(&turn);
+  std::vector<Point> marks;
+  while (!pool.empty()) {
+    // The turn with the most boats turning near it seeds the next cluster.
+    const Turn* seed = nullptr;
+    int seedBoats = 0;
+    for (const Turn* turn : pool) {
+      const int boats = DistinctBoats(Near(pool, turn->apex));
+      if (boats > seedBoats) seed = turn, seedBoats = boats;
+    }
+    if (seedBoats < minBoats) break;
+    Point centre = seed->apex;
+    for (int pass = 0; pass < 3; ++pass) {
+      const auto near = Near(pool, centre);
+      if (DistinctBoats(near) >= minBoats) centre = Middle(near);
+    }
+    const auto near = Near(pool, centre);
+    if (near.empty()) break;
+    std::erase_if(pool, [&](const Turn* turn) { return Distance(turn->apex, centre) <= kClusterRadius; });
+    std::erase_if(pool, [&](const Turn* turn) { return turn == seed; });
+    if (DistinctBoats(near) >= minBoats) marks.push_back(centre);
+  }
+  return marks;
+}
+
+std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks, int from,
+                                    int to) {
+  std::vector<Rounding> roundings;
+  for (int m = 0; m < static_cast<int>(marks.size()); ++m) {
+    int closest = -1;
+    double closestDistance = 0;
+    const auto close = [&] {
+      if (closest < 0) return;
+      double in = 0, out = 0;
+      const int span = 4 * kTurnWindowSeconds;
+      if (HeadingInto(grid, boat, closest, span, in) && HeadingOutOf(grid, boat, closest, span, out) &&
+          std::fabs(TurnBetween(in, out)) >= kRoundingTurnDegrees) {
+        roundings.push_back({m, closest});
+      }
+      closest = -1;
+    };
+    for (int i = from; i <= to; ++i) {
+      if (!grid.Has(boat, i)) continue;
+      const double d = Distance(grid.at[boat][i], marks[m]);
+      if (d <= kClusterRadius) {
+        if (closest < 0 || d < closestDistance) closest = i, closestDistance = d;
+      } else if (d > 2 * kClusterRadius) {
+        close();
+      }
+    }
+    close();
+  }
+  std::sort(roundings.begin(), roundings.end(),
+            [](const Rounding& a, const Rounding& b) { return a.second < b.second; });
+  return roundings;
+}
+
+std::vector<int> ConsensusCourse(const std::vector<std::vector<Rounding>>& roundings, int minBoats) {
+  std::vector<int> best;
+  int bestSupport = 0;
+  for (const auto& sailed : roundings) {
+    // Every boat's own sequence, and each with one rounding left out, are the candidates: a boat that
+    // circled a mark once more than the rest still proposes the fleet's course.
+    for (int skip = -1; skip < static_cast<int>(sailed.size()); ++skip) {
+      std::vector<int> course;
+      for (int k = 0; k < static_cast<int>(sailed.size()); ++k) {
+        if (k != skip) course.push_back(sailed[k].mark);
+      }
+      int support = 0;
+      for (const auto& other : roundings) support += Holds(other, course) ? 1 : 0;
+      if (support < minBoats) continue;
+      if (course.size() > best.size() || (course.size() == best.size() && support > bestSupport)) {
+        best = course, bestSupport = support;
+      }
+    }
+  }
+  return best;
+}
+
+}  // namespace inference

@@ -1,0 +1,166 @@
+// Runs the pieces of the inference in order; each one that finds nothing says so and the rest go on with
+// what there is.
+#include "inference/RaceInference.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "inference/Finish.h"
+#include "inference/Marks.h"
+#include "inference/Start.h"
+#include "inference/TimeZoneAt.h"
+#include "inference/Turns.h"
+#include "inference/Wind.h"
+
+namespace inference {
+
+namespace {
+
+constexpr double kUnixEpochDays = 25569;  // 1970-01-01 as days since 1899-12-30
+constexpr double kFinishMarginSeconds = 60;
+
+// The span in which at least half the boats have a track.
+void FleetWindow(const Fleet& fleet, double& from, double& to) {
+  std::vector<double> starts, ends;
+  for (const auto& boat : fleet.boats) {
+    if (boat.time.empty()) continue;
+    starts.push_back(boat.time.front());
+    ends.push_back(boat.time.back());
+  }
+  std::sort(starts.begin(), starts.end());
+  std::sort(ends.begin(), ends.end(), std::greater<>());
+  const std::size_t half = (starts.size() - 1) / 2;
+  from = starts[half];
+  to = std::max(from, ends[half]);
+}
+
+LatLon ToLatLon(const Fleet& fleet, Point p) {
+  LatLon out;
+  fleet.ToMinutes(p, out.lat, out.lon);
+  return out;
+}
+
+// Each boat's grid second at each course point, matching its roundings to the course in order.
+std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
+                                          const std::vector<int>& course) {
+  std::vector<std::vector<int>> times;
+  for (const auto& sailed : roundings) {
+    std::vector<int> at(course.size(), -1);
+    std::size_t k = 0;
+    for (const Rounding& r : sailed) {
+      if (k < course.size() && r.mark == course[k]) at[k++] = r.second;
+    }
+    times.push_back(at);
+  }
+  return times;
+}
+
+void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
+  const double latDeg = fleet.originLat / 60, lonDeg = fleet.originLon / 60;
+  const auto unix = static_cast<long long>(race.gunUtc - kUnixEpochDays * 86400);
+  if (const auto zone = TimeZoneAt(latDeg, lonDeg, unix)) {
+    race.zoneName = zone->name;
+    race.timeDifferenceHours = static_cast<int>(std::lround(zone->offsetMinutes / 60.0));
+  } else {
+    race.timeDifferenceHours = static_cast<int>(std::lround(lonDeg / 15));
+    race.notFound.push_back("time zone: none near the race; nautical time from the longitude");
+  }
+}
+
+}  // namespace
+
+InferredRace InferRace(const Fleet& fleet) {
+  InferredRace race;
+  const int boats = static_cast<int>(fleet.boats.size());
+  if (boats == 0) return race;
+  double from = 0, to = 0;
+  FleetWindow(fleet, from, to);
+  const FleetGrid grid = SampleFleet(fleet, from, to);
+  race.gunUtc = grid.t0;
+  race.finishUtc = grid.t0 + grid.count;
+  if (boats == 1) race.notFound.push_back("gun and start line: one boat alone shows no fleet starting");
+
+  const auto departure = FleetDeparture(grid, 0, grid.count - 1);
+  if (!departure) {
+    race.notFound.push_back("gun: the boats never sailed off together (no movement?)");
+    SetTimeDifference(fleet, race);
+    return race;
+  }
+  race.gunUtc = grid.t0 + *departure;
+
+  // Marks: where most boats turn together after the departure.
+  const int minBoats = boats / 2 + 1;
+  const auto turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1);
+  const auto clusters = TurnClusters(turns, boats, minBoats);
+  std::vector<std::vector<Rounding>> roundings;
+  for (int b = 0; b < boats; ++b) roundings.push_back(BoatRoundings(grid, b, clusters, *departure, grid.count - 1));
+  std::vector<int> course = ConsensusCourse(roundings, minBoats);
+  // Only the marks the course uses, numbered in the order first rounded.
+  std::vector<int> renumber(clusters.size(), -1);
+  std::vector<Point> marks;
+  for (int& m : course) {
+    if (renumber[m] < 0) renumber[m] = static_cast<int>(marks.size()), marks.push_back(clusters[m]);
+  }
+  const auto times = CourseTimes(roundings, course);
+  for (int& m : course) m = renumber[m];
+  race.course = course;
+  for (Point p : marks) race.marks.push_back(ToLatLon(fleet, p));
+  if (course.empty()) race.notFound.push_back("marks: no place where most boats turned together");
+
+  // Start line on the way to the first mark (or on the fleet's way when there is none).
+  std::vector<int> first(boats, -1), last(boats, -1);
+  for (int b = 0; b < boats && !course.empty(); ++b) first[b] = times[b].front(), last[b] = times[b].back();
+  Point firstMark = marks.empty() ? Point{} : marks.front();
+  if (marks.empty()) {
+    // Where the fleet is two minutes after the departure stands in for the first mark.
+    double x = 0, y = 0;
+    int n = 0;
+    for (int b = 0; b < boats; ++b) {
+      if (grid.Has(b, *departure + kProgressSpanSeconds))
+        x += grid.at[b][*departure + kProgressSpanSeconds].x, y += grid.at[b][*departure + kProgressSpanSeconds].y, ++n;
+    }
+    firstMark = n > 0 ? Point{x / n, y / n} : Point{};
+  }
+  const StartLine start = FindStartLine(grid, *departure, firstMark, first);
+  race.gunUtc = grid.t0 + start.gunSecond;
+  race.startEnd1 = ToLatLon(fleet, start.end1), race.startEnd2 = ToLatLon(fleet, start.end2);
+  race.hasStartLine = boats > 1;
+
+  // Finish: after the last mark (or from the start when there is no mark).
+  const Point legStart = marks.empty() ? Point{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2}
+                                       : marks[course.back()];
+  if (marks.empty()) std::fill(last.begin(), last.end(), start.gunSecond);
+  if (const auto finish = FindFinishLine(grid, legStart, last)) {
+    race.finishEnd1 = ToLatLon(fleet, finish->end1), race.finishEnd2 = ToLatLon(fleet, finish->end2);
+    race.hasFinishLine = true;
+    const int lastFinish = *std::max_element(finish->finishSecond.begin(), finish->finishSecond.end());
+    race.finishUtc = grid.t0 + lastFinish + kFinishMarginSeconds;
+  } else {
+    race.notFound.push_back("finish line: no boat sailed on from the last mark");
+  }
+
+  // Wind from the tacks of the legs; the first leg's way when nobody tacked.
+  std::vector<LegSailing> legs;
+  std::vector<int> startTimes(boats, start.gunSecond);
+  const Point startMiddle{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2};
+  for (std::size_t k = 0; k < course.size(); ++k) {
+    LegSailing leg;
+    leg.from = k == 0 ? startMiddle : marks[course[k - 1]];
+    leg.to = marks[course[k]];
+    for (int b = 0; b < boats; ++b) {
+      leg.enter.push_back(k == 0 ? start.gunSecond : times[b][k - 1]);
+      leg.leave.push_back(times[b][k]);
+    }
+    legs.push_back(leg);
+  }
+  if (const auto wind = WindFromTacks(grid, legs)) {
+    race.windDirection = static_cast<int>(std::lround(*wind)) % 360;
+  } else {
+    race.windDirection = static_cast<int>(std::lround(BearingOf(startMiddle, firstMark))) % 360;
+    if (!marks.empty()) race.notFound.push_back("wind: nobody tacked; the first leg's bearing stands in");
+  }
+  SetTimeDifference(fleet, race);
+  return race;
+}
+
+}  // namespace inference

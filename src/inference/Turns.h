@@ -1,0 +1,31 @@
+// Where each boat turns hard: the raw material of marks (and of the tacks that give the wind).
+#pragma once
+
+#include <vector>
+
+#include "inference/Fleet.h"
+
+namespace inference {
+
+struct Turn {
+  int boat = 0;
+  int second = 0;     // grid second of the apex
+  Point apex;
+  double before = 0;  // bearing sailed into the turn
+  double after = 0;   // bearing sailed out of it
+  double angle = 0;   // size of the turn, degrees
+};
+
+inline constexpr int kTurnWindowSeconds = 15;   // the straight stretch on each side of a turn
+inline constexpr double kMinTurnDegrees = 60;   // less is steering, not a tack, gybe or rounding
+inline constexpr double kMinMovingSpeed = 0.5;  // metres a second; slower is drifting, its bearing noise
+
+// The heading of boat over [i - span, i] (toward) or [i, i + span]; false when it did not move enough.
+bool HeadingInto(const FleetGrid& grid, int boat, int i, int span, double& bearing);
+bool HeadingOutOf(const FleetGrid& grid, int boat, int i, int span, double& bearing);
+
+// Every turn of every boat between grid seconds from and to: the sharpest moment of each change of heading of
+// kMinTurnDegrees or more, one per kTurnWindowSeconds either side.
+std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to);
+
+}  // namespace inference
