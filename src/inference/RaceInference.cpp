@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "inference/Finish.h"
 #include "inference/Marks.h"
@@ -38,6 +39,61 @@ LatLon ToLatLon(const Fleet& fleet, Point p) {
   LatLon out;
   fleet.ToMinutes(p, out.lat, out.lon);
   return out;
+}
+
+constexpr int kPassageTurnWindowSeconds = 300;
+
+struct CourseFinding {
+  std::vector<Point> marks;               // the marks the course uses, numbered in the order first rounded
+  std::vector<int> course;                // indices into marks
+  std::vector<std::vector<int>> times;    // per boat, grid second at each course point (-1: not rounded)
+};
+
+std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
+                                          const std::vector<int>& course);
+
+CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector<Turn>& turns, int minBoats) {
+  const int boats = static_cast<int>(grid.at.size());
+  const auto clusters = TurnClusters(turns, boats, minBoats);
+  std::vector<std::vector<Rounding>> roundings;
+  for (int b = 0; b < boats; ++b) roundings.push_back(BoatRoundings(grid, b, clusters, departure, grid.count - 1));
+  CourseFinding found;
+  found.course = ConsensusCourse(roundings, minBoats);
+  std::vector<int> renumber(clusters.size(), -1);
+  for (int m : found.course) {
+    if (renumber[m] < 0) renumber[m] = static_cast<int>(found.marks.size()), found.marks.push_back(clusters[m]);
+  }
+  found.times = CourseTimes(roundings, found.course);
+  for (int& m : found.course) m = renumber[m];
+  return found;
+}
+
+// The legs from the start (startFrom, or the fleet's middle at the gun) to each mark in turn.
+std::vector<LegSailing> Legs(const FleetGrid& grid, int gun, const CourseFinding& found,
+                             std::optional<Point> startFrom = std::nullopt) {
+  const int boats = static_cast<int>(grid.at.size());
+  Point from{};
+  if (startFrom) {
+    from = *startFrom;
+  } else {
+    int n = 0;
+    for (int b = 0; b < boats; ++b) {
+      if (grid.Has(b, gun)) from.x += grid.at[b][gun].x, from.y += grid.at[b][gun].y, ++n;
+    }
+    if (n > 0) from.x /= n, from.y /= n;
+  }
+  std::vector<LegSailing> legs;
+  for (std::size_t k = 0; k < found.course.size(); ++k) {
+    LegSailing leg;
+    leg.from = k == 0 ? from : found.marks[found.course[k - 1]];
+    leg.to = found.marks[found.course[k]];
+    for (int b = 0; b < boats; ++b) {
+      leg.enter.push_back(k == 0 ? gun : found.times[b][k - 1]);
+      leg.leave.push_back(found.times[b][k]);
+    }
+    legs.push_back(leg);
+  }
+  return legs;
 }
 
 // Each boat's grid second at each course point, matching its roundings to the course in order.
@@ -88,21 +144,23 @@ InferredRace InferRace(const Fleet& fleet) {
   }
   race.gunUtc = grid.t0 + *departure;
 
-  // Marks: where most boats turn together after the departure.
+  // Marks: where most boats turn together after the departure; once the wind is known, tacks leave the
+  // turns, since boats tacking together on a layline look like a mark.
   const int minBoats = boats / 2 + 1;
-  const auto turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1);
-  const auto clusters = TurnClusters(turns, boats, minBoats);
-  std::vector<std::vector<Rounding>> roundings;
-  for (int b = 0; b < boats; ++b) roundings.push_back(BoatRoundings(grid, b, clusters, *departure, grid.count - 1));
-  std::vector<int> course = ConsensusCourse(roundings, minBoats);
-  // Only the marks the course uses, numbered in the order first rounded.
-  std::vector<int> renumber(clusters.size(), -1);
-  std::vector<Point> marks;
-  for (int& m : course) {
-    if (renumber[m] < 0) renumber[m] = static_cast<int>(marks.size()), marks.push_back(clusters[m]);
+  auto turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1);
+  CourseFinding found = FindCourse(grid, *departure, turns, minBoats);
+  if (found.course.empty()) {
+    turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1, kPassageTurnWindowSeconds);
+    found = FindCourse(grid, *departure, turns, minBoats);
   }
-  const auto times = CourseTimes(roundings, course);
-  for (int& m : course) m = renumber[m];
+  if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
+    std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });
+    CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats);
+    if (!withoutTacks.course.empty()) found = std::move(withoutTacks);
+  }
+  std::vector<int> course = found.course;
+  const std::vector<Point>& marks = found.marks;
+  const auto& times = found.times;
   race.course = course;
   for (Point p : marks) race.marks.push_back(ToLatLon(fleet, p));
   if (course.empty()) race.notFound.push_back("marks: no place where most boats turned together");
@@ -140,19 +198,8 @@ InferredRace InferRace(const Fleet& fleet) {
   }
 
   // Wind from the tacks of the legs; the first leg's way when nobody tacked.
-  std::vector<LegSailing> legs;
-  std::vector<int> startTimes(boats, start.gunSecond);
   const Point startMiddle{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2};
-  for (std::size_t k = 0; k < course.size(); ++k) {
-    LegSailing leg;
-    leg.from = k == 0 ? startMiddle : marks[course[k - 1]];
-    leg.to = marks[course[k]];
-    for (int b = 0; b < boats; ++b) {
-      leg.enter.push_back(k == 0 ? start.gunSecond : times[b][k - 1]);
-      leg.leave.push_back(times[b][k]);
-    }
-    legs.push_back(leg);
-  }
+  const auto legs = Legs(grid, start.gunSecond, found, startMiddle);
   if (const auto wind = WindFromTacks(grid, legs)) {
     race.windDirection = static_cast<int>(std::lround(*wind)) % 360;
   } else {

@@ -21,9 +21,15 @@ bool HeadingOutOf(const FleetGrid& grid, int boat, int i, int span, double& bear
   return true;
 }
 
-std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to) {
+bool IsTack(const Turn& turn, double windFrom) {
+  constexpr double kCloseHauledDegrees = 65;
+  const double in = TurnBetween(windFrom, turn.before), out = TurnBetween(windFrom, turn.after);
+  return std::fabs(in) < kCloseHauledDegrees && std::fabs(out) < kCloseHauledDegrees && (in < 0) != (out < 0);
+}
+
+std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, int window) {
   std::vector<Turn> turns;
-  const int w = kTurnWindowSeconds;
+  const int w = window;
   for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
     Turn best;
     best.angle = 0;

@@ -26,6 +26,11 @@ bool HeadingOutOf(const FleetGrid& grid, int boat, int i, int span, double& bear
 
 // Every turn of every boat between grid seconds from and to: the sharpest moment of each change of heading of
 // kMinTurnDegrees or more, one per kTurnWindowSeconds either side.
-std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to);
+// A passage race rounds a headland over minutes: window widens the stretch on each side.
+std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, int window = kTurnWindowSeconds);
+
+// True when a turn goes from one close-hauled heading to the other through the wind (degrees true it blows
+// from): a tack, which no mark needs.
+bool IsTack(const Turn& turn, double windFrom);
 
 }  // namespace inference
