@@ -71,7 +71,8 @@ BatchRequest ParseBatchArguments(int argc, const char* const* argv) {
       request.manual = true;
     } else if (option == "--make-race") {
       request.makeRace.push_back(value());
-      while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) request.makeRace.push_back(argv[++i]);
+      while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+        request.makeRace.push_back(argv[++i]);
     } else if (option == "--out") {
       request.out = value();
     } else if (FindOutput(option) != nullptr) {

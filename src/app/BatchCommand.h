@@ -40,7 +40,7 @@ struct BatchRequest {
   bool help = false;
   std::vector<RequestedOutput> outputs;
   std::vector<std::string> makeRace;  // track files or folders to make races from
-  std::string out;                     // where the made races go
+  std::string out;                    // where the made races go
 };
 
 struct LoadedRace {

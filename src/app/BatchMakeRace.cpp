@@ -9,12 +9,14 @@ namespace app {
 
 bool RunMakeRace(const BatchRequest& request, std::ostream& out, std::ostream& err) {
   std::vector<std::filesystem::path> paths(request.makeRace.begin(), request.makeRace.end());
-  const std::filesystem::path folder = request.out.empty() ? race::UserRacesFolder() : std::filesystem::path(request.out);
+  const std::filesystem::path folder =
+      request.out.empty() ? race::UserRacesFolder() : std::filesystem::path(request.out);
   const auto result = inference::MakeRaces(paths, folder);
   for (const auto& message : result.messages) err << message << '\n';
   for (const auto& made : result.races) {
     out << made.raceFile.generic_string() << "  (" << made.boatCount << " boats)\n";
-    for (const auto& missing : made.notFound) err << made.raceFile.filename().string() << ": not found: " << missing << '\n';
+    for (const auto& missing : made.notFound)
+      err << made.raceFile.filename().string() << ": not found: " << missing << '\n';
   }
   return !result.races.empty();
 }

@@ -10,16 +10,17 @@ namespace inference {
 
 namespace {
 
-constexpr int kLegLookSeconds = 120;    // the way of the last leg: where the boats are this long after the mark
-constexpr double kOffLegDegrees = 75;   // sailing more than this off the leg's way is no longer racing it
+constexpr int kLegLookSeconds = 120;  // the way of the last leg: where the boats are this long after the mark
+constexpr double kOffLegDegrees = 75;  // sailing more than this off the leg's way is no longer racing it
 constexpr int kOffLegSeconds = 20;
 constexpr double kBeforeStopMetres = 10;  // the line lies this far short of the earliest stop
 constexpr double kLineEndMargin = 30;
-constexpr double kStopShare = 0.25;     // the line at the first quarter of the boats' stops
+constexpr double kStopShare = 0.25;  // the line at the first quarter of the boats' stops
 
 }  // namespace
 
-std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart, const std::vector<int>& lastRounding) {
+std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart,
+                                         const std::vector<int>& lastRounding) {
   const int boats = static_cast<int>(grid.at.size());
   double sx = 0, sy = 0;
   for (int b = 0; b < boats; ++b) {
@@ -75,8 +76,10 @@ std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart, 
   vMin -= kLineEndMargin, vMax += kLineEndMargin;
   const Point across{-along.y, along.x};
   // v grows to the left of the way; across points there.
-  line.end1 = {legStart.x + along.x * level + across.x * vMin, legStart.y + along.y * level + across.y * vMin};
-  line.end2 = {legStart.x + along.x * level + across.x * vMax, legStart.y + along.y * level + across.y * vMax};
+  line.end1 = {legStart.x + along.x * level + across.x * vMin,
+               legStart.y + along.y * level + across.y * vMin};
+  line.end2 = {legStart.x + along.x * level + across.x * vMax,
+               legStart.y + along.y * level + across.y * vMax};
   return line;
 }
 

@@ -15,6 +15,7 @@ struct FinishLine {
 
 // legStart is the last mark (or the start line's middle), lastRounding each boat's grid second there (-1: the
 // boat never got there). Nothing when no boat sailed on from there.
-std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart, const std::vector<int>& lastRounding);
+std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart,
+                                         const std::vector<int>& lastRounding);
 
 }  // namespace inference

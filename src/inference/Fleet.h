@@ -15,7 +15,9 @@ struct Point {
   double y = 0;  // metres north
 };
 
-inline double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+inline double Distance(Point a, Point b) {
+  return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 struct FleetBoat {
   std::string name;

@@ -71,8 +71,8 @@ std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, i
   return marks;
 }
 
-std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks, int from,
-                                    int to) {
+std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks,
+                                    int from, int to) {
   std::vector<Rounding> roundings;
   for (int m = 0; m < static_cast<int>(marks.size()); ++m) {
     int closest = -1;

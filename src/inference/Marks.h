@@ -9,7 +9,7 @@
 
 namespace inference {
 
-inline constexpr double kClusterRadius = 60;      // metres: how far apart boats round one mark
+inline constexpr double kClusterRadius = 60;        // metres: how far apart boats round one mark
 inline constexpr double kRoundingTurnDegrees = 40;  // a boat passing a mark turns at least this much
 
 // Places where turns of at least minBoats different boats lie within kClusterRadius of each other, the
@@ -23,8 +23,8 @@ struct Rounding {
 
 // The roundings of one boat between grid seconds from and to, in time order: each time it comes within
 // kClusterRadius of a mark and turns there.
-std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks, int from,
-                                    int to);
+std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks,
+                                    int from, int to);
 
 // The longest mark sequence that the roundings of at least minBoats boats hold (in order, other roundings
 // between allowed); with equal length the one more boats hold.

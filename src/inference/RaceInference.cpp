@@ -44,9 +44,9 @@ LatLon ToLatLon(const Fleet& fleet, Point p) {
 constexpr int kPassageTurnWindowSeconds = 300;
 
 struct CourseFinding {
-  std::vector<Point> marks;               // the marks the course uses, numbered in the order first rounded
-  std::vector<int> course;                // indices into marks
-  std::vector<std::vector<int>> times;    // per boat, grid second at each course point (-1: not rounded)
+  std::vector<Point> marks;             // the marks the course uses, numbered in the order first rounded
+  std::vector<int> course;              // indices into marks
+  std::vector<std::vector<int>> times;  // per boat, grid second at each course point (-1: not rounded)
 };
 
 std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
@@ -56,12 +56,14 @@ CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector
   const int boats = static_cast<int>(grid.at.size());
   const auto clusters = TurnClusters(turns, boats, minBoats);
   std::vector<std::vector<Rounding>> roundings;
-  for (int b = 0; b < boats; ++b) roundings.push_back(BoatRoundings(grid, b, clusters, departure, grid.count - 1));
+  for (int b = 0; b < boats; ++b)
+    roundings.push_back(BoatRoundings(grid, b, clusters, departure, grid.count - 1));
   CourseFinding found;
   found.course = ConsensusCourse(roundings, minBoats);
   std::vector<int> renumber(clusters.size(), -1);
   for (int m : found.course) {
-    if (renumber[m] < 0) renumber[m] = static_cast<int>(found.marks.size()), found.marks.push_back(clusters[m]);
+    if (renumber[m] < 0)
+      renumber[m] = static_cast<int>(found.marks.size()), found.marks.push_back(clusters[m]);
   }
   found.times = CourseTimes(roundings, found.course);
   for (int& m : found.course) m = renumber[m];
@@ -175,7 +177,8 @@ InferredRace InferRace(const Fleet& fleet) {
     int n = 0;
     for (int b = 0; b < boats; ++b) {
       if (grid.Has(b, *departure + kProgressSpanSeconds))
-        x += grid.at[b][*departure + kProgressSpanSeconds].x, y += grid.at[b][*departure + kProgressSpanSeconds].y, ++n;
+        x += grid.at[b][*departure + kProgressSpanSeconds].x,
+            y += grid.at[b][*departure + kProgressSpanSeconds].y, ++n;
     }
     firstMark = n > 0 ? Point{x / n, y / n} : Point{};
   }
@@ -185,8 +188,9 @@ InferredRace InferRace(const Fleet& fleet) {
   race.hasStartLine = boats > 1;
 
   // Finish: after the last mark (or from the start when there is no mark).
-  const Point legStart = marks.empty() ? Point{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2}
-                                       : marks[course.back()];
+  const Point legStart = marks.empty()
+                             ? Point{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2}
+                             : marks[course.back()];
   if (marks.empty()) std::fill(last.begin(), last.end(), start.gunSecond);
   if (const auto finish = FindFinishLine(grid, legStart, last)) {
     race.finishEnd1 = ToLatLon(fleet, finish->end1), race.finishEnd2 = ToLatLon(fleet, finish->end2);

@@ -1,5 +1,5 @@
-// A whole race made from the boats' tracks alone: window, gun, start line, marks and course, finish line, wind
-// and the local time difference.
+// A whole race made from the boats' tracks alone: window, gun, start line, marks and course, finish line,
+// wind and the local time difference.
 #pragma once
 
 #include <string>
@@ -21,8 +21,8 @@ struct InferredRace {
   std::vector<LatLon> marks;
   LatLon startEnd1, startEnd2, finishEnd1, finishEnd2;
   bool hasStartLine = false, hasFinishLine = false;
-  std::vector<int> course;  // mark indices 0.. in sailing order
-  int windDirection = 0;    // degrees true
+  std::vector<int> course;            // mark indices 0.. in sailing order
+  int windDirection = 0;              // degrees true
   std::vector<std::string> notFound;  // what the fleet gave no clear answer for, one line each
 };
 

@@ -25,7 +25,8 @@ void CollectFiles(const fs::path& path, std::vector<fs::path>& files, std::vecto
   std::error_code error;
   if (fs::is_directory(path, error)) {
     std::vector<fs::path> inside;
-    for (const auto& entry : fs::recursive_directory_iterator(path, fs::directory_options::skip_permission_denied, error)) {
+    for (const auto& entry :
+         fs::recursive_directory_iterator(path, fs::directory_options::skip_permission_denied, error)) {
       if (entry.is_regular_file(error)) inside.push_back(entry.path());
     }
     std::sort(inside.begin(), inside.end());
@@ -71,7 +72,9 @@ fs::path FreshFolder(const fs::path& outFolder, const std::string& name) {
   return folder;
 }
 
-std::string LatLonText(const LatLon& p) { return race::FormatFourPlace(p.lat) + "," + race::FormatFourPlace(p.lon); }
+std::string LatLonText(const LatLon& p) {
+  return race::FormatFourPlace(p.lat) + "," + race::FormatFourPlace(p.lon);
+}
 
 }  // namespace
 
@@ -88,7 +91,8 @@ std::vector<std::vector<int>> GroupByDayAndPlace(const std::vector<race::WholeTr
     }
   }
   std::map<int, std::vector<int>> byRoot;
-  for (std::size_t i = 0; i < tracks.size(); ++i) byRoot[root(static_cast<int>(i))].push_back(static_cast<int>(i));
+  for (std::size_t i = 0; i < tracks.size(); ++i)
+    byRoot[root(static_cast<int>(i))].push_back(static_cast<int>(i));
   std::vector<std::vector<int>> groups;
   for (auto& [r, members] : byRoot) groups.push_back(members);
   std::sort(groups.begin(), groups.end(), [&](const auto& a, const auto& b) {
@@ -97,7 +101,8 @@ std::vector<std::vector<int>> GroupByDayAndPlace(const std::vector<race::WholeTr
   return groups;
 }
 
-std::vector<std::string> BoatNames(const std::vector<std::string>& trackNames, const std::vector<fs::path>& files) {
+std::vector<std::string> BoatNames(const std::vector<std::string>& trackNames,
+                                   const std::vector<fs::path>& files) {
   std::vector<std::string> names;
   std::map<std::string, int> seen;
   for (std::size_t i = 0; i < files.size(); ++i) {
@@ -169,7 +174,9 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     std::vector<race::WholeTrack> members;
     std::vector<fs::path> memberFiles;
     std::vector<std::string> trackNames;
-    for (int i : group) members.push_back(tracks[i]), memberFiles.push_back(trackFiles[i]), trackNames.push_back(tracks[i].name);
+    for (int i : group)
+      members.push_back(tracks[i]), memberFiles.push_back(trackFiles[i]),
+          trackNames.push_back(tracks[i].name);
     const auto names = BoatNames(trackNames, memberFiles);
     const Fleet fleet = MakeFleet(members, memberFiles, names);
     const InferredRace inferred = InferRace(fleet);
@@ -180,7 +187,8 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     for (const auto& file : memberFiles) {
       std::string name = file.filename().string();
       std::replace(name.begin(), name.end(), ',', '_');
-      for (int n = 2; taken.count(name); ++n) name = file.stem().string() + "-" + std::to_string(n) + file.extension().string();
+      for (int n = 2; taken.count(name); ++n)
+        name = file.stem().string() + "-" + std::to_string(n) + file.extension().string();
       taken.insert(name);
       copies.push_back(name);
     }
@@ -189,7 +197,8 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     const std::string raceName = made.folder.filename().string();
     fs::create_directories(made.folder / "raceadmin");
     fs::create_directories(made.folder / "gpsdat");
-    for (std::size_t b = 0; b < memberFiles.size(); ++b) fs::copy_file(memberFiles[b], made.folder / "gpsdat" / copies[b]);
+    for (std::size_t b = 0; b < memberFiles.size(); ++b)
+      fs::copy_file(memberFiles[b], made.folder / "gpsdat" / copies[b]);
     made.raceFile = made.folder / "raceadmin" / (raceName + ".txt");
     std::ofstream out(made.raceFile, std::ios::binary);
     out << RaceFileText(inferred, copies, names);

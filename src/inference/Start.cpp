@@ -8,8 +8,8 @@ namespace inference {
 
 namespace {
 
-constexpr int kStep = 5;                   // seconds between looks at the fleet's progress
-constexpr double kLineEndMargin = 30;      // metres beyond the outermost boat
+constexpr int kStep = 5;               // seconds between looks at the fleet's progress
+constexpr double kLineEndMargin = 30;  // metres beyond the outermost boat
 constexpr double kRacingPaceShare = 0.5;
 
 // Mean progress (metres a second) of the boats along their common direction over [i, i + span].
@@ -51,7 +51,8 @@ std::optional<int> FleetDeparture(const FleetGrid& grid, int from, int to) {
   return std::nullopt;
 }
 
-StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark, const std::vector<int>& firstRounding) {
+StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
+                        const std::vector<int>& firstRounding) {
   // The fleet's middle at the departure, and the way to the first mark from there.
   double cx = 0, cy = 0;
   int n = 0;

@@ -25,6 +25,7 @@ struct StartLine {
 // The line square to the way from the fleet's position at the departure to the first mark, at the place the
 // boats cross it for the last time on their way there (firstRounding: each boat's grid second at the first
 // mark, or -1); the gun is the earliest of those crossings. Its ends lie a little beyond the outermost boats.
-StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark, const std::vector<int>& firstRounding);
+StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
+                        const std::vector<int>& firstRounding);
 
 }  // namespace inference

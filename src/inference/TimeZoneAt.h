@@ -7,7 +7,7 @@
 namespace inference {
 
 struct LocalZone {
-  std::string name;      // "Europe/Berlin"
+  std::string name;       // "Europe/Berlin"
   int offsetMinutes = 0;  // local time less UTC at that moment
 };
 

@@ -9,7 +9,7 @@ namespace inference {
 
 struct Turn {
   int boat = 0;
-  int second = 0;     // grid second of the apex
+  int second = 0;  // grid second of the apex
   Point apex;
   double before = 0;  // bearing sailed into the turn
   double after = 0;   // bearing sailed out of it

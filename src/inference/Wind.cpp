@@ -15,7 +15,7 @@ constexpr int kHeadingSeconds = 10;
 constexpr int kSampleStep = 5;
 constexpr int kClearOfMarkSeconds = 30;
 constexpr double kOffBearingDegrees = 15;  // headings closer to the leg's bearing belong to neither tack
-constexpr double kTackShare = 0.2;          // each tack holds at least this share of the leg
+constexpr double kTackShare = 0.2;         // each tack holds at least this share of the leg
 
 struct TwoTacks {
   double bisector = 0;
@@ -34,7 +34,8 @@ std::optional<TwoTacks> LegTacks(const FleetGrid& grid, const LegSailing& leg) {
   double metres = 0, seconds = 0;
   for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
     if (leg.enter[b] < 0 || leg.leave[b] < 0) continue;
-    for (int i = leg.enter[b] + kClearOfMarkSeconds; i + kClearOfMarkSeconds < leg.leave[b]; i += kSampleStep) {
+    for (int i = leg.enter[b] + kClearOfMarkSeconds; i + kClearOfMarkSeconds < leg.leave[b];
+         i += kSampleStep) {
       double heading = 0;
       if (!HeadingOutOf(grid, b, i, kHeadingSeconds, heading)) continue;
       ++all;
@@ -67,7 +68,8 @@ std::optional<double> WindFromTacks(const FleetGrid& grid, const std::vector<Leg
   double sumSin = 0, sumCos = 0;
   for (const TwoTacks& t : tacked) {
     if (std::fabs(TurnBetween(slowest->bisector, t.bisector)) > 45) continue;
-    sumSin += std::sin(t.bisector * std::numbers::pi / 180), sumCos += std::cos(t.bisector * std::numbers::pi / 180);
+    sumSin += std::sin(t.bisector * std::numbers::pi / 180),
+        sumCos += std::cos(t.bisector * std::numbers::pi / 180);
   }
   return MeanBearing(sumSin, sumCos);
 }

@@ -27,8 +27,7 @@ std::string ReorderDate(std::string_view text) {
   const std::string_view rest = text.substr(first + 1, kMaxDatePart);
   const std::size_t second = rest.find('-');
   const std::string_view b = second == std::string_view::npos ? std::string_view() : rest.substr(0, second);
-  const std::string_view c =
-      second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
+  const std::string_view c = second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
   std::string out;
   out.reserve(text.size());
   out.append(c).append("/").append(b).append("/").append(a);
@@ -98,9 +97,9 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate) {
 
 namespace {
 
-// Walks the fix lines of a text track. Each fix's date field goes through dayOf (nothing: the fix is left out,
-// as is one whose time cannot be read); use(gpsTime, coordinates) gets the rest, and calls coordinates() for
-// the position only when it keeps the fix, since most fixes of a long log lie outside the race.
+// Walks the fix lines of a text track. Each fix's date field goes through dayOf (nothing: the fix is left
+// out, as is one whose time cannot be read); use(gpsTime, coordinates) gets the rest, and calls coordinates()
+// for the position only when it keeps the fix, since most fixes of a long log lie outside the race.
 template <typename DayOf, typename Use>
 void ScanTextFixes(std::string_view text, const std::string& file, DayOf dayOf, Use use) {
   int coordFormat = kDegreesMinutes;
@@ -139,7 +138,8 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
   // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
   // moves its arrays while it grows.
   const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
     if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
   }
   const auto dayOf = [&store](std::string_view field) { return GpsDate(field, store.raceDate); };

@@ -1,5 +1,5 @@
-// A logger's track file read whole, whatever its form and dates: what a race is made from before any race file
-// exists.
+// A logger's track file read whole, whatever its form and dates: what a race is made from before any race
+// file exists.
 #pragma once
 
 #include <filesystem>
@@ -11,7 +11,7 @@
 namespace race {
 
 struct WholeTrack {
-  std::string name;  // the GPX track or metadata name; empty when the file has none
+  std::string name;             // the GPX track or metadata name; empty when the file has none
   std::vector<TrackFix> fixes;  // sorted by time, one fix per moment
 };
 

@@ -1,5 +1,5 @@
-// Races made from tracks alone held against the hand-made race files of the same races: the gun, the marks the
-// fleet rounds, the course order and the finish order, both races loaded through the same analysis.
+// Races made from tracks alone held against the hand-made race files of the same races: the gun, the marks
+// the fleet rounds, the course order and the finish order, both races loaded through the same analysis.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,30 +22,34 @@ namespace fs = std::filesystem;
 
 struct MadeRaceCase {
   std::string name;
-  fs::path programFolder;  // holds the hand-made race
-  std::string raceFile;    // under raceadmin/
-  fs::path tracks;         // the folder of tracks the race is made from
-  std::string trackPrefix; // only files whose name starts so (empty: all)
-  double gunSeconds = 0;   // allowed gun error
-  double markMetres = 0;   // allowed mark error
-  bool held = true;        // false: the figures are printed but not yet held (the inference falls short)
+  fs::path programFolder;   // holds the hand-made race
+  std::string raceFile;     // under raceadmin/
+  fs::path tracks;          // the folder of tracks the race is made from
+  std::string trackPrefix;  // only files whose name starts so (empty: all)
+  double gunSeconds = 0;    // allowed gun error
+  double markMetres = 0;    // allowed mark error
+  bool held = true;         // false: the figures are printed but not yet held (the inference falls short)
 };
 
-void PrintTo(const MadeRaceCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const MadeRaceCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 std::vector<MadeRaceCase> Cases() {
   std::vector<MadeRaceCase> cases;
   const fs::path shared = testsupport::SharedRacesFolder();
   for (const char* race : {"elbe-damm-2023-race1", "valencia-2025-06-21-p01", "valencia-2025-06-21-p02"}) {
     const bool held = std::string(race) != "elbe-damm-2023-race1";  // few turns at its passing marks
-    cases.push_back({race, shared / race, std::string(race) + ".txt", shared / race / "source", "", 60, 60, held});
+    cases.push_back(
+        {race, shared / race, std::string(race) + ".txt", shared / race / "source", "", 60, 60, held});
   }
   const fs::path sample = testsupport::SourceFolder() / "data" / "sample";
   for (const char* race : {"toba-wl", "toba-triangle", "toba-morning", "toba-kumano", "toba-evening"}) {
     // The triangle's finish line, the light-air race's tacks and the passage race's slow turn round the cape
     // still defeat the inference.
     const bool held = std::string(race) == "toba-wl" || std::string(race) == "toba-evening";
-    cases.push_back({race, sample, std::string(race) + ".txt", sample / "gpsdat", std::string(race) + "_", 30, 30, held});
+    cases.push_back(
+        {race, sample, std::string(race) + ".txt", sample / "gpsdat", std::string(race) + "_", 30, 30, held});
   }
   return cases;
 }
@@ -99,7 +103,9 @@ TEST_P(MadeRaceTest, GunMarksCourseAndFinishOrderAgreeWithTheHandMadeRace) {
   const Loaded ours = Load(made.races[0].folder, made.races[0].raceFile);
 
   const double gunError = std::fabs(ours.store.startTimeGps - hand.store.startTimeGps) * 86400;
-  if (c.held) EXPECT_LE(gunError, c.gunSeconds);
+  if (c.held) {
+    EXPECT_LE(gunError, c.gunSeconds);
+  }
 
   // Every mark of the hand-made course has one of ours near it; the course visits them in the same order.
   std::vector<int> handCourse, ourCourse;
@@ -117,19 +123,24 @@ TEST_P(MadeRaceTest, GunMarksCourseAndFinishOrderAgreeWithTheHandMadeRace) {
       if (d < best) best = d, nearest = m;
     }
     worstMark = std::max(worstMark, best);
-    if (c.held) EXPECT_LE(best, c.markMetres) << "mark " << p.index;
+    if (c.held) {
+      EXPECT_LE(best, c.markMetres) << "mark " << p.index;
+    }
     handCourse.push_back(nearest);
   }
   for (std::size_t k = 1; k < ours.course.size(); ++k) {
     if (!ours.course[k].isLine) ourCourse.push_back(ours.course[k].index);
   }
-  if (c.held) EXPECT_EQ(ourCourse, handCourse);
+  if (c.held) {
+    EXPECT_EQ(ourCourse, handCourse);
+  }
 
   // The same boats finish in the same order.
   std::vector<std::pair<int, int>> places;  // hand-made rank, our rank of the same boat
   for (int b = 1; b <= hand.store.boatCount; ++b) {
     const int k = hand.store.fixCount[b] / 2;
-    const double when = hand.store.startTimeGps + (hand.store.trackTime[b][k] + hand.store.boatTimeOffset[b]) / 86400;
+    const double when =
+        hand.store.startTimeGps + (hand.store.trackTime[b][k] + hand.store.boatTimeOffset[b]) / 86400;
     int same = 0;
     double best = 1e9;
     for (int o = 1; o <= ours.store.boatCount; ++o) {
@@ -143,10 +154,12 @@ TEST_P(MadeRaceTest, GunMarksCourseAndFinishOrderAgreeWithTheHandMadeRace) {
   }
   int agree = 0;
   for (const auto& [h, o] : places) agree += h == o;
-  if (c.held) EXPECT_EQ(agree, static_cast<int>(places.size()));
-  std::cout << "[figures] " << c.name << ": gun " << gunError << " s, worst mark " << worstMark << " m, course "
-            << (ourCourse == handCourse ? "same" : "differs") << ", finish places " << agree << "/" << places.size()
-            << " same\n";
+  if (c.held) {
+    EXPECT_EQ(agree, static_cast<int>(places.size()));
+  }
+  std::cout << "[figures] " << c.name << ": gun " << gunError << " s, worst mark " << worstMark
+            << " m, course " << (ourCourse == handCourse ? "same" : "differs") << ", finish places " << agree
+            << "/" << places.size() << " same\n";
   if (!c.held) GTEST_SKIP() << "figures not yet held for this race";
 }
 
