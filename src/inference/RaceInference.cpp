@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "inference/Finish.h"
@@ -42,6 +44,9 @@ LatLon ToLatLon(const Fleet& fleet, Point p) {
 }
 
 constexpr int kPassageTurnWindowSeconds = 300;
+// The turns of the start itself (bearing away along the line, heading up at the gun) are no mark: marks are
+// looked for from this long after the fleet sails off.
+constexpr int kStartClearSeconds = 60;
 
 struct CourseFinding {
   std::vector<Point> marks;             // the marks the course uses, numbered in the order first rounded
@@ -57,7 +62,7 @@ CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector
   const auto clusters = TurnClusters(turns, boats, minBoats);
   std::vector<std::vector<Rounding>> roundings;
   for (int b = 0; b < boats; ++b)
-    roundings.push_back(BoatRoundings(grid, b, clusters, departure, grid.count - 1));
+    roundings.push_back(BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1));
   CourseFinding found;
   found.course = ConsensusCourse(roundings, minBoats);
   std::vector<int> renumber(clusters.size(), -1);
@@ -149,13 +154,20 @@ InferredRace InferRace(const Fleet& fleet) {
   // Marks: where most boats turn together after the departure; once the wind is known, tacks leave the
   // turns, since boats tacking together on a layline look like a mark.
   const int minBoats = boats / 2 + 1;
-  auto turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1);
+  auto turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1);
   CourseFinding found = FindCourse(grid, *departure, turns, minBoats);
   if (found.course.empty()) {
-    turns = FindTurns(grid, *departure + kTurnWindowSeconds, grid.count - 1, kPassageTurnWindowSeconds);
+    turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, kPassageTurnWindowSeconds);
     found = FindCourse(grid, *departure, turns, minBoats);
   }
   if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
+    if (std::getenv("REGATIX_INFER_DEBUG")) {
+      std::fprintf(stderr, "wind %.0f\n", *wind);
+      for (const Turn& t : turns)
+        if (std::hypot(t.apex.x - 120, t.apex.y + 67) < 70)
+          std::fprintf(stderr, "  turn b%d s%d in %.0f out %.0f angle %.0f tack %d\n", t.boat, t.second, t.before,
+                       t.after, t.angle, IsTack(t, *wind));
+    }
     std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });
     CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats);
     if (!withoutTacks.course.empty()) found = std::move(withoutTacks);
@@ -183,6 +195,16 @@ InferredRace InferRace(const Fleet& fleet) {
     firstMark = n > 0 ? Point{x / n, y / n} : Point{};
   }
   const StartLine start = FindStartLine(grid, *departure, firstMark, first);
+  if (std::getenv("REGATIX_INFER_DEBUG")) {
+    std::fprintf(stderr, "departure %d gun %d marks %zu course", *departure, start.gunSecond, marks.size());
+    for (int m : course) std::fprintf(stderr, " %d(%.0f,%.0f)", m, marks[m].x, marks[m].y);
+    std::fprintf(stderr, "\n");
+    for (int b = 0; b < boats; ++b) {
+      std::fprintf(stderr, " boat %d:", b);
+      for (int t : times[b]) std::fprintf(stderr, " %d", t);
+      std::fprintf(stderr, "\n");
+    }
+  }
   race.gunUtc = grid.t0 + start.gunSecond;
   race.startEnd1 = ToLatLon(fleet, start.end1), race.startEnd2 = ToLatLon(fleet, start.end2);
   race.hasStartLine = boats > 1;

@@ -22,7 +22,7 @@ bool HeadingOutOf(const FleetGrid& grid, int boat, int i, int span, double& bear
 }
 
 bool IsTack(const Turn& turn, double windFrom) {
-  constexpr double kCloseHauledDegrees = 65;
+  constexpr double kCloseHauledDegrees = 75;
   const double in = TurnBetween(windFrom, turn.before), out = TurnBetween(windFrom, turn.after);
   return std::fabs(in) < kCloseHauledDegrees && std::fabs(out) < kCloseHauledDegrees && (in < 0) != (out < 0);
 }

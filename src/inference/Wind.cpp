@@ -57,9 +57,15 @@ std::optional<TwoTacks> LegTacks(const FleetGrid& grid, const LegSailing& leg) {
 std::optional<double> WindFromTacks(const FleetGrid& grid, const std::vector<LegSailing>& legs) {
   std::optional<TwoTacks> slowest;
   std::vector<TwoTacks> tacked;
-  for (const LegSailing& leg : legs) {
-    if (auto tacks = LegTacks(grid, leg)) {
+  for (std::size_t k = 0; k < legs.size(); ++k) {
+    if (auto tacks = LegTacks(grid, legs[k])) {
       tacked.push_back(*tacks);
+      // A start is laid square to the wind with the first leg a beat: tacks there settle it; else the
+      // slowest two-headed leg is taken for the beat.
+      if (k == 0) {
+        slowest = tacks;
+        slowest->speed = -1;
+      }
       if (!slowest || tacks->speed < slowest->speed) slowest = tacks;
     }
   }
