@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "inference/Turns.h"
 
@@ -57,10 +55,6 @@ std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart,
   }
   if (stops.empty()) return std::nullopt;
   std::sort(stops.begin(), stops.end());
-  if (std::getenv("REGATIX_INFER_DEBUG")) {
-    for (double st : stops) std::fprintf(stderr, " %.0f", st);
-    std::fprintf(stderr, " stops along (%.2f,%.2f)\n", along.x, along.y);
-  }
   const double level = stops[static_cast<std::size_t>(kStopShare * (stops.size() - 1))] - kBeforeStopMetres;
   if (level <= 0) return std::nullopt;
 

@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <set>
 
 namespace inference {
 
 namespace {
+
+constexpr double kRoundingOffsetMetres = 8;
 
 int DistinctBoats(const std::vector<const Turn*>& near) {
   std::set<int> boats;
@@ -31,6 +34,19 @@ Point Middle(const std::vector<const Turn*>& turns) {
     return v[v.size() / 2];
   };
   return {median(xs), median(ys)};
+}
+
+// Boats round a mark a few metres off, so the apexes of their turns lie outside it: the mark is that far
+// inside, where the change of heading points.
+Point Inside(Point centre, const std::vector<const Turn*>& turns) {
+  double x = 0, y = 0;
+  for (const Turn* turn : turns) {
+    const double in = turn->before * std::numbers::pi / 180, out = turn->after * std::numbers::pi / 180;
+    x += std::sin(out) - std::sin(in), y += std::cos(out) - std::cos(in);
+  }
+  const double length = std::hypot(x, y);
+  if (length == 0) return centre;
+  return {centre.x + x / length * kRoundingOffsetMetres, centre.y + y / length * kRoundingOffsetMetres};
 }
 
 bool Holds(const std::vector<Rounding>& sailed, const std::vector<int>& course) {
@@ -66,7 +82,7 @@ std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, i
     if (near.empty()) break;
     std::erase_if(pool, [&](const Turn* turn) { return Distance(turn->apex, centre) <= kClusterRadius; });
     std::erase_if(pool, [&](const Turn* turn) { return turn == seed; });
-    if (DistinctBoats(near) >= minBoats) marks.push_back(centre);
+    if (DistinctBoats(near) >= minBoats) marks.push_back(Inside(centre, near));
   }
   return marks;
 }

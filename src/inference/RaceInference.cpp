@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 #include "inference/Finish.h"
@@ -161,13 +159,6 @@ InferredRace InferRace(const Fleet& fleet) {
     found = FindCourse(grid, *departure, turns, minBoats);
   }
   if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
-    if (std::getenv("REGATIX_INFER_DEBUG")) {
-      std::fprintf(stderr, "wind %.0f\n", *wind);
-      for (const Turn& t : turns)
-        if (std::hypot(t.apex.x - 120, t.apex.y + 67) < 70)
-          std::fprintf(stderr, "  turn b%d s%d in %.0f out %.0f angle %.0f tack %d\n", t.boat, t.second, t.before,
-                       t.after, t.angle, IsTack(t, *wind));
-    }
     std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });
     CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats);
     if (!withoutTacks.course.empty()) found = std::move(withoutTacks);
@@ -195,16 +186,6 @@ InferredRace InferRace(const Fleet& fleet) {
     firstMark = n > 0 ? Point{x / n, y / n} : Point{};
   }
   const StartLine start = FindStartLine(grid, *departure, firstMark, first);
-  if (std::getenv("REGATIX_INFER_DEBUG")) {
-    std::fprintf(stderr, "departure %d gun %d marks %zu course", *departure, start.gunSecond, marks.size());
-    for (int m : course) std::fprintf(stderr, " %d(%.0f,%.0f)", m, marks[m].x, marks[m].y);
-    std::fprintf(stderr, "\n");
-    for (int b = 0; b < boats; ++b) {
-      std::fprintf(stderr, " boat %d:", b);
-      for (int t : times[b]) std::fprintf(stderr, " %d", t);
-      std::fprintf(stderr, "\n");
-    }
-  }
   race.gunUtc = grid.t0 + start.gunSecond;
   race.startEnd1 = ToLatLon(fleet, start.end1), race.startEnd2 = ToLatLon(fleet, start.end2);
   race.hasStartLine = boats > 1;

@@ -11,6 +11,9 @@ namespace {
 constexpr int kStep = 5;               // seconds between looks at the fleet's progress
 constexpr double kLineEndMargin = 30;  // metres beyond the outermost boat
 constexpr double kRacingPaceShare = 0.5;
+// The gun is when the first fifth of the fleet crossed for the last time: one boat over early and back, or
+// one that luffed across a moment before, does not move it.
+constexpr double kGunCrossingShare = 0.2;
 
 // Mean progress (metres a second) of the boats along their common direction over [i, i + span].
 double CommonProgress(const FleetGrid& grid, int i, int span) {
@@ -66,17 +69,17 @@ StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
   const auto u = [&](Point p) { return (p.x - centre.x) * along.x + (p.y - centre.y) * along.y; };
   const auto v = [&](Point p) { return (p.x - centre.x) * across.x + (p.y - centre.y) * across.y; };
 
-  // The line lies where the boats were at the departure: the middle of their distances along the way.
+  // The line lies where the leading boat was at the departure, as the fleet came up to it.
   std::vector<double> levels;
   for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
     if (grid.Has(b, departure)) levels.push_back(u(grid.at[b][departure]));
   }
   std::sort(levels.begin(), levels.end());
-  const double level = levels.empty() ? 0 : levels[levels.size() / 2];
+  const double level = levels.empty() ? 0 : levels.back();
 
   StartLine line;
   line.gunSecond = departure;
-  int earliest = -1;
+  std::vector<int> crossings;
   double vMin = 1e18, vMax = -1e18;
   for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
     const int last = b < static_cast<int>(firstRounding.size()) && firstRounding[b] >= 0
@@ -88,11 +91,14 @@ StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
       if (u(grid.at[b][i - 1]) < level && u(grid.at[b][i]) >= level) crossing = i;
     }
     if (crossing < 0) continue;
-    if (earliest < 0 || crossing < earliest) earliest = crossing;
+    crossings.push_back(crossing);
     const double across_ = v(grid.at[b][crossing]);
     vMin = std::min(vMin, across_), vMax = std::max(vMax, across_);
   }
-  if (earliest >= 0) line.gunSecond = earliest;
+  if (!crossings.empty()) {
+    std::sort(crossings.begin(), crossings.end());
+    line.gunSecond = crossings[static_cast<std::size_t>(kGunCrossingShare * (crossings.size() - 1))];
+  }
   if (vMin > vMax) vMin = vMax = 0;
   vMin -= kLineEndMargin, vMax += kLineEndMargin;
   line.end1 = {centre.x + along.x * level + across.x * vMin, centre.y + along.y * level + across.y * vMin};

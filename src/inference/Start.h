@@ -22,9 +22,10 @@ struct StartLine {
   Point end1, end2;
 };
 
-// The line square to the way from the fleet's position at the departure to the first mark, at the place the
-// boats cross it for the last time on their way there (firstRounding: each boat's grid second at the first
-// mark, or -1); the gun is the earliest of those crossings. Its ends lie a little beyond the outermost boats.
+// The line square to the way from the fleet's position at the departure to the first mark, through the
+// leading boat's place then; the boats' last crossings of it on their way to the first mark (firstRounding:
+// each boat's grid second there, or -1) give the gun, when a fifth of them had crossed. Its ends lie a little
+// beyond the outermost boats.
 StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
                         const std::vector<int>& firstRounding);
 

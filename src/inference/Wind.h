@@ -14,8 +14,8 @@ struct LegSailing {
 };
 
 // Degrees true the wind blows from: the bisector of the two tack headings of the legs on which the boats
-// tack. A run sailed in gybes also has two headings: the first leg, when sailed so, is taken for a beat (starts
-// are laid for one), else the slowest such leg. Nothing when no leg was sailed in two headings.
+// tack. A run sailed in gybes also has two headings: the first leg, when sailed so, is taken for a beat
+// (starts are laid for one), else the slowest such leg. Nothing when no leg was sailed in two headings.
 std::optional<double> WindFromTacks(const FleetGrid& grid, const std::vector<LegSailing>& legs);
 
 }  // namespace inference

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -155,18 +154,11 @@ TEST_P(MadeRaceTest, GunMarksCourseAndFinishOrderAgreeWithTheHandMadeRace) {
   }
   int agree = 0;
   for (const auto& [h, o] : places) agree += h == o;
-  if (std::getenv("REGATIX_INFER_DEBUG")) {
-    for (const auto& [h, o] : places) std::cout << " " << h << "/" << o;
-    const auto& hf = hand.course.back();
-    const auto& of = ours.course.back();
-    const double c0 = std::cos(hf.lat / 60 * 3.14159265358979 / 180) * 1852;
-    std::cout << " finish hand-ours dx " << ((hf.lon + hf.lon2) - (of.lon + of.lon2)) / 2 * c0 << " dy "
-              << ((hf.lat + hf.lat2) - (of.lat + of.lat2)) / 2 * 1852 << "\n";
-  }
   if (c.held) {
     EXPECT_EQ(agree, static_cast<int>(places.size()));
   }
-  std::cout << "[figures] " << c.name << ": gun " << (ours.store.startTimeGps - hand.store.startTimeGps) * 86400 << " s, worst mark " << worstMark
+  std::cout << "[figures] " << c.name << ": gun "
+            << (ours.store.startTimeGps - hand.store.startTimeGps) * 86400 << " s, worst mark " << worstMark
             << " m, course " << (ourCourse == handCourse ? "same" : "differs") << ", finish places " << agree
             << "/" << places.size() << " same\n";
   if (!c.held) GTEST_SKIP() << "figures not yet held for this race";

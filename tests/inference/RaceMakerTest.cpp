@@ -72,9 +72,7 @@ race::RaceStore ReadRace(const MadeRace& made) {
   return store;
 }
 
-// Disabled: boats reaching to and fro behind the line in step fool the gun (off by minutes) and leave a mark
-// there; to be fixed with the start.
-TEST(RaceMaker, DISABLED_AFleetGivesGunMarkLinesAndTimeDifference) {
+TEST(RaceMaker, AFleetGivesGunMarkLinesAndTimeDifference) {
   testsupport::TempFolder folder;
   const auto files = WriteFleet(folder, 5);
   const auto result = MakeRaces({folder.path() / "in"}, folder.path() / "out");
