@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <set>
+#include <unordered_map>
 
 namespace inference {
 
@@ -12,18 +13,69 @@ namespace {
 
 constexpr double kRoundingOffsetMetres = 8;
 
+// The live turns by square cells of the cluster radius, so a look round a point reads nine cells, not the
+// whole race.
+class TurnIndex {
+ public:
+  TurnIndex(const std::vector<Turn>& turns, int boatCount)
+      : turns_(turns), live_(turns.size(), 1), stamp_(boatCount, 0) {
+    for (std::size_t i = 0; i < turns.size(); ++i)
+      cells_[Key(Cell(turns[i].apex.x), Cell(turns[i].apex.y))].push_back(i);
+  }
+
+  std::vector<const Turn*> Near(Point p) const {
+    std::vector<const Turn*> near;
+    ForNear(p, [&](std::size_t i) { near.push_back(&turns_[i]); });
+    return near;
+  }
+
+  int BoatsNear(Point p) {
+    ++query_;
+    int boats = 0;
+    ForNear(p, [&](std::size_t i) {
+      int& seen = stamp_[turns_[i].boat];
+      if (seen != query_) seen = query_, ++boats;
+    });
+    return boats;
+  }
+
+  void RemoveNear(Point p) {
+    ForNear(p, [&](std::size_t i) { live_[i] = 0; });
+  }
+  void Remove(const Turn* turn) { live_[static_cast<std::size_t>(turn - turns_.data())] = 0; }
+  bool Live(std::size_t i) const { return live_[i] != 0; }
+  std::size_t size() const { return turns_.size(); }
+  const Turn& operator[](std::size_t i) const { return turns_[i]; }
+
+ private:
+  static long long Cell(double metres) { return static_cast<long long>(std::floor(metres / kClusterRadius)); }
+  static long long Key(long long cx, long long cy) { return cx * 1000003LL + cy; }
+
+  template <typename Visit>
+  void ForNear(Point p, Visit visit) const {
+    const long long cx = Cell(p.x), cy = Cell(p.y);
+    for (long long dx = -1; dx <= 1; ++dx) {
+      for (long long dy = -1; dy <= 1; ++dy) {
+        const auto cell = cells_.find(Key(cx + dx, cy + dy));
+        if (cell == cells_.end()) continue;
+        for (std::size_t i : cell->second) {
+          if (live_[i] && Distance(turns_[i].apex, p) <= kClusterRadius) visit(i);
+        }
+      }
+    }
+  }
+
+  const std::vector<Turn>& turns_;
+  std::vector<char> live_;
+  std::vector<int> stamp_;
+  int query_ = 0;
+  std::unordered_map<long long, std::vector<std::size_t>> cells_;
+};
+
 int DistinctBoats(const std::vector<const Turn*>& near) {
   std::set<int> boats;
   for (const Turn* turn : near) boats.insert(turn->boat);
   return static_cast<int>(boats.size());
-}
-
-std::vector<const Turn*> Near(const std::vector<const Turn*>& pool, Point centre) {
-  std::vector<const Turn*> near;
-  for (const Turn* turn : pool) {
-    if (Distance(turn->apex, centre) <= kClusterRadius) near.push_back(turn);
-  }
-  return near;
 }
 
 Point Middle(const std::vector<const Turn*>& turns) {
@@ -60,28 +112,26 @@ bool Holds(const std::vector<Rounding>& sailed, const std::vector<int>& course) 
 }  // namespace
 
 std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats) {
-  (void)boatCount;
-  std::vector<const Turn*> pool;
-  for (const Turn& turn : turns) pool.push_back(&turn);
+  TurnIndex index(turns, boatCount);
   std::vector<Point> marks;
-  while (!pool.empty()) {
+  for (;;) {
     // The turn with the most boats turning near it seeds the next cluster.
     const Turn* seed = nullptr;
     int seedBoats = 0;
-    for (const Turn* turn : pool) {
-      const int boats = DistinctBoats(Near(pool, turn->apex));
-      if (boats > seedBoats) seed = turn, seedBoats = boats;
+    for (std::size_t i = 0; i < index.size(); ++i) {
+      if (!index.Live(i)) continue;
+      const int boats = index.BoatsNear(index[i].apex);
+      if (boats > seedBoats) seed = &index[i], seedBoats = boats;
     }
-    if (seedBoats < minBoats) break;
+    if (seed == nullptr || seedBoats < minBoats) break;
     Point centre = seed->apex;
     for (int pass = 0; pass < 3; ++pass) {
-      const auto near = Near(pool, centre);
+      const auto near = index.Near(centre);
       if (DistinctBoats(near) >= minBoats) centre = Middle(near);
     }
-    const auto near = Near(pool, centre);
-    if (near.empty()) break;
-    std::erase_if(pool, [&](const Turn* turn) { return Distance(turn->apex, centre) <= kClusterRadius; });
-    std::erase_if(pool, [&](const Turn* turn) { return turn == seed; });
+    const auto near = index.Near(centre);
+    index.RemoveNear(centre);
+    index.Remove(seed);
     if (DistinctBoats(near) >= minBoats) marks.push_back(Inside(centre, near));
   }
   return marks;
