@@ -17,8 +17,8 @@ constexpr double kRoundingOffsetMetres = 8;
 // whole race.
 class TurnIndex {
  public:
-  TurnIndex(const std::vector<Turn>& turns, int boatCount)
-      : turns_(turns), live_(turns.size(), 1), stamp_(boatCount, 0) {
+  TurnIndex(const std::vector<Turn>& turns, int boatCount, double radius)
+      : turns_(turns), radius_(radius), live_(turns.size(), 1), stamp_(boatCount, 0) {
     for (std::size_t i = 0; i < turns.size(); ++i)
       cells_[Key(Cell(turns[i].apex.x), Cell(turns[i].apex.y))].push_back(i);
   }
@@ -48,7 +48,7 @@ class TurnIndex {
   const Turn& operator[](std::size_t i) const { return turns_[i]; }
 
  private:
-  static long long Cell(double metres) { return static_cast<long long>(std::floor(metres / kClusterRadius)); }
+  long long Cell(double metres) const { return static_cast<long long>(std::floor(metres / radius_)); }
   static long long Key(long long cx, long long cy) { return cx * 1000003LL + cy; }
 
   template <typename Visit>
@@ -59,13 +59,14 @@ class TurnIndex {
         const auto cell = cells_.find(Key(cx + dx, cy + dy));
         if (cell == cells_.end()) continue;
         for (std::size_t i : cell->second) {
-          if (live_[i] && Distance(turns_[i].apex, p) <= kClusterRadius) visit(i);
+          if (live_[i] && Distance(turns_[i].apex, p) <= radius_) visit(i);
         }
       }
     }
   }
 
   const std::vector<Turn>& turns_;
+  double radius_;
   std::vector<char> live_;
   std::vector<int> stamp_;
   int query_ = 0;
@@ -111,8 +112,9 @@ bool Holds(const std::vector<Rounding>& sailed, const std::vector<int>& course) 
 
 }  // namespace
 
-std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats) {
-  TurnIndex index(turns, boatCount);
+std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats,
+                                const MarkScale& scale) {
+  TurnIndex index(turns, boatCount, scale.clusterRadius);
   std::vector<Point> marks;
   for (;;) {
     // The turn with the most boats turning near it seeds the next cluster.
@@ -138,7 +140,7 @@ std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, i
 }
 
 std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks,
-                                    int from, int to) {
+                                    int from, int to, const MarkScale& scale) {
   std::vector<Rounding> roundings;
   for (int m = 0; m < static_cast<int>(marks.size()); ++m) {
     int closest = -1;
@@ -146,19 +148,19 @@ std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::
     const auto close = [&] {
       if (closest < 0) return;
       double in = 0, out = 0;
-      const int span = 4 * kTurnWindowSeconds;
+      const int span = 4 * scale.turnWindowSeconds;
       if (HeadingInto(grid, boat, closest, span, in) && HeadingOutOf(grid, boat, closest, span, out) &&
           std::fabs(TurnBetween(in, out)) >= kRoundingTurnDegrees) {
-        roundings.push_back({m, closest});
+        roundings.push_back({m, closest, closestDistance});
       }
       closest = -1;
     };
     for (int i = from; i <= to; ++i) {
       if (!grid.Has(boat, i)) continue;
       const double d = Distance(grid.at[boat][i], marks[m]);
-      if (d <= kClusterRadius) {
+      if (d <= scale.clusterRadius) {
         if (closest < 0 || d < closestDistance) closest = i, closestDistance = d;
-      } else if (d > 2 * kClusterRadius) {
+      } else if (d > 2 * scale.clusterRadius) {
         close();
       }
     }

@@ -12,19 +12,21 @@ namespace inference {
 inline constexpr double kClusterRadius = 60;        // metres: how far apart boats round one mark
 inline constexpr double kRoundingTurnDegrees = 40;  // a boat passing a mark turns at least this much
 
-// Places where turns of at least minBoats different boats lie within kClusterRadius of each other, the
-// busiest first; each at the middle of its turns' apexes.
-std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats);
+// Places where turns of at least minBoats different boats lie within the scale's cluster radius of each other,
+// the busiest first; each a little inside the middle of its turns' apexes.
+std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats,
+                                const MarkScale& scale = kBuoyScale);
 
 struct Rounding {
   int mark = 0;    // index into the marks
   int second = 0;  // grid second of the closest approach
+  double metres = 0;  // how close the boat came
 };
 
 // The roundings of one boat between grid seconds from and to, in time order: each time it comes within
 // kClusterRadius of a mark and turns there.
 std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks,
-                                    int from, int to);
+                                    int from, int to, const MarkScale& scale = kBuoyScale);
 
 // The longest mark sequence that the roundings of at least minBoats boats hold (in order, other roundings
 // between allowed); with equal length the one more boats hold.

@@ -41,7 +41,6 @@ LatLon ToLatLon(const Fleet& fleet, Point p) {
   return out;
 }
 
-constexpr int kPassageTurnWindowSeconds = 300;
 // The turns of the start itself (bearing away along the line, heading up at the gun) are no mark: marks are
 // looked for from this long after the fleet sails off.
 constexpr int kStartClearSeconds = 60;
@@ -55,12 +54,13 @@ struct CourseFinding {
 std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
                                           const std::vector<int>& course);
 
-CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector<Turn>& turns, int minBoats) {
+CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector<Turn>& turns, int minBoats,
+                         const MarkScale& scale = kBuoyScale) {
   const int boats = static_cast<int>(grid.at.size());
-  const auto clusters = TurnClusters(turns, boats, minBoats);
+  const auto clusters = TurnClusters(turns, boats, minBoats, scale);
   std::vector<std::vector<Rounding>> roundings;
   for (int b = 0; b < boats; ++b)
-    roundings.push_back(BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1));
+    roundings.push_back(BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1, scale));
   CourseFinding found;
   found.course = ConsensusCourse(roundings, minBoats);
   std::vector<int> renumber(clusters.size(), -1);
@@ -155,8 +155,9 @@ InferredRace InferRace(const Fleet& fleet) {
   auto turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1);
   CourseFinding found = FindCourse(grid, *departure, turns, minBoats);
   if (found.course.empty()) {
-    turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, kPassageTurnWindowSeconds);
-    found = FindCourse(grid, *departure, turns, minBoats);
+    // No buoy: perhaps a passage race round a headland.
+    turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, kHeadlandScale);
+    found = FindCourse(grid, *departure, turns, minBoats, kHeadlandScale);
   }
   if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
     std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });

@@ -27,9 +27,9 @@ bool IsTack(const Turn& turn, double windFrom) {
   return std::fabs(in) < kCloseHauledDegrees && std::fabs(out) < kCloseHauledDegrees && (in < 0) != (out < 0);
 }
 
-std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, int window) {
+std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, const MarkScale& scale) {
   std::vector<Turn> turns;
-  const int w = window;
+  const int w = scale.turnWindowSeconds;
   for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
     Turn best;
     best.angle = 0;
@@ -42,7 +42,7 @@ std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, int window)
         turns.push_back(best);
         bestAt = -1;
       }
-      if (angle >= kMinTurnDegrees && (bestAt < 0 || angle > best.angle)) {
+      if (angle >= scale.minTurnDegrees && (bestAt < 0 || angle > best.angle)) {
         best = Turn{b, i, grid.at[b][i], in, out, angle};
         bestAt = i;
       }
