@@ -151,7 +151,7 @@ std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::
       const int span = 4 * scale.turnWindowSeconds;
       if (HeadingInto(grid, boat, closest, span, in) && HeadingOutOf(grid, boat, closest, span, out) &&
           std::fabs(TurnBetween(in, out)) >= kRoundingTurnDegrees) {
-        roundings.push_back({m, closest, closestDistance});
+        roundings.push_back({m, closest});
       }
       closest = -1;
     };

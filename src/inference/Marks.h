@@ -20,11 +20,10 @@ std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, i
 struct Rounding {
   int mark = 0;    // index into the marks
   int second = 0;  // grid second of the closest approach
-  double metres = 0;  // how close the boat came
 };
 
-// The roundings of one boat between grid seconds from and to, in time order: each time it comes within
-// kClusterRadius of a mark and turns there.
+// The roundings of one boat between grid seconds from and to, in time order: each time it comes within the
+// scale's cluster radius of a mark and turns there.
 std::vector<Rounding> BoatRoundings(const FleetGrid& grid, int boat, const std::vector<Point>& marks,
                                     int from, int to, const MarkScale& scale = kBuoyScale);
 

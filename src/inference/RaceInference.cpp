@@ -12,6 +12,7 @@
 #include "inference/TimeZoneAt.h"
 #include "inference/Turns.h"
 #include "inference/Wind.h"
+#include "race/RaceStore.h"
 
 namespace inference {
 
@@ -130,6 +131,23 @@ void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
 
 }  // namespace
 
+// A race file holds 19 course entries (start and finish lines among them) and 20 marks: a longer course keeps
+// its first roundings, and the finish still follows them.
+void KeepWhatARaceFileHolds(InferredRace& race) {
+  const std::size_t room = race::kMaxCourseEntries - 1 - (race.hasStartLine ? 1 : 0) - (race.hasFinishLine ? 1 : 0);
+  if (race.course.size() <= room) return;
+  race.notFound.push_back("course: " + std::to_string(race.course.size()) + " roundings; a race file holds " +
+                          std::to_string(room) + ", the later ones are left out");
+  race.course.resize(room);
+  std::vector<int> renumber(race.marks.size(), -1);
+  std::vector<LatLon> marks;
+  for (int& m : race.course) {
+    if (renumber[m] < 0) renumber[m] = static_cast<int>(marks.size()), marks.push_back(race.marks[m]);
+    m = renumber[m];
+  }
+  race.marks = marks;
+}
+
 InferredRace InferRace(const Fleet& fleet) {
   InferredRace race;
   const int boats = static_cast<int>(fleet.boats.size());
@@ -214,6 +232,7 @@ InferredRace InferRace(const Fleet& fleet) {
     race.windDirection = static_cast<int>(std::lround(BearingOf(startMiddle, firstMark))) % 360;
     if (!marks.empty()) race.notFound.push_back("wind: nobody tacked; the first leg's bearing stands in");
   }
+  KeepWhatARaceFileHolds(race);
   SetTimeDifference(fleet, race);
   return race;
 }

@@ -28,4 +28,8 @@ struct InferredRace {
 
 InferredRace InferRace(const Fleet& fleet);
 
+// A race file holds 19 course entries (start and finish lines among them) and 20 marks: a longer course keeps
+// its first roundings (the finish still follows them) and says so in notFound.
+void KeepWhatARaceFileHolds(InferredRace& race);
+
 }  // namespace inference

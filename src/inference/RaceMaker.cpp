@@ -11,6 +11,7 @@
 
 #include "race/InputError.h"
 #include "race/Numbers.h"
+#include "race/RaceStore.h"
 
 namespace inference {
 
@@ -170,10 +171,16 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     result.messages.push_back("the tracks are of " + std::to_string(groups.size()) +
                               " different days or places: one race each");
   }
-  for (const auto& group : groups) {
+  for (const auto& sailingTogether : groups) {
     std::vector<race::WholeTrack> members;
     std::vector<fs::path> memberFiles;
     std::vector<std::string> trackNames;
+    std::vector<int> group = sailingTogether;
+    if (group.size() > static_cast<std::size_t>(race::kMaxBoats)) {
+      result.messages.push_back(std::to_string(group.size()) + " tracks sail together; a race holds " +
+                                std::to_string(race::kMaxBoats) + " boats, the rest are left out");
+      group.resize(race::kMaxBoats);
+    }
     for (int i : group)
       members.push_back(tracks[i]), memberFiles.push_back(trackFiles[i]),
           trackNames.push_back(tracks[i].name);

@@ -131,6 +131,27 @@ TEST(RaceMaker, OneBoatOrNoMovementSaysWhatItCouldNotFind) {
   EXPECT_NE(moored.races[0].notFound.back().find("no movement"), std::string::npos);
 }
 
+TEST(RaceMaker, ACourseLongerThanARaceFileHoldsKeepsItsFirstRoundings) {
+  testsupport::TempFolder folder;
+  InferredRace made;
+  made.hasStartLine = made.hasFinishLine = true;
+  made.marks = {{2000, 8000}, {2001, 8000}, {2002, 8000}, {2003, 8000}};
+  for (int lap = 0; lap < 12; ++lap) made.course.insert(made.course.end(), {0, 1});
+  made.course.push_back(3);
+  KeepWhatARaceFileHolds(made);
+  EXPECT_EQ(made.course.size(), 17u);
+  EXPECT_EQ(made.marks.size(), 2u);  // the third and fourth marks were only rounded later
+  ASSERT_EQ(made.notFound.size(), 1u);
+  folder.Write("gpsdat/a.gpx", "x");
+  const auto raceFile = folder.Write("raceadmin/long.txt", RaceFileText(made, {"a.gpx"}, {"Alpha"}));
+  race::RaceStore store;
+  store.programFolder = folder.folder();
+  race::ParseRaceFile(store, raceFile.generic_string());
+  EXPECT_EQ(store.courseCount, 19);
+  EXPECT_EQ(store.courseMark[19], "L2");
+  EXPECT_EQ(store.markCount, 2);
+}
+
 TEST(RaceMaker, TracksOfOtherDaysOrPlacesMakeRacesOfTheirOwn) {
   const auto track = [](double day, double lat) {
     race::WholeTrack t;
