@@ -15,7 +15,9 @@ constexpr double kOffLegDegrees = 75;  // sailing more than this off the leg's w
 constexpr int kOffLegSeconds = 20;
 constexpr double kBeforeStopMetres = 10;  // the line lies this far short of the earliest stop
 constexpr double kLineEndMargin = 30;
-constexpr double kStopShare = 0.25;  // the line at the first quarter of the boats' stops
+constexpr double kStopShare = 0.25;
+constexpr double kEasedOffShare = 0.5;  // of the boat's mean speed on the leg, over a minute
+constexpr int kEasedOffSeconds = 60;    // the line at the first quarter of the boats' stops
 
 }  // namespace
 
@@ -42,13 +44,18 @@ std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart,
   for (int b = 0; b < boats; ++b) {
     const int r = lastRounding[b];
     if (r < 0) continue;
-    double furthest = 0;
+    double furthest = 0, sailed = 0;
     int off = 0;
     for (int i = r; i < grid.count && grid.Has(b, i); ++i) {
       furthest = std::max(furthest, u(grid.at[b][i]));
+      if (i > r && grid.Has(b, i - 1)) sailed += Distance(grid.at[b][i - 1], grid.at[b][i]);
       double out = 0;
       const bool moving = HeadingOutOf(grid, b, i, kTurnWindowSeconds, out);
-      off = (!moving || std::fabs(TurnBetween(legBearing, out)) > kOffLegDegrees) ? off + 1 : 0;
+      // Past the finish boats bear away, head up or ease off: each ends the leg.
+      const bool easedOff = moving && i - r > kLegLookSeconds && grid.Has(b, i + kEasedOffSeconds) &&
+                            Distance(grid.at[b][i], grid.at[b][i + kEasedOffSeconds]) <
+                                kEasedOffShare * kEasedOffSeconds * sailed / (i - r);
+      off = (!moving || easedOff || std::fabs(TurnBetween(legBearing, out)) > kOffLegDegrees) ? off + 1 : 0;
       if (off > kOffLegSeconds && i - r > kLegLookSeconds) break;
     }
     stops.push_back(furthest);

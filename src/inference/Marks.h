@@ -12,8 +12,8 @@ namespace inference {
 inline constexpr double kClusterRadius = 60;        // metres: how far apart boats round one mark
 inline constexpr double kRoundingTurnDegrees = 40;  // a boat passing a mark turns at least this much
 
-// Places where turns of at least minBoats different boats lie within the scale's cluster radius of each other,
-// the busiest first; each a little inside the middle of its turns' apexes.
+// Places where turns of at least minBoats different boats lie within the scale's cluster radius of each
+// other, the busiest first; each a little inside the middle of its turns' apexes.
 std::vector<Point> TurnClusters(const std::vector<Turn>& turns, int boatCount, int minBoats,
                                 const MarkScale& scale = kBuoyScale);
 

@@ -20,8 +20,9 @@ namespace {
 
 constexpr double kUnixEpochDays = 25569;  // 1970-01-01 as days since 1899-12-30
 constexpr double kFinishMarginSeconds = 60;
+constexpr double kLongestFinishSpreadSeconds = 3 * 3600;
 
-// The span in which at least half the boats have a track.
+// The span of the race: from when half the boats are logging to when the last of them stops.
 void FleetWindow(const Fleet& fleet, double& from, double& to) {
   std::vector<double> starts, ends;
   for (const auto& boat : fleet.boats) {
@@ -33,7 +34,9 @@ void FleetWindow(const Fleet& fleet, double& from, double& to) {
   std::sort(ends.begin(), ends.end(), std::greater<>());
   const std::size_t half = (starts.size() - 1) / 2;
   from = starts[half];
-  to = std::max(from, ends[half]);
+  // The last boats home log the longest: the window runs to the last track's end, unless that boat went on
+  // logging long after the rest.
+  to = std::max(from, std::min(ends.front(), ends[half] + kLongestFinishSpreadSeconds));
 }
 
 LatLon ToLatLon(const Fleet& fleet, Point p) {
@@ -61,7 +64,8 @@ CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector
   const auto clusters = TurnClusters(turns, boats, minBoats, scale);
   std::vector<std::vector<Rounding>> roundings;
   for (int b = 0; b < boats; ++b)
-    roundings.push_back(BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1, scale));
+    roundings.push_back(
+        BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1, scale));
   CourseFinding found;
   found.course = ConsensusCourse(roundings, minBoats);
   std::vector<int> renumber(clusters.size(), -1);
@@ -134,7 +138,8 @@ void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
 // A race file holds 19 course entries (start and finish lines among them) and 20 marks: a longer course keeps
 // its first roundings, and the finish still follows them.
 void KeepWhatARaceFileHolds(InferredRace& race) {
-  const std::size_t room = race::kMaxCourseEntries - 1 - (race.hasStartLine ? 1 : 0) - (race.hasFinishLine ? 1 : 0);
+  const std::size_t room =
+      race::kMaxCourseEntries - 1 - (race.hasStartLine ? 1 : 0) - (race.hasFinishLine ? 1 : 0);
   if (race.course.size() <= room) return;
   race.notFound.push_back("course: " + std::to_string(race.course.size()) + " roundings; a race file holds " +
                           std::to_string(room) + ", the later ones are left out");

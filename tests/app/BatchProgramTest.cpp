@@ -94,7 +94,8 @@ TEST(RegatixBatch, MakeRaceWritesARaceFolderFromTracksAndExitsOneWhenNoneWasMade
   testsupport::TempFolder folder;
   const std::filesystem::path sample = testsupport::SourceFolder() / "data" / "sample" / "gpsdat";
   std::string tracks;
-  for (int b = 1; b <= 8; ++b) tracks += " " + Quote((sample / ("toba-evening_0" + std::to_string(b) + ".gpx")).string());
+  for (int b = 1; b <= 8; ++b)
+    tracks += " " + Quote((sample / ("toba-evening_0" + std::to_string(b) + ".gpx")).string());
   folder.Write("notes.txt", "not a track\r\n");
   const BatchRun made = RunBatch(folder, "--make-race" + tracks + " " + Quote(folder.folder() + "notes.txt") +
                                              " --out " + Quote(folder.folder() + "races") + " >/dev/null");
