@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <numeric>
 #include <set>
 #include <stdexcept>
@@ -53,7 +54,7 @@ bool SailTogether(const race::WholeTrack& a, const race::WholeTrack& b) {
   const double middle = (from + to) / 2;
   const auto& p = FixAt(a, middle);
   const auto& q = FixAt(b, middle);
-  const double cosLat = std::cos(p.lat / 60 * 3.14159265358979 / 180);
+  const double cosLat = std::cos(p.lat / 60 * std::numbers::pi / 180);
   const double km = std::hypot(p.lat - q.lat, (p.lon - q.lon) * cosLat) * 1.852;
   return km <= kSameRaceKm;
 }
