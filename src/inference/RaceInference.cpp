@@ -21,6 +21,7 @@ namespace {
 constexpr double kUnixEpochDays = 25569;  // 1970-01-01 as days since 1899-12-30
 constexpr double kFinishMarginSeconds = 60;
 constexpr double kLongestFinishSpreadSeconds = 3 * 3600;
+constexpr double kLongestRaceSeconds = 24 * 3600;
 
 // The span of the race: from when half the boats are logging to when the last of them stops.
 void FleetWindow(const Fleet& fleet, double& from, double& to) {
@@ -159,6 +160,11 @@ InferredRace InferRace(const Fleet& fleet) {
   if (boats == 0) return race;
   double from = 0, to = 0;
   FleetWindow(fleet, from, to);
+  if (to - from > kLongestRaceSeconds) {
+    // A logger left on for days (or a clock gone wrong) must not make a grid of every second of them.
+    to = from + kLongestRaceSeconds;
+    race.notFound.push_back("race window: the tracks run on for more than a day; only their first day is used");
+  }
   const FleetGrid grid = SampleFleet(fleet, from, to);
   race.gunUtc = grid.t0;
   race.finishUtc = grid.t0 + grid.count;
