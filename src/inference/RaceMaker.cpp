@@ -160,7 +160,9 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
       tracks.push_back(race::ReadWholeTrack(file));
       trackFiles.push_back(file);
     } catch (const race::InputError& error) {
-      result.messages.push_back(file.string() + ": skipped: " + error.what());
+      // The whole path, since files come from many folders; the line when the fault has one.
+      const std::string at = error.line() > 0 ? ":" + std::to_string(error.line()) : "";
+      result.messages.push_back(file.string() + at + ": skipped: " + error.problem());
     }
   }
   if (tracks.empty()) {

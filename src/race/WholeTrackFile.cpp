@@ -16,6 +16,10 @@ namespace race {
 
 WholeTrack ReadWholeTrack(const std::filesystem::path& path) {
   const std::string file = path.filename().string();
+  // A folder of tracks may hold a film of the race too: no logger writes a track this big.
+  std::error_code error;
+  const auto bytes = std::filesystem::file_size(path, error);
+  if (!error && bytes > kMaxTrackBytes) throw InputError(file, 0, "not a track: too big for one");
   WholeTrack track;
   const TrackForm form = TrackFormOf(file);
   if (form == TrackForm::kText) {

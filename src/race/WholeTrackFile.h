@@ -2,6 +2,7 @@
 // file exists.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,8 +16,11 @@ struct WholeTrack {
   std::vector<TrackFix> fixes;  // sorted by time, one fix per moment
 };
 
+inline constexpr std::uintmax_t kMaxTrackBytes = 256u << 20;
+
 // Reads every fix of a GPX, NMEA or text track file (the form from the name, as the race loader picks it).
-// Throws InputError naming the file when it cannot be read, is malformed, or holds no fix.
+// Throws InputError naming the file when it cannot be read, is malformed, holds no fix or is bigger than
+// kMaxTrackBytes.
 WholeTrack ReadWholeTrack(const std::filesystem::path& path);
 
 }  // namespace race

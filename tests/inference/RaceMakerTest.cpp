@@ -108,13 +108,15 @@ TEST(RaceMaker, BadInputIsNamedAndNothingIsWrittenWithoutATrack) {
   testsupport::TempFolder folder;
   folder.Write("in/notes.txt", "Saturday's race\r\n");
   folder.Write("in/broken.gpx", "<gpx><trk><trkseg><trkpt lat=\"x\"");
+  fs::resize_file(folder.Write("in/video.mp4", ""), race::kMaxTrackBytes + 1);  // sparse: costs no disk
   const auto result = MakeRaces({folder.path() / "in", folder.path() / "missing.gpx"}, folder.path() / "out");
   EXPECT_TRUE(result.races.empty());
-  ASSERT_EQ(result.messages.size(), 4u);
+  ASSERT_EQ(result.messages.size(), 5u);
   EXPECT_NE(result.messages[0].find("missing.gpx"), std::string::npos);
-  EXPECT_NE(result.messages[1].find("broken.gpx: skipped"), std::string::npos);
+  EXPECT_NE(result.messages[1].find("broken.gpx:1: skipped: "), std::string::npos) << result.messages[1];
   EXPECT_NE(result.messages[2].find("notes.txt: skipped"), std::string::npos);
-  EXPECT_NE(result.messages[3].find("no race made"), std::string::npos);
+  EXPECT_NE(result.messages[3].find("video.mp4: skipped: not a track: too big"), std::string::npos);
+  EXPECT_NE(result.messages[4].find("no race made"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder.path() / "out"));
 }
 
