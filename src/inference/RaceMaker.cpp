@@ -13,6 +13,7 @@
 #include "race/InputError.h"
 #include "race/Numbers.h"
 #include "race/RaceStore.h"
+#include "race/TrackLoader.h"
 
 namespace inference {
 
@@ -157,7 +158,14 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
   std::vector<fs::path> trackFiles;
   for (const auto& file : files) {
     try {
-      tracks.push_back(race::ReadWholeTrack(file));
+      race::WholeTrack track = race::ReadWholeTrack(file);
+      // The race loader drops a boat of fewer fixes; a page quoting a fix line or two is no track either.
+      if (track.fixes.size() < static_cast<std::size_t>(race::kMinFixesToKeep)) {
+        result.messages.push_back(file.string() + ": skipped: " + std::to_string(track.fixes.size()) +
+                                  " fixes are too few for a boat's track");
+        continue;
+      }
+      tracks.push_back(std::move(track));
       trackFiles.push_back(file);
     } catch (const race::InputError& error) {
       // The whole path, since files come from many folders; the line when the fault has one.

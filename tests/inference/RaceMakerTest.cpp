@@ -106,7 +106,8 @@ TEST(RaceMaker, AFleetGivesGunMarkLinesAndTimeDifference) {
 
 TEST(RaceMaker, BadInputIsNamedAndNothingIsWrittenWithoutATrack) {
   testsupport::TempFolder folder;
-  folder.Write("in/notes.txt", "Saturday's race\r\n");
+  folder.Write("in/notes.txt",
+               "Saturday's race; a fix reads\r\nT  N3433.7231 E13652.3303 2026/05/17 01:23:30 1\r\n");
   folder.Write("in/broken.gpx", "<gpx><trk><trkseg><trkpt lat=\"x\"");
   fs::resize_file(folder.Write("in/video.mp4", ""), race::kMaxTrackBytes + 1);  // sparse: costs no disk
   const auto result = MakeRaces({folder.path() / "in", folder.path() / "missing.gpx"}, folder.path() / "out");
@@ -114,7 +115,7 @@ TEST(RaceMaker, BadInputIsNamedAndNothingIsWrittenWithoutATrack) {
   ASSERT_EQ(result.messages.size(), 5u);
   EXPECT_NE(result.messages[0].find("missing.gpx"), std::string::npos);
   EXPECT_NE(result.messages[1].find("broken.gpx:1: skipped: "), std::string::npos) << result.messages[1];
-  EXPECT_NE(result.messages[2].find("notes.txt: skipped"), std::string::npos);
+  EXPECT_NE(result.messages[2].find("notes.txt: skipped: 1 fixes are too few"), std::string::npos);
   EXPECT_NE(result.messages[3].find("video.mp4: skipped: not a track: too big"), std::string::npos);
   EXPECT_NE(result.messages[4].find("no race made"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder.path() / "out"));
@@ -137,11 +138,16 @@ TEST(RaceMaker, OneBoatOrNoMovementSaysWhatItCouldNotFind) {
   ASSERT_EQ(moored.races.size(), 1u);
   EXPECT_TRUE(Says(moored.races[0].notFound, "no movement"));
 
-  // Two fixes years apart would ask for a second-by-second look at all of them.
-  folder.Write(
-      "years/stuck.gpx",
-      "<gpx><trk><trkseg><trkpt lat=\"34.5\" lon=\"136.8\"><time>2020-01-01T00:00:00Z</time></trkpt>"
-      "<trkpt lat=\"34.6\" lon=\"136.9\"><time>2026-01-01T00:00:00Z</time></trkpt></trkseg></trk></gpx>\n");
+  // A logger whose last fix is years after the rest would ask for a second-by-second look at all of them.
+  std::string stuck = "<gpx><trk><trkseg>\n";
+  for (int t = 0; t < 60; ++t) {
+    stuck += "<trkpt lat=\"34.5\" lon=\"136.8\"><time>2020-01-01T00:00:" + std::string(t < 10 ? "0" : "") +
+             std::to_string(t) + "Z</time></trkpt>\n";
+  }
+  folder.Write("years/stuck.gpx",
+               stuck +
+                   "<trkpt lat=\"34.6\" "
+                   "lon=\"136.9\"><time>2026-01-01T00:00:00Z</time></trkpt></trkseg></trk></gpx>\n");
   const auto years = MakeRaces({folder.path() / "years"}, folder.path() / "out");
   ASSERT_EQ(years.races.size(), 1u);
   EXPECT_TRUE(Says(years.races[0].notFound, "more than a day"));
