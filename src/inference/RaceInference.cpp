@@ -56,11 +56,23 @@ struct CourseFinding {
   std::vector<std::vector<int>> times;  // per boat, grid second at each course point (-1: not rounded)
 };
 
+// Each boat's grid second at each course point, matching its roundings to the course in order.
 std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
-                                          const std::vector<int>& course);
+                                          const std::vector<int>& course) {
+  std::vector<std::vector<int>> times;
+  for (const auto& sailed : roundings) {
+    std::vector<int> at(course.size(), -1);
+    std::size_t k = 0;
+    for (const Rounding& r : sailed) {
+      if (k < course.size() && r.mark == course[k]) at[k++] = r.second;
+    }
+    times.push_back(at);
+  }
+  return times;
+}
 
 CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector<Turn>& turns, int minBoats,
-                         const MarkScale& scale = kBuoyScale) {
+                         const MarkScale& scale) {
   const int boats = static_cast<int>(grid.at.size());
   const auto clusters = TurnClusters(turns, boats, minBoats, scale);
   std::vector<std::vector<Rounding>> roundings;
@@ -107,21 +119,6 @@ std::vector<LegSailing> Legs(const FleetGrid& grid, int gun, const CourseFinding
   return legs;
 }
 
-// Each boat's grid second at each course point, matching its roundings to the course in order.
-std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding>>& roundings,
-                                          const std::vector<int>& course) {
-  std::vector<std::vector<int>> times;
-  for (const auto& sailed : roundings) {
-    std::vector<int> at(course.size(), -1);
-    std::size_t k = 0;
-    for (const Rounding& r : sailed) {
-      if (k < course.size() && r.mark == course[k]) at[k++] = r.second;
-    }
-    times.push_back(at);
-  }
-  return times;
-}
-
 void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
   const double latDeg = fleet.originLat / 60, lonDeg = fleet.originLon / 60;
   const auto unix = static_cast<long long>(race.gunUtc - kUnixEpochDays * 86400);
@@ -163,7 +160,8 @@ InferredRace InferRace(const Fleet& fleet) {
   if (to - from > kLongestRaceSeconds) {
     // A logger left on for days (or a clock gone wrong) must not make a grid of every second of them.
     to = from + kLongestRaceSeconds;
-    race.notFound.push_back("race window: the tracks run on for more than a day; only their first day is used");
+    race.notFound.push_back(
+        "race window: the tracks run on for more than a day; only their first day is used");
   }
   const FleetGrid grid = SampleFleet(fleet, from, to);
   race.gunUtc = grid.t0;
@@ -181,16 +179,18 @@ InferredRace InferRace(const Fleet& fleet) {
   // Marks: where most boats turn together after the departure; once the wind is known, tacks leave the
   // turns, since boats tacking together on a layline look like a mark.
   const int minBoats = boats / 2 + 1;
-  auto turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1);
-  CourseFinding found = FindCourse(grid, *departure, turns, minBoats);
+  MarkScale scale = kBuoyScale;
+  auto turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, scale);
+  CourseFinding found = FindCourse(grid, *departure, turns, minBoats, scale);
   if (found.course.empty()) {
     // No buoy: perhaps a passage race round a headland.
-    turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, kHeadlandScale);
-    found = FindCourse(grid, *departure, turns, minBoats, kHeadlandScale);
+    scale = kHeadlandScale;
+    turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, scale);
+    found = FindCourse(grid, *departure, turns, minBoats, scale);
   }
   if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
     std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });
-    CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats);
+    CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats, scale);
     if (!withoutTacks.course.empty()) found = std::move(withoutTacks);
   }
   std::vector<int> course = found.course;
