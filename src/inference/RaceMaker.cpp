@@ -79,6 +79,29 @@ std::string LatLonText(const LatLon& p) {
   return race::FormatFourPlace(p.lat) + "," + race::FormatFourPlace(p.lon);
 }
 
+// Writes the race beside its final place and moves it there whole, so a failure (a full disk, a track
+// removed meanwhile) leaves no half race for the race list to find.
+void WriteRaceFolder(const fs::path& folder, const std::string& raceFileText,
+                     const std::vector<fs::path>& tracks, const std::vector<std::string>& copies) {
+  const fs::path partial = folder.parent_path() / ("." + folder.filename().string() + ".partial");
+  try {
+    fs::remove_all(partial);
+    fs::create_directories(partial / "raceadmin");
+    fs::create_directories(partial / "gpsdat");
+    for (std::size_t b = 0; b < tracks.size(); ++b) fs::copy_file(tracks[b], partial / "gpsdat" / copies[b]);
+    const fs::path raceFile = partial / "raceadmin" / (folder.filename().string() + ".txt");
+    std::ofstream out(raceFile, std::ios::binary);
+    out << raceFileText;
+    if (!out.flush()) throw std::runtime_error(raceFile.string() + ": cannot write the race file");
+    out.close();
+    fs::rename(partial, folder);
+  } catch (...) {
+    std::error_code ignored;
+    fs::remove_all(partial, ignored);
+    throw;
+  }
+}
+
 }  // namespace
 
 std::vector<std::vector<int>> GroupByDayAndPlace(const std::vector<race::WholeTrack>& tracks) {
@@ -213,14 +236,8 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     MadeRace made;
     made.folder = FreshFolder(outFolder, FolderName(inferred));
     const std::string raceName = made.folder.filename().string();
-    fs::create_directories(made.folder / "raceadmin");
-    fs::create_directories(made.folder / "gpsdat");
-    for (std::size_t b = 0; b < memberFiles.size(); ++b)
-      fs::copy_file(memberFiles[b], made.folder / "gpsdat" / copies[b]);
     made.raceFile = made.folder / "raceadmin" / (raceName + ".txt");
-    std::ofstream out(made.raceFile, std::ios::binary);
-    out << RaceFileText(inferred, copies, names);
-    if (!out.flush()) throw std::runtime_error(made.raceFile.string() + ": cannot write the race file");
+    WriteRaceFolder(made.folder, RaceFileText(inferred, copies, names), memberFiles, copies);
     made.boatCount = static_cast<int>(members.size());
     made.notFound = inferred.notFound;
     result.races.push_back(made);
