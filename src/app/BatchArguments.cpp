@@ -81,6 +81,7 @@ BatchRequest ParseBatchArguments(int argc, const char* const* argv) {
       throw UsageError("unknown option \"" + option + "\"");
     }
   }
+  if (!request.out.empty() && request.makeRace.empty()) throw UsageError("--out goes with --make-race");
   return request;
 }
 

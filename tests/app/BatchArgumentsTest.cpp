@@ -32,6 +32,7 @@ TEST(ParseBatchArguments, MakeRaceTakesEveryPathUpToTheNextOption) {
   EXPECT_EQ(r.makeRace, (std::vector<std::string>{"a.gpx", "tracks/", "b.nmea"}));
   EXPECT_EQ(r.out, "races");
   EXPECT_THROW(Parse({"--make-race"}), UsageError);
+  EXPECT_THROW(Parse({"--out", "races"}), UsageError);
 }
 
 TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
