@@ -69,33 +69,37 @@ StartLine FindStartLine(const FleetGrid& grid, int departure, Point firstMark,
   const auto u = [&](Point p) { return (p.x - centre.x) * along.x + (p.y - centre.y) * along.y; };
   const auto v = [&](Point p) { return (p.x - centre.x) * across.x + (p.y - centre.y) * across.y; };
 
-  // The line lies where the leading boat was at the departure, as the fleet came up to it.
-  std::vector<double> levels;
-  for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
-    if (grid.Has(b, departure)) levels.push_back(u(grid.at[b][departure]));
-  }
-  std::sort(levels.begin(), levels.end());
-  const double level = levels.empty() ? 0 : levels.back();
-
+  const auto frontAt = [&](int i) {
+    double front = -1e18;
+    for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
+      if (grid.Has(b, i)) front = std::max(front, u(grid.at[b][i]));
+    }
+    return front > -1e18 ? front : 0;
+  };
   StartLine line;
   line.gunSecond = departure;
-  std::vector<int> crossings;
-  double vMin = 1e18, vMax = -1e18;
-  for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
-    const int last = b < static_cast<int>(firstRounding.size()) && firstRounding[b] >= 0
-                         ? firstRounding[b]
-                         : std::min(grid.count - 1, departure + 600);
-    int crossing = -1;
-    for (int i = std::max(1, departure - 600); i <= last; ++i) {
-      if (!grid.Has(b, i) || !grid.Has(b, i - 1)) continue;
-      if (u(grid.at[b][i - 1]) < level && u(grid.at[b][i]) >= level) crossing = i;
+  double level = 0, vMin = 1e18, vMax = -1e18;
+  // The fleet is still coming up to the line at the departure: a first gun from there, then the line again
+  // at the front of the fleet at that gun, and the gun from that line.
+  for (int round = 0; round < 2; ++round) {
+    level = frontAt(line.gunSecond);
+    std::vector<int> crossings;
+    vMin = 1e18, vMax = -1e18;
+    for (int b = 0; b < static_cast<int>(grid.at.size()); ++b) {
+      const int last = b < static_cast<int>(firstRounding.size()) && firstRounding[b] >= 0
+                           ? firstRounding[b]
+                           : std::min(grid.count - 1, departure + 600);
+      int crossing = -1;
+      for (int i = std::max(1, departure - 600); i <= last; ++i) {
+        if (!grid.Has(b, i) || !grid.Has(b, i - 1)) continue;
+        if (u(grid.at[b][i - 1]) < level && u(grid.at[b][i]) >= level) crossing = i;
+      }
+      if (crossing < 0) continue;
+      crossings.push_back(crossing);
+      const double across_ = v(grid.at[b][crossing]);
+      vMin = std::min(vMin, across_), vMax = std::max(vMax, across_);
     }
-    if (crossing < 0) continue;
-    crossings.push_back(crossing);
-    const double across_ = v(grid.at[b][crossing]);
-    vMin = std::min(vMin, across_), vMax = std::max(vMax, across_);
-  }
-  if (!crossings.empty()) {
+    if (crossings.empty()) break;
     std::sort(crossings.begin(), crossings.end());
     line.gunSecond = crossings[static_cast<std::size_t>(kGunCrossingShare * (crossings.size() - 1))];
   }
