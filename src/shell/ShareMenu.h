@@ -1,0 +1,37 @@
+// The share menu: a "Share" button under HELP in the logo panel, whose menu offers the replay video and the
+// Google Earth race with time (beside the Google Earth button's present scene and whole race). It follows
+// the HELP button's place and visibility, so the window's layout needs no change:
+//   new ShareMenu(*this, btnHELP, kmlButtonWiring);
+#pragma once
+
+#include <QObject>
+#include <QToolButton>
+
+namespace shell {
+
+class TForm1;
+class Platform;
+class KmlButtonWiring;
+
+class ShareMenu : public QObject {
+ public:
+  ShareMenu(TForm1& form, Platform& platform, QWidget* helpButton, KmlButtonWiring& kmlButton);
+
+  // The button and menu texts in the window's language.
+  void ApplyLanguage();
+  QToolButton* Button() const { return button_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FollowHelpButton();
+
+  TForm1& form_;
+  QWidget* helpButton_;
+  QToolButton* button_;
+  QAction* video_;
+  QAction* raceWithTime_;
+};
+
+}  // namespace shell
