@@ -57,8 +57,7 @@ void WriteTrackPoint(KmlWriter& out, double lat, double lon) {
 namespace {
 
 // One description line: prefix, number, suffix.
-void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number,
-                     std::string_view suffix) {
+void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number, std::string_view suffix) {
   std::string& line = out.Open();
   line += prefix;
   line += number;

@@ -67,23 +67,12 @@ std::string CleanText(std::string_view text, Ascii plain) {
 std::string XmlText(std::string_view text) {
   return CleanText(text, [](std::string& out, char c) {
     switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        out += c;
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += c;
     }
   });
 }
@@ -101,9 +90,7 @@ std::string CdataText(std::string_view text) {
   return out;
 }
 
-void AppendNumber(std::string& out, double value) {
-  out += race::FormatGeneral(value);
-}
+void AppendNumber(std::string& out, double value) { out += race::FormatGeneral(value); }
 
 std::string NumberText(double value) {
   std::string text;
@@ -125,13 +112,9 @@ int IconHeading(double course) {
   return heading == 360 ? 0 : heading;
 }
 
-double KmlSpeed(double knots) {
-  return race::Int(knots * 100 + 0.5) / 100.0;
-}
+double KmlSpeed(double knots) { return race::Int(knots * 100 + 0.5) / 100.0; }
 
-int KmlHeading(double course) {
-  return race::Int(course);
-}
+int KmlHeading(double course) { return race::Int(course); }
 
 std::string OpaqueColour(std::string_view kmlColour) {
   if (kmlColour.size() < 6) return "ffffffff";

@@ -21,9 +21,7 @@ std::string NumberText(double value);
 void AppendNumber(std::string& out, double value);
 
 // A stored position (minutes of arc) as decimal degrees.
-inline void AppendDegrees(std::string& out, double minutes) {
-  AppendNumber(out, minutes / 60);
-}
+inline void AppendDegrees(std::string& out, double minutes) { AppendNumber(out, minutes / 60); }
 
 // The document name: the caption from the character after its first blank up to its first "."; empty
 // when it has no "." after that point.

@@ -6,13 +6,9 @@ namespace {
 constexpr size_t kFlushSize = 1 << 20;
 }
 
-KmlWriter::KmlWriter(std::ostream& out) : out_(out) {
-  buffer_.reserve(kFlushSize + 4096);
-}
+KmlWriter::KmlWriter(std::ostream& out) : out_(out) { buffer_.reserve(kFlushSize + 4096); }
 
-KmlWriter::~KmlWriter() {
-  Flush();
-}
+KmlWriter::~KmlWriter() { Flush(); }
 
 void KmlWriter::Line(std::string_view text) {
   buffer_ += text;

@@ -29,15 +29,9 @@ int DaysInMonth(int year, int month) {
   return month == 2 && leap ? 29 : kDays[month];
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Digits only, at most 4 of them; -1 otherwise.
 int SmallNumber(std::string_view s) {
@@ -52,9 +46,9 @@ int SmallNumber(std::string_view s) {
 
 // 1..12 for an English month name or its three-letter abbreviation, any case; 0 otherwise.
 int MonthFromName(std::string_view s) {
-  static constexpr std::array<std::string_view, 12> kNames = {
-      "january", "february", "march",     "april",   "may",      "june",
-      "july",    "august",   "september", "october", "november", "december"};
+  static constexpr std::array<std::string_view, 12> kNames = {"january", "february", "march",     "april",
+                                                              "may",     "june",     "july",      "august",
+                                                              "september", "october", "november", "december"};
   if (s.size() < 3) return 0;
   for (char c : s) {
     if (!IsLetter(c)) return 0;
@@ -118,11 +112,10 @@ std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour, 
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
     return std::nullopt;
   }
-  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60))
-    return std::nullopt;
-  const double days =
-      static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                          kDaysFrom1970To1899_12_30);
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60)) return std::nullopt;
+  const double days = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
+                                                        static_cast<unsigned>(day)) -
+                                          kDaysFrom1970To1899_12_30);
   return days + (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
 }
 
@@ -130,8 +123,7 @@ std::optional<double> ParseTimeOfDay(std::string_view text) {
   std::size_t i = 0;
   auto readNumber = [&](int maxDigits) {
     int value = 0, digits = 0;
-    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits)
-      value = value * 10 + (text[i++] - '0'), ++digits;
+    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits) value = value * 10 + (text[i++] - '0'), ++digits;
     return digits == 0 ? -1 : value;
   };
   const int hour = readNumber(2);
@@ -202,27 +194,25 @@ TDateTime TextToDateTime(std::string_view text, const std::string& file, int lin
   throw InputError(file, line, "not a date: \"" + std::string(text) + "\"");
 }
 
-long long WholeSeconds(TDateTime value) {
-  return std::llround(value * 86400.0);
-}
+long long WholeSeconds(TDateTime value) { return std::llround(value * kSecondsPerDay); }
 
 void AppendUtcText(std::string& out, long long seconds) {
-  constexpr long long kSecondsPerDay = 86400;
-  long long days = seconds / kSecondsPerDay;
-  long long second = seconds % kSecondsPerDay;
+  const long long perDay = static_cast<long long>(kSecondsPerDay);
+  long long days = seconds / perDay;
+  long long second = seconds % perDay;
   if (second < 0) {
-    second += kSecondsPerDay;
+    second += perDay;
     --days;
   }
-  // Civil date from a day count (days since 1970-01-01), after Howard Hinnant's days_from_civil inverse.
-  const long long z = days - 25569 + 719468;  // 1899-12-30 is 25569 days before 1970-01-01
+  // Civil date from days since 1970-01-01: the inverse of DaysFromCivil (Howard Hinnant's algorithm).
+  const long long z = days + kDaysFrom1970To1899_12_30 + 719468;
   const long long era = (z >= 0 ? z : z - 146096) / 146097;
   const long long dayOfEra = z - era * 146097;
   const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const long long mp = (5 * dayOfYear + 2) / 153;
-  const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  const long long day = dayOfYear - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
   const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
   if (year < 0 || year > 9999) {  // outside what xsd:dateTime's four-digit form can say
     out += "0001-01-01T00:00:00Z";

@@ -24,11 +24,7 @@ class RaceWithTime : public ::testing::Test {
     store.startTimeGps = store.startTime - 9 / 24.0;
     AddBoat(store, "Alpha", "80FF0000", {-30, -10, 10, 30, 50});
     AddBoat(store, "B&B <\"fast\"> \xff", "FF00FF00", {0, 2, 4}, 0);
-    store.markCount = 1;
-    store.markLat[1] = 2106, store.markLon[1] = 8346;
-    store.lineCount = 1;
-    store.lineLat1[1] = 2094, store.lineLon1[1] = 8334;
-    store.lineLat2[1] = 2094, store.lineLon2[1] = 8337;
+    AddMarkAndLine(store);
     options.iconFolder = "/opt/regatix/ya/";
   }
   std::string TimedText() const {

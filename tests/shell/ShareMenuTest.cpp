@@ -9,28 +9,18 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "analysis/SampleRaceFolder.h"
-#include "shell/FakePlatform.h"
-#include "shell/MainWindow.h"
-#include "shell/TestApplication.h"
+#include "shell/SampleWindow.h"
 #include "shell/VideoCommand.h"
-#include "support/TempFolder.h"
 
 namespace shelltest {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ShareMenuTest : public ::testing::Test {
+class ShareMenuTest : public SampleWindowTest {
  protected:
   void SetUp() override {
-    TestApplication();
-    analysistest::WriteSampleRace(folder);
-    folder.Write("raceadmin/racefile.st", "sample.txt\r\n");
-    platform.documents = documents.folder();
-    form = std::make_unique<shell::TForm1>(platform, folder.folder());
-    form->FormCreate();
-    ASSERT_FALSE(form->EndRequested());
+    SampleWindowTest::SetUp();
     button = form->findChild<QToolButton*>(QStringLiteral("btnSHARE"));
     ASSERT_NE(button, nullptr);
   }
@@ -46,9 +36,6 @@ class ShareMenuTest : public ::testing::Test {
     return settings;
   }
 
-  testsupport::TempFolder folder, documents;
-  FakePlatform platform;
-  std::unique_ptr<shell::TForm1> form;
   QToolButton* button = nullptr;
 };
 
