@@ -76,7 +76,7 @@ void WriteRaceGpx(std::ostream& stream, const race::RaceStore& store) {
       R"(xsi:schemaLocation="http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd">)");
   const long long gun = race::WholeSeconds(store.startTimeGps);
   std::string& metadata = out.Open();
-  metadata += "<metadata><name>" + kml::XmlText(store.raceCaption) + "</name><time>";
+  metadata += "<metadata><name>" + kml::XmlText(kml::RaceTitle(store.raceCaption)) + "</name><time>";
   race::AppendUtcText(metadata, gun);
   metadata += "</time></metadata>";
   out.End();

@@ -15,7 +15,7 @@ void WriteTimedHead(KmlWriter& out, const race::RaceStore& store) {
   out.Line(R"(<?xml version="1.0" encoding="UTF-8"?>)");
   out.Line(R"(<kml xmlns="http://www.opengis.net/kml/2.2" xmlns:gx="http://www.google.com/kml/ext/2.2">)");
   out.Line("<Document>");
-  out.Open() += "<name>" + XmlText(DocumentName(store.raceCaption)) + "</name><open>1</open>";
+  out.Open() += "<name>" + XmlText(RaceTitle(store.raceCaption)) + "</name><open>1</open>";
   out.End();
 }
 

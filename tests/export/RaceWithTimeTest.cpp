@@ -9,6 +9,7 @@
 #include "XmlCheck.h"
 #include "export/GpxExport.h"
 #include "export/KmlExport.h"
+#include "export/KmlText.h"
 #include "race/DateTime.h"
 #include "race/GpxTrackReader.h"
 #include "race/TrackFix.h"
@@ -60,6 +61,7 @@ TEST_F(RaceWithTime, EachBoatIsATrackWithAUtcTimeAndAPlacePerFix) {
   const std::vector<std::string> lines = Lines(text);
   EXPECT_EQ(lines[1],
             R"(<kml xmlns="http://www.opengis.net/kml/2.2" xmlns:gx="http://www.google.com/kml/ext/2.2">)");
+  EXPECT_EQ(lines[3], "<name>Spring Cup</name><open>1</open>");
   const auto whens = Matching(lines, "<when>");
   ASSERT_EQ(whens.size(), 8u);
   EXPECT_EQ(whens[0], "<when>2008-05-17T01:29:30Z</when>");
@@ -74,6 +76,14 @@ TEST_F(RaceWithTime, EachBoatIsATrackWithAUtcTimeAndAPlacePerFix) {
   EXPECT_NE(text.find("<LineStyle><color>FF00FF00</color><width>1</width>"), std::string::npos);
 }
 
+TEST(RaceTitle, IsTheCaptionAfterItsFirstWordUpToAPointWithBlanksTidied) {
+  EXPECT_EQ(kml::RaceTitle("Regatix  Spring Cup Race 1.     "), "Spring Cup Race 1");
+  // Without a point the whole rest is the title, where the older exports' document name is empty.
+  EXPECT_EQ(kml::RaceTitle("Regatix  Toba Regatta 2026     Race 1  W/L     "), "Toba Regatta 2026 Race 1 W/L");
+  EXPECT_EQ(kml::RaceTitle("Solo"), "Solo");
+  EXPECT_EQ(kml::RaceTitle(""), "");
+}
+
 TEST_F(RaceWithTime, HidesUnfocusedBoatsWhenAskedAndSkipsBoatsWithoutFixes) {
   options.kmlHideUnfocused = 1;
   AddBoat(store, "Empty", "FF0000FF", {});
@@ -86,6 +96,8 @@ TEST_F(RaceWithTime, GpxReadsBackToTheSameFixes) {
   const std::string text = GpxText();
   const ParsedKml parsed = ParseKml(text);  // well-formed, whatever the names
   ASSERT_EQ(parsed.error, "");
+  EXPECT_NE(text.find("<metadata><name>Spring Cup</name><time>2008-05-17T01:30:00Z</time></metadata>"),
+            std::string::npos);
   EXPECT_NE(text.find(R"(<wpt lat="35.1" lon="139.1"><name>MK1</name></wpt>)"), std::string::npos);
   EXPECT_NE(text.find(R"(<name>LINE1-S</name>)"), std::string::npos);
   EXPECT_NE(text.find("<trk><name>B&amp;B &lt;&quot;fast&quot;&gt; \xef\xbf\xbd</name>"), std::string::npos);
