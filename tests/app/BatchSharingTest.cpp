@@ -175,4 +175,14 @@ TEST_F(SampleRaceSharing, BadVideoRequestsSayWhyExitOneAndWriteNothing) {
 }
 #endif
 
+TEST_F(SampleRaceSharing, UnwritablePathsAreNamedAndExitOne) {
+  for (const std::string option : {"--kml-time", "--gpx"}) {
+    const std::string out = Out("missing/race.out").string();
+    const ToolRun run = Shell(Batch(option + " '" + out + "'"));
+    EXPECT_EQ(run.status, 1) << option << ": " << run.out;
+    EXPECT_NE(run.out.find(out + ": No such file or directory"), std::string::npos) << run.out;
+  }
+  EXPECT_FALSE(fs::exists(Out("missing")));
+}
+
 }  // namespace
