@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "playback/WindowOverlays.h"
 #include "race/Numbers.h"
 
 namespace playback {
@@ -137,8 +136,21 @@ Effects Timer2Tick(Clock& clock, view::Playback& playback, const race::RaceStore
   if (raceTime >= -30 && raceTime < 0) ++effects.beeps;
   if (raceTime < 0 && raceTime / 60 == race::Int(raceTime / 60)) ++effects.beeps;
 
-  SetRoundingNotice(playback, store, raceTime);
+  UpdateRoundingNotice(playback, store);
   return effects;
+}
+
+void UpdateRoundingNotice(view::Playback& playback, const race::RaceStore& store) {
+  const double raceTime = playback.raceTime;
+  playback.roundingNoticeIndex = 0;
+  for (int c = store.courseCount - 1; c >= 2; --c) {
+    const double first = store.firstArrivalTime[c];
+    if (first <= raceTime && raceTime < first + 180) {
+      playback.roundingNoticeIndex = c;
+      playback.roundingNoticeText = std::to_string(race::RoundToInt(raceTime - first));
+      break;
+    }
+  }
 }
 
 Flags FlagsAt(double raceTime) {

@@ -2,21 +2,8 @@
 #include "playback/WindowOverlays.h"
 
 #include "playback/Clock.h"
-#include "race/Numbers.h"
 
 namespace playback {
-
-void SetRoundingNotice(view::Playback& playback, const race::RaceStore& store, double raceTime) {
-  playback.roundingNoticeIndex = 0;
-  for (int c = store.courseCount - 1; c >= 2; --c) {
-    const double first = store.firstArrivalTime[c];
-    if (first <= raceTime && raceTime < first + 180) {
-      playback.roundingNoticeIndex = c;
-      playback.roundingNoticeText = std::to_string(race::RoundToInt(raceTime - first));
-      return;
-    }
-  }
-}
 
 view::TrackPageOverlays WindowOverlaysAt(const race::RaceStore& store, double raceTime) {
   view::TrackPageOverlays overlays;
@@ -24,7 +11,8 @@ view::TrackPageOverlays WindowOverlaysAt(const race::RaceStore& store, double ra
   overlays.flagPanel = flags.panelVisible;
   overlays.blueFlag = flags.blueVisible;
   view::Playback playback;
-  SetRoundingNotice(playback, store, raceTime);
+  playback.raceTime = raceTime;
+  UpdateRoundingNotice(playback, store);
   overlays.roundingNoticeIndex = playback.roundingNoticeIndex;
   overlays.roundingNoticeText = playback.roundingNoticeText;
   // The window has score lines only for a race with a line to finish on. A fresh clock signals every boat
