@@ -19,7 +19,7 @@ void TForm1::WirePages() {
     if (checked) RadioButton3Click();
   });
   auto* kmlButton = new KmlButtonWiring(Button3, state_, platform_, LocaleDateTimeText);
-  shareMenu_ = new ShareMenu(*this, platform_, btnHELP, *kmlButton);
+  shareMenu_ = new ShareMenu(*this, platform_, imgLOGO, *kmlButton);
 }
 
 void TForm1::ShowGraphPage() {

@@ -7,6 +7,7 @@
 #include "shell/KmlButtonWiring.h"
 #include "shell/MainWindow.h"
 #include "shell/VideoCommand.h"
+#include "view/WindowLayout.h"
 
 namespace shell {
 
@@ -17,9 +18,9 @@ constexpr int kHeight = 20;
 
 }  // namespace
 
-ShareMenu::ShareMenu(TForm1& form, Platform& platform, QWidget* helpButton, KmlButtonWiring& kmlButton)
-    : QObject(helpButton), form_(form), helpButton_(helpButton) {
-  button_ = new QToolButton(helpButton->parentWidget());
+ShareMenu::ShareMenu(TForm1& form, Platform& platform, QWidget* logo, KmlButtonWiring& kmlButton)
+    : QObject(logo), form_(form), logo_(logo) {
+  button_ = new QToolButton(logo->parentWidget());
   button_->setObjectName(QStringLiteral("btnSHARE"));
   button_->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(button_);
@@ -34,8 +35,8 @@ ShareMenu::ShareMenu(TForm1& form, Platform& platform, QWidget* helpButton, KmlB
   // The language may have changed since the texts were set.
   connect(menu, &QMenu::aboutToShow, this, &ShareMenu::ApplyLanguage);
   ApplyLanguage();
-  helpButton->installEventFilter(this);
-  FollowHelpButton();
+  logo->installEventFilter(this);
+  FollowLogo();
 }
 
 void ShareMenu::ApplyLanguage() {
@@ -51,7 +52,7 @@ bool ShareMenu::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
-      FollowHelpButton();
+      FollowLogo();
       break;
     default:
       break;
@@ -59,10 +60,14 @@ bool ShareMenu::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void ShareMenu::FollowHelpButton() {
-  const QRect help = helpButton_->geometry();
-  button_->setGeometry(help.left(), help.bottom() + 1 + kGap, help.width(), kHeight);
-  button_->setVisible(helpButton_->isVisibleTo(helpButton_->parentWidget()));
+void ShareMenu::FollowLogo() {
+  // Under the HELP button's place beneath the logo, which is there even when a program folder without help
+  // pages hides HELP.
+  const QRect logo = logo_->geometry();
+  const view::LogoPanelLayout layout = view::LayoutLogoPanel(logo.width(), logo.height(), 0);
+  const int top = logo.top() + (layout.btnHELP.top - layout.imgLOGO.top) + layout.btnHELP.height + kGap;
+  button_->setGeometry(logo.left(), top, layout.btnHELP.width, kHeight);
+  button_->setVisible(logo_->isVisibleTo(logo_->parentWidget()));
   button_->raise();
 }
 

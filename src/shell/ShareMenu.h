@@ -1,7 +1,7 @@
 // The share menu: a "Share" button under HELP in the logo panel, whose menu offers the replay video and the
 // Google Earth race with time (beside the Google Earth button's present scene and whole race). It follows
-// the HELP button's place and visibility, so the window's layout needs no change:
-//   new ShareMenu(*this, btnHELP, kmlButtonWiring);
+// the logo picture's place and visibility, so the window's layout needs no change:
+//   new ShareMenu(*this, platform_, imgLOGO, kmlButtonWiring);
 #pragma once
 
 #include <QObject>
@@ -15,7 +15,7 @@ class KmlButtonWiring;
 
 class ShareMenu : public QObject {
  public:
-  ShareMenu(TForm1& form, Platform& platform, QWidget* helpButton, KmlButtonWiring& kmlButton);
+  ShareMenu(TForm1& form, Platform& platform, QWidget* logo, KmlButtonWiring& kmlButton);
 
   // The button and menu texts in the window's language.
   void ApplyLanguage();
@@ -25,10 +25,10 @@ class ShareMenu : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FollowHelpButton();
+  void FollowLogo();
 
   TForm1& form_;
-  QWidget* helpButton_;
+  QWidget* logo_;
   QToolButton* button_;
   QAction* video_;
   QAction* raceWithTime_;
