@@ -133,7 +133,10 @@ void WriteVideo(const LoadedRace& race, const BatchRequest& request, const std::
   if (request.to) settings.to = *request.to;
   if (request.speed) settings.speed = *request.speed;
   if (request.fps) settings.fps = *request.fps;
-  if (request.sizeGiven) settings.width = request.width, settings.height = request.height;
+  if (request.sizeGiven) {
+    settings.width = request.width;
+    settings.height = request.height;
+  }
   const std::string problem = video::CheckVideoSettings(settings, race.store);
   if (!problem.empty()) throw std::runtime_error(path + ": " + problem);
   EnsureGuiApplication();
