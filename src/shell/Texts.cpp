@@ -77,6 +77,9 @@ constexpr TextEntry kTexts[] = {
     {TextId::CannotWriteFile, "Cannot write %1: %2", "%1 に書き込めません: %2"},
     {TextId::ReportNotWritten, "The report could not be written:\r\n%1\r\n%2",
      "レポートを書き込めませんでした:\r\n%1\r\n%2"},
+    {TextId::LoadWarningsTitle, "Check before trusting the results", "結果を見る前に確かめてください"},
+    {TextId::LoadWarningsClose, "Close", "閉じる"},
+    {TextId::MissedPoints, " (missed %1)", " (%1 未通過)"},
 };
 
 }  // namespace

@@ -69,6 +69,11 @@ enum class TextId {
   // Files that could not be written (picture, globe viewer file, report); %1 is the path, %2 the reason.
   CannotWriteFile,
   ReportNotWritten,
+  // The list of what a load found worth checking: its caption and its button.
+  LoadWarningsTitle,
+  LoadWarningsClose,
+  // After a boat's name in the boat list and the score panel: %1 the course points it missed.
+  MissedPoints,
 };
 
 struct TextEntry {
