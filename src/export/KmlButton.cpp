@@ -1,6 +1,8 @@
 // The "Google Earth" button's logic, without the toolkit.
 #include "export/KmlButton.h"
 
+#include <filesystem>
+
 namespace kml {
 
 void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& ask) {
@@ -19,6 +21,10 @@ KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, Kml
   KmlExportResult result;
   result.path = input.store.documentsFolder;
   if (!result.path.empty() && result.path.back() != '/') result.path += '/';
+  // The documents folder may not exist yet (a fresh account, a removed folder): make it, as Retouch does.
+  std::error_code ignored;
+  if (!input.store.documentsFolder.empty())
+    std::filesystem::create_directories(input.store.documentsFolder, ignored);
   result.path += kKmlFileName;
   result.error = leftButton
                      ? ExportPresentScene(result.path, input.store, input.frame, input.raceTime, options)

@@ -27,8 +27,7 @@ std::string ReorderDate(std::string_view text) {
   const std::string_view rest = text.substr(first + 1, kMaxDatePart);
   const std::size_t second = rest.find('-');
   const std::string_view b = second == std::string_view::npos ? std::string_view() : rest.substr(0, second);
-  const std::string_view c =
-      second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
+  const std::string_view c = second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
   std::string out;
   out.reserve(text.size());
   out.append(c).append("/").append(b).append("/").append(a);
@@ -53,14 +52,14 @@ double Part(std::string_view part, std::string_view text, const std::string& fil
   return *value;
 }
 
-// The coordinate form after a line: "DMS" anywhere selects degrees-minutes-seconds, "DEG" decimal degrees,
-// and "DEG" wins on a line holding both. One pass over the line, since every fix line is looked at.
-int FormSwitch(std::string_view line, int coordFormat) {
+// The coordinate form after a header line: a word "DMS" selects degrees-minutes-seconds, a word "DEG" decimal
+// degrees ("DEG" wins on a line holding both). Only whole words count, so a track named "DEGAS" changes
+// nothing.
+int FormSwitch(const Fields& fields, int coordFormat) {
   bool dms = false, deg = false;
-  for (std::size_t p = line.find('D'); p != std::string_view::npos; p = line.find('D', p + 1)) {
-    const std::string_view next = line.substr(p + 1, 2);
-    dms = dms || next == "MS";
-    deg = deg || next == "EG";
+  for (int i = 1; i <= fields.lineFieldCount; ++i) {
+    dms = dms || fields[i] == "DMS";
+    deg = deg || fields[i] == "DEG";
   }
   return deg ? kDecimalDegrees : dms ? kDegreesMinutesSeconds : coordFormat;
 }
@@ -106,7 +105,8 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
   // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
   // moves its arrays while it grows.
   const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
     if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
   }
 
@@ -115,8 +115,10 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
   Fields fields;
   while (lines.Next(line)) {
     SplitFields(line, ' ', fields);
-    coordFormat = FormSwitch(line, coordFormat);
-    if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) continue;
+    if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) {
+      coordFormat = FormSwitch(fields, coordFormat);
+      continue;
+    }
 
     if (!haveDate || fields[4] != lastDateField) {
       lastDateField.assign(fields[4]);

@@ -4,6 +4,8 @@
 
 #include "analysis/PrepareRace.h"
 #include "race/Numbers.h"
+#include "shell/BoatResultText.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "view/BoatGlyph.h"
@@ -66,6 +68,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   if (!failure.empty()) {
     loading_ = false;
     platform_.ShowMessage(failure);
+    ShowLoadWarnings(this, next->warnings, state_.englishTexts);
     if (frameBitmap) {
       // The race that was shown goes on as it was.
       pnlSPLITE->hide();
@@ -80,6 +83,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   state_.store = std::move(next);
   state_.chartFit = fit;
   ApplyLoadedRace();
+  ShowLoadWarnings(this, Store().warnings, state_.englishTexts);
   loading_ = false;
   return LoadResult::Loaded;
 }
@@ -145,10 +149,11 @@ void TForm1::CreateScoreLabels() {
                   : 0;
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QStringLiteral(" %1  %2  (+%3sec)")
+    // A boat that cut a mark may cross before the winner: its difference is negative.
+    label->setText(QStringLiteral(" %1  %2  (%3sec)")
                        .arg(store.finishRank[b])
-                       .arg(QString::fromStdString(store.boatName[b]))
-                       .arg(behind));
+                       .arg(QString::fromStdString(NameWithMissedPoints(store, b, state_.englishTexts)))
+                       .arg(QString::asprintf("%+ld", behind)));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));

@@ -11,8 +11,10 @@
 namespace view {
 
 void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const analysis::ChartFit& fit,
-                          const Canvas& rose, Canvas& compass, Canvas& windGraph, const TrackPageRequest& request) {
-  const analysis::SunEstimate sun = analysis::EstimateSun(fit.midLon, store.startTime, store.timeDifferenceHours);
+                          const Canvas& rose, Canvas& compass, Canvas& windGraph,
+                          const TrackPageRequest& request) {
+  const analysis::SunEstimate sun =
+      analysis::EstimateSun(fit.midLat, fit.midLon, store.startTime, store.timeDifferenceHours);
   Sea sea;
   ViewOptions options;
   options.northUp = request.northUp;

@@ -1,10 +1,11 @@
 // Date-time texts and spans in seconds.
 #include <gtest/gtest.h>
 
-#include "race/DateTime.h"
-#include "race/InputError.h"
 #include <cmath>
 #include <cstdio>
+
+#include "race/DateTime.h"
+#include "race/InputError.h"
 
 namespace race {
 namespace {
@@ -59,6 +60,10 @@ TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
   EXPECT_EQ(Read("23/JUL/01 10:53:32"), "2023/07/01 10:53:32");
   EXPECT_EQ(Read("23/jul/01"), "2023/07/01 00:00:00");
   EXPECT_EQ(Read("17-May-2008"), "2008/05/17 00:00:00");
+  // The loggers' form reads the same in a race or wind file as in a track file.
+  EXPECT_EQ(Read("17-MAY-08 10:00:00"), "2008/05/17 10:00:00");
+  EXPECT_EQ(Read("01-jul-23"), "2023/07/01 00:00:00");
+  EXPECT_EQ(Read("2008-05-17"), "2008/05/17 00:00:00");
   EXPECT_EQ(Read("2008/October/3"), "2008/10/03 00:00:00");
   EXPECT_EQ(Read("29/1/1"), "2029/01/01 00:00:00");
   EXPECT_EQ(Read("30/1/1"), "1930/01/01 00:00:00");
@@ -67,9 +72,10 @@ TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
 }
 
 TEST(DateTime, RejectedTexts) {
-  for (const char* bad : {"", "0", "x", "2008/05", "2008/13/01", "2008/02/30", "2008/05/17 24:00", "2008/05/17 10:60",
-                          "2008/05/17 10:30:61", "2008/05/17 10", "08/MAI/17", "2008/05-17", "2008/05/17/1",
-                          "2008/05/17 10:30 x", "123/05/17", "17/05/2008/", "2008/ma/17"}) {
+  for (const char* bad :
+       {"", "0", "x", "2008/05", "2008/13/01", "2008/02/30", "2008/05/17 24:00", "2008/05/17 10:60",
+        "2008/05/17 10:30:61", "2008/05/17 10", "08/MAI/17", "2008/05-17", "2008/05/17/1",
+        "2008/05/17 10:30 x", "123/05/17", "17/05/2008/", "2008/ma/17"}) {
     EXPECT_EQ(Read(bad), "none") << bad;
   }
   try {
