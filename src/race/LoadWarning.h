@@ -1,6 +1,7 @@
 // What a load found worth a look: a boat outside the race window, a missing track file, a course point nobody
 // passed ... Each warning is its kind plus the values its wording needs, so the batch command prints it in
-// English and the window shows it in the language the user chose, from the one wording table below.
+// English and the window shows it in the language the user chose, both from one wording table
+// (LoadWarning.cpp: a new warning is an enum value here and a row there).
 #pragma once
 
 #include <string>
