@@ -45,6 +45,7 @@ constexpr Wording kWordings[] = {
     {WarningKind::kMarkFarFromTracks,
      "mark %1 lies %2 nautical miles from every track: check its position (minutes of arc, not degrees)",
      "マーク %1 はどの航跡からも %2 海里離れています: 位置を確かめてください (度ではなく分で)"},
+    {WarningKind::kNote, "%1", "%1"},
 };
 
 std::string Fill(std::string text, const std::vector<std::string>& values) {
@@ -62,6 +63,10 @@ std::string Fill(std::string text, const std::vector<std::string>& values) {
 
 void Warn(RaceStore& store, WarningKind kind, std::vector<std::string> values) {
   store.warnings.push_back({kind, std::move(values)});
+}
+
+void AddWarning(std::vector<LoadWarning>& warnings, std::string_view text) {
+  warnings.push_back({WarningKind::kNote, {std::string(text)}});
 }
 
 std::string WarningText(const LoadWarning& warning, int englishTexts) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace race {
@@ -19,6 +20,7 @@ enum class WarningKind {
   kBoatsBeyondCapacity,  // %1 boats named in the race file, %2 the boats read
   kPointNobodyPassed,  // %1 course point, %2 its position in the course, %3 the fleet's closest approach (m)
   kMarkFarFromTracks,  // %1 mark, %2 its distance from the nearest fix (nautical miles)
+  kNote,               // %1 a line worded by its caller, in English only, shown as it is in both languages
 };
 
 struct LoadWarning {
@@ -28,6 +30,8 @@ struct LoadWarning {
 
 // Adds a warning to the store's list.
 void Warn(RaceStore& store, WarningKind kind, std::vector<std::string> values);
+// Adds a line worded in English only (a kNote); a warning a user meets often deserves a kind of its own.
+void AddWarning(std::vector<LoadWarning>& warnings, std::string_view text);
 
 // The warning as one line, in English (englishTexts above 0) or Japanese.
 std::string WarningText(const LoadWarning& warning, int englishTexts = 1);

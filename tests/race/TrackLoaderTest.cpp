@@ -85,6 +85,11 @@ TEST(TrackLoader, TrackOutsideTheWindowTellsItsTimesAndTheTimeDifferenceThatWoul
       "wrong (or ST a day off), with TD 9 its fixes would fit");
   EXPECT_NE(WarningText(r.store.warnings[0], 0).find("TD を 9 にすると合います"), std::string::npos);
 
+  // A line worded by its caller reads the same in both languages, and a %1 inside a value stays as it is.
+  std::vector<LoadWarning> notes;
+  AddWarning(notes, "winddat/w.csv: samples out of time order, sorted (%1)");
+  EXPECT_EQ(WarningText(notes[0], 0), "winddat/w.csv: samples out of time order, sorted (%1)");
+
   // A start a day off, and a track from another day altogether.
   EXPECT_EQ(HoursThatWouldFit(-86400, -86000, -240, 3630), 24);
   EXPECT_EQ(HoursThatWouldFit(-400 * 3600, -399 * 3600, -240, 3630), 0);
