@@ -3,43 +3,37 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
 #include "race/DateTime.h"
+#include "race/FolderLookup.h"
 #include "race/InputError.h"
 #include "race/Numbers.h"
 #include "race/TrackLoader.h"
+#include "race/WholeTrackFile.h"
 
 namespace race {
 
 namespace {
 
 constexpr int kMaxHoursOff = 48;  // a TD with the wrong sign, or an ST a day off
-constexpr double kWideWindowDays = 400;
 constexpr double kSecondsPerDay = 86400;
 
 // The first and last fix of boat i's file in race seconds, whatever the window; nothing when it has none.
 std::optional<std::pair<double, double>> WholeFileSpan(const RaceStore& store, int i) {
-  RaceStore scratch;
-  scratch.programFolder = store.programFolder;
-  scratch.boatFile[1] = store.boatFile[i];
-  scratch.boatName[1] = store.boatName[i];
-  scratch.boatTimeOffset[1] = store.boatTimeOffset[i];
-  scratch.raceDate = store.raceDate;
-  scratch.startTimeGps = store.startTimeGps;
-  scratch.finishTimeGps = store.startTimeGps + kWideWindowDays;
-  scratch.preStartSeconds = static_cast<int>(kWideWindowDays * kSecondsPerDay);
-  scratch.boatCount = 1;
-  SizeTrackArrays(scratch);
+  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
+  if (!path) return std::nullopt;
   try {
-    if (!LoadTrackFile(scratch, 1) || scratch.fixCount[1] < 1) return std::nullopt;
+    const WholeTrack track = ReadWholeTrack(*path);  // sorted by time
+    const auto raceSeconds = [&](TDateTime gpsTime) {
+      return static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[i];
+    };
+    return std::pair{raceSeconds(track.fixes.front().gpsTime), raceSeconds(track.fixes.back().gpsTime)};
   } catch (const InputError&) {
-    return std::nullopt;  // a line outside the window that cannot be read: no span to tell
+    return std::nullopt;  // no fix at all, or a file that cannot be read whole: no span to tell
   }
-  const auto& t = scratch.trackTime[1];
-  const auto [first, last] = std::minmax_element(t.begin() + 1, t.begin() + 1 + scratch.fixCount[1]);
-  return std::pair{*first, *last};
 }
 
 }  // namespace

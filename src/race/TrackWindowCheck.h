@@ -7,7 +7,7 @@
 namespace race {
 
 // Warns that boat i of the race file (its file read, keptFixes of its fixes inside the window) is left out.
-// The file is read again without the window to name its first and last fix in race-local time.
+// The file is read again whole to name its first and last fix in race-local time.
 void WarnShortTrack(RaceStore& store, int i, int keptFixes);
 
 // The change of TD, in whole hours (1..48 either way), that moves the most of the race seconds span
