@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "race/LoadWarning.h"
+
 namespace race {
 
 using TDateTime = double;  // days since 1899-12-30, time of day in the fraction
@@ -19,6 +21,9 @@ inline constexpr int kMaxMapNames = 16;      // a coastline window may need 16 t
 inline constexpr int kMaxAttachments = 10;
 inline constexpr int kMaxRaces = 200;
 inline constexpr double kNotPassed = 10000000.0;
+
+// The boat list's starting height for a fleet of boats: a 14-pixel row each below the header.
+inline constexpr int BoatListHeightFor(int boats) { return boats * 14 + 25; }
 
 struct RaceStore {
   // Race information.
@@ -36,7 +41,7 @@ struct RaceStore {
   int northUp = 0;
   std::string windFile;
   int windDataPresent = 0;
-  int boatListHeight = 25;
+  int boatListHeight = 25;  // BoatListHeightFor(boatCount) at each load
 
   // Course geometry, minutes of arc.
   int markCount = 0;
@@ -66,9 +71,11 @@ struct RaceStore {
   std::vector<Colour> boatColour = std::vector<Colour>(kMaxBoats + 1);
   std::vector<std::string> kmlColour = std::vector<std::string>(kMaxBoats + 1);
   int droppedBoatCount = 0;
-  // What the load found worth checking, one line each (a boat outside the race window, a missing file ...).
-  // Filled afresh by every load; the batch command prints them, the window lists them once.
-  std::vector<std::string> warnings;
+  // What the load found worth checking (a boat outside the race window, a missing file ...), cleared at the
+  // start of every load. A step adds one with race::Warn(store, kind, values); the kind's wording in both
+  // languages lives in one table (race/LoadWarning.cpp), so a new warning is an enum value and a table row.
+  // The batch command prints race::WarningText(w) in English, the window lists them in the user's language.
+  std::vector<LoadWarning> warnings;
   Colour layColourPort = 0, layColourStarboard = 0, windAxisColour = 0;
 
   // Track channels [boat][fix], boat slots 0..boatCount+1, fix 0 unused.

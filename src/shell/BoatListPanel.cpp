@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "playback/BoatList.h"
+#include "shell/BoatResultText.h"
 #include "shell/PointerPanel.h"
 
 namespace shell {
@@ -95,7 +96,8 @@ void BoatListPanel::CreateRows() {
   boatBar.assign(count, nullptr);
   boatMemo.assign(count, nullptr);
   for (int i = 1; i <= store.boatCount; ++i) {
-    auto* check = new BoatCheck(i, QString::fromStdString(store.boatName[i]), this);
+    auto* check = new BoatCheck(
+        i, QString::fromStdString(NameWithMissedPoints(store, i, session_.State().englishTexts)), this);
     // The box itself keeps a light face with a dark rim, so an unticked box shows on any boat colour.
     check->setStyleSheet(QStringLiteral("QCheckBox { background: %1; color: white; padding-left: 2px; }"
                                         "QCheckBox::indicator { background: white; border: 1px solid black; "

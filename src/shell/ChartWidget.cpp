@@ -6,9 +6,11 @@
 #include <QPainter>
 
 #include "race/Numbers.h"
+#include "shell/BoatResultText.h"
 #include "shell/Pictures.h"
 #include "shell/PointerPanel.h"
 #include "view/Compass.h"
+#include "view/ReplayPanels.h"
 #include "view/StaticChart.h"
 #include "view/TimeBar.h"
 
@@ -208,20 +210,12 @@ void ChartWidget::CreateScoreLabels() {
   scoreLabel.assign(static_cast<size_t>(store.boatCount) + 1, nullptr);
   pnlScore->hide();
   if (store.lineCount < 1 || store.boatCount < 1) return;
-  const int finish = store.courseCount;
   const int rowHeight = fontMetrics().height() + 2;
   for (int b = 1; b <= store.boatCount; ++b) {
-    const bool hasFinish = finish >= 0 && static_cast<size_t>(finish) < store.markTime[b].size() &&
-                           static_cast<size_t>(finish) < store.firstArrivalTime.size();
-    const long behind =
-        hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] - store.firstArrivalTime[finish]))
-                  : 0;
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QStringLiteral(" %1  %2  (+%3sec)")
-                       .arg(store.finishRank[b])
-                       .arg(QString::fromStdString(store.boatName[b]))
-                       .arg(behind));
+    label->setText(QString::fromStdString(
+        view::ScoreLabelText(store, b, NameWithMissedPoints(store, b, session_.State().englishTexts))));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));

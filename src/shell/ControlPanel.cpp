@@ -198,7 +198,7 @@ void ControlPanel::CreateCommandButtons() {
   connect(Button1, &QPushButton::clicked, &session_, &RaceSession::Exit);
   connect(Button2, &QPushButton::clicked, this, &ControlPanel::button2Click);
   connect(Button5, &QPushButton::clicked, this, &ControlPanel::Button5Click);
-  new KmlButtonWiring(Button3, session_.State(), session_.Services(), LocaleDateTimeText);
+  kmlButton_ = new KmlButtonWiring(Button3, session_.State(), session_.Services(), LocaleDateTimeText);
 }
 
 void ControlPanel::LayOut(double scale) {

@@ -21,6 +21,8 @@
 
 namespace shell {
 
+class KmlButtonWiring;
+
 class ControlPanel : public QWidget {
   Q_OBJECT
 
@@ -44,6 +46,8 @@ class ControlPanel : public QWidget {
 
   // The race list as the catalogue has it.
   void FillRaceList();
+  // The Google Earth button's exports, which the share menu offers too.
+  KmlButtonWiring& KmlButton() { return *kmlButton_; }
   // Retouch: the picture shown, written as a bitmap in the documents folder and opened with the desktop.
   void Button5Click();
   void button2Click();
@@ -67,6 +71,7 @@ class ControlPanel : public QWidget {
   void FitCaptions();
 
   RaceSession& session_;
+  KmlButtonWiring* kmlButton_ = nullptr;
 };
 
 }  // namespace shell

@@ -8,8 +8,10 @@
 
 #include "pages/BoatHighlight.h"
 #include "race/Numbers.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/LoadingWindow.h"
 #include "shell/Pictures.h"
+#include "shell/ShareMenu.h"
 #include "view/WindowLayout.h"
 
 namespace shell {
@@ -35,6 +37,7 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
   overview = new OverviewPanel(*session_, this);
   boatList = new BoatListPanel(*session_, this);
   controls = new ControlPanel(*session_, this);
+  shareMenu_ = new ShareMenu(*session_, overview->imgLOGO, controls->KmlButton());
   CreateLoadingPanel();
   // The chart takes the keys whatever was clicked last: no control keeps the focus.
   setFocusProxy(chart);
@@ -47,6 +50,10 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
     LayoutWindow();
   });
   connect(session_, &RaceSession::loadFailed, this, &TForm1::HideLoadingPanel);
+  connect(session_, &RaceSession::warningsFound, this,
+          [this](const std::vector<race::LoadWarning>& warnings) {
+            ShowLoadWarnings(this, warnings, session_->State().englishTexts);
+          });
   connect(session_, &RaceSession::captionChanged, this, &QWidget::setWindowTitle);
   connect(session_, &RaceSession::closeRequested, this, &QWidget::close);
   connect(boatList, &BoatListPanel::highlightRequested, chart, &ChartWidget::HighlightBoat);

@@ -10,6 +10,7 @@
 //   BoatListPanel  boat rows, focus clicks, ticker, hover highlight
 //   TimeBarPanel   the time bar and its pointer
 //   OverviewPanel  overview map, text clock, logo, HELP
+//   ShareMenu      the Share button under HELP: replay video, Google Earth race with time
 #pragma once
 
 #include <QLabel>
@@ -29,6 +30,7 @@
 namespace shell {
 
 class TForm2;
+class ShareMenu;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -84,6 +86,7 @@ class TForm1 : public QWidget {
   bool endRequested_ = false;
   double panelScale_ = 1.0;  // the side panels' scale for the window's size
   bool fontSet_ = false;
+  ShareMenu* shareMenu_ = nullptr;  // the video and the race with time, under HELP
 };
 
 }  // namespace shell

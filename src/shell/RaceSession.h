@@ -6,6 +6,7 @@
 // Signals for other parts of the window to hook in:
 //   raceLoaded()        a load succeeded; the store, catalogue index and pictures are the new race's
 //   loadFailed(text)    a load failed; the race shown before goes on (text was shown to the user)
+//   warningsFound(list) what the load, loaded or failed, found worth checking (possibly nothing)
 //   frameReady()        framePicture() holds a new picture of the replay (frame or still chart)
 //   momentChanged()     the replay time jumped or moved on: flags, clock texts, ticker, score are due
 #pragma once
@@ -21,6 +22,7 @@
 #include "playback/BoatList.h"
 #include "playback/Clock.h"
 #include "playback/MapPointer.h"
+#include "race/LoadWarning.h"
 #include "shell/AppState.h"
 #include "shell/Platform.h"
 #include "shell/QtCanvas.h"
@@ -146,6 +148,7 @@ class RaceSession : public QObject {
   void loadProgress(const QString& caption, const QString& file, int boat, int boatCount);
   void raceLoaded();
   void loadFailed(const QString& message);
+  void warningsFound(const std::vector<race::LoadWarning>& warnings);
   void frameReady();
   void graphReady();
   void momentChanged();

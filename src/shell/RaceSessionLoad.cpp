@@ -107,9 +107,12 @@ LoadResult RaceSession::LoadRace(const std::string& path, int raceIndex) {
       if (timer2WasRunning) timer2_->start(1000);
     }
     emit loadFailed(QString::fromStdString(failure));
+    // The failed store goes with this call: its warnings (why every boat was dropped ...) are told now.
+    emit warningsFound(next->warnings);
     return LoadResult::Failed;
   }
   ApplyLoadedRace(std::move(next), fit, raceIndex);
+  emit warningsFound(Store().warnings);
   return LoadResult::Loaded;
 }
 
@@ -186,7 +189,8 @@ void RaceSession::ApplyLoadedRace(std::unique_ptr<race::RaceStore> next, const a
   state_.manualView = view::ManualView{};
   store.attachmentIndex = 0;
   store.windDataPresent = store.windFile.empty() ? 0 : 1;
-  state_.sun = analysis::EstimateSun(state_.chartFit.midLon, store.startTime, store.timeDifferenceHours);
+  state_.sun = analysis::EstimateSun(state_.chartFit.midLat, state_.chartFit.midLon, store.startTime,
+                                     store.timeDifferenceHours);
   view::SelectHullOutline(store);
   view::ResetFrameState(state_.frame, store.boatCount);
   state_.frame.windowHeight = state_.mapHeight;

@@ -3,10 +3,13 @@
 // replaces it.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QListWidget>
 #include <filesystem>
 
 #include "app/BadInputCases.h"
 #include "shell/FakePlatform.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/MainWindow.h"
 #include "shell/TestApplication.h"
 #include "support/TempFolder.h"
@@ -47,6 +50,7 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
       EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
       EXPECT_EQ(form.Store().boatCount, row.boats);
       EXPECT_EQ(form.Store().raceFilePath, folder.folder() + "raceadmin/bad.txt");
+      EXPECT_EQ(form.Store().warnings.size(), row.warnings.size());
     } else {
       EXPECT_EQ(result, shell::LoadResult::Failed);
       ASSERT_EQ(platform.messages.size(), 1u);
@@ -56,6 +60,13 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
       EXPECT_EQ(form.Store().boatCount, 2);
       EXPECT_EQ(form.boatList->boatCheck[1], firstBoat);
       EXPECT_TRUE(form.Session().SecondTimer()->isActive());
+    }
+    // The warnings, if any, are listed once in one window the user closes.
+    const auto lists = form.findChildren<QDialog*>(shell::kLoadWarningsName);
+    EXPECT_LE(lists.size(), 1);
+    if (!row.warnings.empty()) {
+      ASSERT_EQ(lists.size(), 1);
+      EXPECT_EQ(lists[0]->findChild<QListWidget*>()->count(), static_cast<int>(row.warnings.size()));
     }
     EXPECT_FALSE(form.EndRequested());
   }

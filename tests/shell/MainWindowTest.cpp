@@ -246,12 +246,12 @@ TEST_F(MainWindowTest, NoSecondLoadStartsInsideARunningOne) {
 // window as in a load without a window, whatever race was shown before.
 TEST_F(MainWindowTest, EveryLoadStartsFromAFreshStore) {
   folder.Write("raceadmin/windy.txt",
-               "T1,Windy\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,9\r\nWD,200\r\nMG,-7\r\n"
+               "T1,Windy\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\nWD,200\r\nMG,-7\r\n"
                "LL,40,140\r\nLG,9\r\nMK,3000.3,600.05\r\nLN,3000.005,599.9,3000.005,600.1\r\n"
                "CRS,L1,MK1\r\nBN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
   folder.Write(
       "raceadmin/zbare.txt",
-      "T1,Bare\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nMK,3000.3,600.05\r\n"
+      "T1,Bare\r\nST,2024/06/01 10:00:00\r\nFT,2024/06/01 10:10:00\r\nMK,3000.3,600.05\r\n"
       "LN,3000.005,599.9,3000.005,600.1\r\nCRS,L1,MK1\r\nBN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
   auto form = Start("windy.txt");
   ASSERT_EQ(form->Store().windDirection, 200);
@@ -308,7 +308,7 @@ TEST_F(MainWindowTest, FirstLoadReportsOnTheLoadingWindowLaterLoadsOnTheStartUpP
   TForm1 form(platform, folder.folder(), loading);
   form.FormCreate();
   ASSERT_TRUE(loading);
-  EXPECT_EQ(loading->memo1->text(), "LOADING  bravo.txt  (2/2)");
+  EXPECT_EQ(loading->memo1->text(), "LOADING  charlie.txt  (3/3)");  // a missing file is named too
   EXPECT_EQ(loading->memo2->text(), QString::fromStdString(form.Store().raceCaption).trimmed());
   const shell::QtCanvas& strip = loading->Image2->Canvas();
   EXPECT_EQ(strip.Pixel(strip.Width() - 1, 5), view::Rgb(0, 0, 255));

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QMenu>
 #include <QScrollBar>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,6 +18,7 @@
 
 #include "analysis/SampleRaceFolder.h"
 #include "shell/FakePlatform.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/MainWindow.h"
 #include "shell/TestApplication.h"
 #include "shell/WindowDriver.h"
@@ -42,6 +48,7 @@ struct Snapshot {
   int boatListHeight = 0;
   QString clockText;
   size_t opened = 0;
+  bool warningsShown = false;
 
   static Snapshot Of(TForm1& form, const FakePlatform& platform) {
     Snapshot s;
@@ -62,6 +69,8 @@ struct Snapshot {
     s.boatListHeight = form.Store().boatListHeight;
     s.clockText = form.overview->Memo1->text();
     s.opened = platform.opened.size();
+    const auto* warnings = form.findChild<QDialog*>(shell::kLoadWarningsName);
+    s.warningsShown = warnings != nullptr && warnings->isVisible();
     return s;
   }
 };
@@ -235,6 +244,23 @@ std::vector<Row> Rows() {
          EXPECT_TRUE(p.opened.back().ends_with("attachment/rules.txt"));
        },
        false},
+      {"btnSHARE", "the share menu's race with time hands a timed KML to the desktop", NoSetUp,
+       [](TForm1& f) {
+         auto* share = Part<QToolButton>(f, "btnSHARE");
+         share->menu()->findChild<QAction*>(QStringLiteral("actKMLTIME"))->trigger();
+       },
+       [](S b, S a, const FakePlatform& p) {
+         ASSERT_EQ(a.opened, b.opened + 1);
+         EXPECT_NE(testsupport::ReadFile(p.opened.back()).find("<gx:Track>"), std::string::npos);
+       },
+       false},
+      {"btnWarningsClose", "Close puts the load's warnings away",
+       [](TForm1& f) {
+         shell::ShowLoadWarnings(&f, {race::LoadWarning{race::WarningKind::kNote, {"check this"}}},
+                                 f.State().englishTexts);
+       },
+       [](TForm1& f) { Part<QPushButton>(f, "btnWarningsClose")->click(); },
+       [](S b, S a, const FakePlatform&) { EXPECT_TRUE(b.warningsShown && !a.warningsShown); }, false},
       {"chkHint", "tips off", NoSetUp, [](TForm1& f) { f.controls->chkHint->click(); },
        [](S b, S a, const FakePlatform&) { EXPECT_NE(b.tipsOn, a.tipsOn); }, false},
       {"usa", "English", [](TForm1& f) { f.Session().SetLanguage(0); },
@@ -336,10 +362,11 @@ std::set<std::string> ControlsOf(TForm1& form) {
                          qobject_cast<QScrollBar*>(widget) != nullptr ||
                          (qobject_cast<shell::CanvasImage*>(widget) != nullptr &&
                           static_cast<shell::CanvasImage*>(widget)->Operable());
-    // The parts of a list box (its pop-up's scroll bars) belong to the list box.
+    // The parts of a list box (its pop-up's scroll bars) or of a scrolled list belong to it.
     bool insideList = false;
     for (QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget())
-      insideList = insideList || qobject_cast<QComboBox*>(up) != nullptr;
+      insideList = insideList || qobject_cast<QComboBox*>(up) != nullptr ||
+                   qobject_cast<QAbstractScrollArea*>(up) != nullptr;
     if (control && !insideList) names.insert(widget->objectName().toStdString());
   }
   return names;
@@ -360,7 +387,7 @@ class WiringTest : public ::testing::TestWithParam<int> {
     folder.Write("help/index.html", "<html></html>");
     folder.Write("help-e/index.html", "<html></html>");
     folder.Write("raceadmin/other.txt",
-                 "T1,Other\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\n"
+                 "T1,Other\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\n"
                  "MK,3000.3,600.05\r\nLN,3000.005,599.9,3000.005,600.1\r\nCRS,L1,MK1\r\n"
                  "BN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
     folder.Write("raceadmin/racefile.st", "sample.txt\r\n");
