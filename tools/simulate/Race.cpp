@@ -149,7 +149,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   std::vector<Vec> gpsError(s.boats), gpsDrift(s.boats);
   const double keepDrift = std::exp(-logInterval / 20);
   const double freshDrift = std::sqrt(1 - keepDrift * keepDrift);
-  const double keepError = std::exp(-logInterval / 300);
+  const double keepError = std::exp(-logInterval / 120);
   std::vector<Path> paths(s.boats, Path{record.firstSeconds, dt, {}});
 
   const CourseLine& start = course.lines[0];
@@ -165,7 +165,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
         if (!fleet[b]->logging()) continue;
         anyone = true;
         Vec& v = gpsDrift[b];
-        v = v * keepDrift + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (0.06 * freshDrift);
+        v = v * keepDrift + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (0.04 * freshDrift);
         Vec& e = gpsError[b];
         e = e * keepError + v * logInterval;
         const Vec jitter{gpsRandom.Gauss(0, 0.1), gpsRandom.Gauss(0, 0.1)};
