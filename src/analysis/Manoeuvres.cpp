@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "analysis/MarkPassings.h"
 #include "analysis/Navigation.h"
@@ -99,7 +100,7 @@ double TrueWindAt(const race::RaceStore& store, double t) {
   return NormaliseDegrees(std::fmod(magnetic + store.magneticVariation + 720.0, 360.0));
 }
 
-Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axis) {
+Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axis, const std::vector<double>& breaks) {
   Manoeuvre m;
   m.seconds = t0;
   const double steady = kSteadyFromSeconds - kSteadyToSeconds;
@@ -109,6 +110,7 @@ Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axis) {
   const double vmgBefore = Made(before, atStart, axis) / steady;
   m.speedBefore = Distance(before, atStart) / steady / kKnot;
   double end = t0 + kLongestManoeuvre;
+  bool recovered = false;
   m.speedLowest = m.speedBefore;
   PlaneSpot last = atStart;
   for (double t = start + 1; t <= t0 + kLongestManoeuvre; t += 1) {
@@ -118,12 +120,17 @@ Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axis) {
     if (t >= t0 + kRecoveryWindow &&
         Made(spotAt(t - kRecoveryWindow), here, axis) / kRecoveryWindow >= kRecoveredShare * vmgBefore) {
       end = t;
+      recovered = true;
       break;
     }
   }
   m.durationSeconds = end - start;
   m.speedAfter = Distance(spotAt(end), spotAt(end + steady)) / steady / kKnot;
   m.metresLost = vmgBefore * m.durationSeconds - Made(atStart, spotAt(end), axis);
+  const bool broken = std::any_of(breaks.begin(), breaks.end(), [&](double at) {
+    return at != t0 && at >= t0 - kSteadyFromSeconds && at <= end;
+  });
+  if (!recovered || broken) m.durationSeconds = m.metresLost = std::numeric_limits<double>::quiet_NaN();
   return m;
 }
 
@@ -145,6 +152,9 @@ std::vector<Manoeuvre> DetectManoeuvres(const race::RaceStore& store, int b) {
   double previousAngle = 0;  // signed angle of the wind off the bow at the previous moving fix
   double previousTime = 0;
   const SpotAt spotAt = [&track](double t) { return track.At(t); };
+  std::vector<double> breaks;
+  for (int k = 1; k <= last; ++k)
+    if (store.markTime[b][k] < kPassedBelow) breaks.push_back(store.markTime[b][k]);
   for (int i = 1; i <= track.size(); ++i) {
     const double t = track.time(i);
     if (t < from || t > to) continue;
@@ -169,9 +179,11 @@ std::vector<Manoeuvre> DetectManoeuvres(const race::RaceStore& store, int b) {
     if (runSide != side && t - runStart >= kHoldSeconds) {
       if (side != 0) {
         const double crossingWind = TrueWindAt(store, runStart);
-        Manoeuvre m = MeasureManoeuvre(spotAt, runStart, runByBow ? crossingWind : crossingWind + 180);
+        Manoeuvre m =
+            MeasureManoeuvre(spotAt, runStart, runByBow ? crossingWind : crossingWind + 180, breaks);
         m.kind = runByBow ? ManoeuvreKind::Tack : ManoeuvreKind::Gybe;
         found.push_back(m);
+        breaks.push_back(runStart);
       }
       side = runSide;
     }

@@ -12,8 +12,11 @@ enum class ManoeuvreKind { Tack, Gybe };
 
 struct Manoeuvre {
   ManoeuvreKind kind = ManoeuvreKind::Tack;
-  double seconds = 0;          // race seconds at which the course crossed the wind (or its reciprocal)
-  double durationSeconds = 0;  // from the turn's start until the way made good is back to 90 % of before
+  double seconds = 0;  // race seconds at which the course crossed the wind (or its reciprocal)
+  // From the turn's start until the way made good is back to 90 % of before. NaN, as is metresLost, when the
+  // way made good before or after is not the turn's own: a rounding or another tack or gybe falls inside, or
+  // the boat never came back to it (a tack onto the lay line and a bear-away round the mark).
+  double durationSeconds = 0;
   double speedBefore = 0, speedLowest = 0, speedAfter = 0;  // knots
   // Metres made good along the wind that the boat fell short of sailing on at its speed made good before.
   double metresLost = 0;
@@ -34,8 +37,10 @@ struct PlaneSpot {
 using SpotAt = std::function<PlaneSpot(double)>;
 
 // Duration, speeds and loss of a manoeuvre whose crossing was at t0, made good along the true bearing
-// axisBearing (toward the wind for a tack, away from it for a gybe). kind and seconds are left to the caller.
-Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axisBearing);
+// axisBearing (toward the wind for a tack, away from it for a gybe). breaks are the times the boat rounded a
+// course point or crossed the wind before. kind is left to the caller.
+Manoeuvre MeasureManoeuvre(const SpotAt& spotAt, double t0, double axisBearing,
+                           const std::vector<double>& breaks);
 
 // The manoeuvres of boat b between its start (or the gun) and its finish (or its last fix), in time order.
 // The wind is the wind file's direction at the time, else the race's; both magnetic, the tracks true.

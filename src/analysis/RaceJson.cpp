@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "analysis/Manoeuvres.h"
+#include "analysis/Manoeuvres.h"
 #include "race/Numbers.h"
 
 namespace analysis {
@@ -76,6 +78,25 @@ Json Fit(const ChartFit& fit) {
               {"mapHeight", fit.mapHeight}};
 }
 
+// Each boat's tacks and gybes, an array per boat in boat order.
+Json Manoeuvres(const race::RaceStore& store, int boats) {
+  Json all = Json::array();
+  for (int b = 1; b <= boats; ++b) {
+    Json list = Json::array();
+    for (const Manoeuvre& m : DetectManoeuvres(store, b)) {
+      list.push_back({{"seconds", m.seconds},
+                      {"kind", m.kind == ManoeuvreKind::Tack ? "tack" : "gybe"},
+                      {"durationSeconds", m.durationSeconds},
+                      {"speedBefore", m.speedBefore},
+                      {"speedLowest", m.speedLowest},
+                      {"speedAfter", m.speedAfter},
+                      {"metresLost", m.metresLost}});
+    }
+    all.push_back(list);
+  }
+  return all;
+}
+
 }  // namespace
 
 Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes) {
@@ -112,6 +133,7 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["legBearing"] = Slice(store.legBearing, 1, points - 1);
   out["legLengthMetres"] = Slice(store.legLengthMetres, 1, points);
   out["legKind"] = Slice(store.legKind, 1, points - 1);
+  out["manoeuvres"] = Manoeuvres(store, boats);
   out["windCount"] = store.windCount;
   out["windDataPresent"] = store.windDataPresent;
   out["coastCount"] = store.coastCount;

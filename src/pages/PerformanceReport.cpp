@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "pages/ManoeuvreReport.h"
 #include "pages/ReportFigures.h"
 
 namespace pages {
@@ -93,6 +94,11 @@ std::string ReportBuilder::Build(const DateTimeText& dateTimeText) {
   DistanceDifference();
   Blank(2);
   SpeedDifference();
+  const std::string manoeuvres = ManoeuvreSectionText(store);
+  if (!manoeuvres.empty()) {
+    Blank(2);
+    out_ += manoeuvres;
+  }
   return out_;
 }
 

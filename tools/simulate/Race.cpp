@@ -29,6 +29,9 @@ std::vector<analysis::Manoeuvre> TrueManoeuvres(const Sailor& sailor, const Path
   std::vector<analysis::Manoeuvre> result;
   const std::vector<Crossing>& c = sailor.crossings();
   if (c.empty()) return result;
+  std::vector<double> breaks;  // roundings and earlier manoeuvres
+  for (double passed : sailor.passings())
+    if (!std::isnan(passed)) breaks.push_back(passed);
   int held = c[0].side;
   for (size_t i = 1; i < c.size(); ++i) {
     const double until = i + 1 < c.size() ? c[i + 1].seconds : sailor.racingUntil();
@@ -36,10 +39,12 @@ std::vector<analysis::Manoeuvre> TrueManoeuvres(const Sailor& sailor, const Path
     held = c[i].side;
     const analysis::PlaneSpot at = path.At(c[i].seconds);
     const double windDirection = wind.At({at.east, at.north}, c[i].seconds).direction;
-    analysis::Manoeuvre m = analysis::MeasureManoeuvre([&path](double t) { return path.At(t); }, c[i].seconds,
-                                                       c[i].byBow ? windDirection : windDirection + 180);
+    analysis::Manoeuvre m =
+        analysis::MeasureManoeuvre([&path](double t) { return path.At(t); }, c[i].seconds,
+                                   c[i].byBow ? windDirection : windDirection + 180, breaks);
     m.kind = c[i].byBow ? analysis::ManoeuvreKind::Tack : analysis::ManoeuvreKind::Gybe;
     result.push_back(m);
+    breaks.push_back(c[i].seconds);
   }
   return result;
 }

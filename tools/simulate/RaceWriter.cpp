@@ -171,13 +171,20 @@ std::string TruthFileText(const Options& o, const RaceRecord& race, const Writte
 std::string ManoeuvreTruthText(const Options& o, const RaceRecord& race, const WrittenRace& files) {
   std::string t =
       "boat,file,name,seconds,time,kind,duration,speed before,speed lowest,speed after,metres lost\r\n";
+  // Duration and loss are left empty where the way made good around the turn was not its own.
+  auto optional = [](double value) {
+    char text[32] = "";
+    if (!std::isnan(value)) std::snprintf(text, sizeof text, "%.1f", value);
+    return std::string(text);
+  };
   char numbers[160];
   for (size_t b = 0; b < race.boats.size(); ++b) {
     for (const analysis::Manoeuvre& m : race.boats[b].manoeuvres) {
-      std::snprintf(numbers, sizeof numbers, "%.1f,%s,%s,%.1f,%.2f,%.2f,%.2f,%.1f", m.seconds,
+      std::snprintf(numbers, sizeof numbers, "%.1f,%s,%s,%s,%.2f,%.2f,%.2f,%s", m.seconds,
                     StampText(StampAt(o.start, m.seconds, 0), true).c_str(),
-                    m.kind == analysis::ManoeuvreKind::Tack ? "tack" : "gybe", m.durationSeconds,
-                    m.speedBefore, m.speedLowest, m.speedAfter, m.metresLost);
+                    m.kind == analysis::ManoeuvreKind::Tack ? "tack" : "gybe",
+                    optional(m.durationSeconds).c_str(), m.speedBefore, m.speedLowest, m.speedAfter,
+                    optional(m.metresLost).c_str());
       t += std::to_string(b + 1) + "," + files.trackFiles[b] + "," + files.boatNames[b] + "," + numbers +
            "\r\n";
     }
