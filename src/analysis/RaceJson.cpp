@@ -2,8 +2,9 @@
 #include "analysis/RaceJson.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "analysis/Manoeuvres.h"
+#include "analysis/Leaderboard.h"
 #include "analysis/Manoeuvres.h"
 #include "race/Numbers.h"
 
@@ -139,6 +140,22 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["coastCount"] = store.coastCount;
   out["chartFit"] = Fit(fit);
   return out;
+}
+
+Json LeaderboardToJson(const race::RaceStore& store, double t) {
+  Json rows = Json::array();
+  auto known = [](double value) { return std::isfinite(value) ? Json(value) : Json(nullptr); };
+  for (const LeaderboardRow& r : RankFleet(store, t)) {
+    rows.push_back({{"boat", r.boat},
+                    {"place", r.place},
+                    {"pointsPassed", r.pointsPassed},
+                    {"finished", r.finished},
+                    {"metresToGo", known(r.metresToGo)},
+                    {"gapMetres", known(r.gapMetres)},
+                    {"gapSeconds", known(r.gapSeconds)},
+                    {"gapAtRounding", known(r.gapAtRounding)}});
+  }
+  return rows;
 }
 
 }  // namespace analysis
