@@ -6,6 +6,7 @@
 
 #include "analysis/Leaderboard.h"
 #include "analysis/Manoeuvres.h"
+#include "analysis/MarkPassings.h"
 #include "race/Numbers.h"
 
 namespace analysis {
@@ -50,6 +51,10 @@ Json Boats(const race::RaceStore& store, bool allFixes) {
     boat["fixInterval"] = store.fixInterval[b];
     boat["boatColour"] = store.boatColour[b];
     boat["kmlColour"] = store.kmlColour[b];
+    // Course points (numbers into markTime's rows) the boat missed although another boat passed them.
+    const std::vector<int> missed = MissedPoints(store, b);
+    boat["sailedCourse"] = missed.empty();
+    boat["missedPoints"] = missed;
     boat["fixes"] = Fixes(store, b, allFixes);
     boats.push_back(std::move(boat));
   }
@@ -139,6 +144,9 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["windDataPresent"] = store.windDataPresent;
   out["coastCount"] = store.coastCount;
   out["chartFit"] = Fit(fit);
+  Json warnings = Json::array();
+  for (const race::LoadWarning& warning : store.warnings) warnings.push_back(race::WarningText(warning));
+  out["warnings"] = warnings;
   return out;
 }
 
