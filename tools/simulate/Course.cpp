@@ -7,9 +7,7 @@
 
 namespace simulate {
 
-int MaxLaps(CourseKind kind) {
-  return kind == CourseKind::Triangle ? 3 : 5;
-}
+int MaxLaps(CourseKind kind) { return kind == CourseKind::Triangle ? 3 : 5; }
 
 Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMetres, int boats,
                    double boatLength) {
@@ -31,8 +29,8 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
   if (kind == CourseKind::WindwardLeeward) {
     const double gateHalf = std::clamp(5.0 * boatLength, 35.0, 60.0);
     const double gateDown = std::clamp(0.12 * legMetres, 100.0, 300.0);
-    course.marks.push_back(at(-gateDown, -gateHalf));            // MK2 gate, left looking upwind
-    course.marks.push_back(at(-gateDown, gateHalf));             // MK3 gate, right
+    course.marks.push_back(at(-gateDown, -gateHalf));  // MK2 gate, left looking upwind
+    course.marks.push_back(at(-gateDown, gateHalf));   // MK3 gate, right
     course.lines.push_back({course.marks[1], course.marks[2]});  // L2 the gate
     // The finish lies off to starboard of the gate, clear of the water the fleet mills in before the start.
     course.lines.push_back({at(-gateDown, startHalf + 170), at(-gateDown, startHalf + 270)});  // L3 finish
@@ -45,8 +43,7 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
     const double leewardDown = std::clamp(0.1 * legMetres, 80.0, 250.0);
     course.marks.push_back(at(legMetres * 0.45, -legMetres * 0.6));  // MK2 wing, to port of the windward mark
     course.marks.push_back(at(-leewardDown, 0));                     // MK3 leeward
-    course.lines.push_back(
-        {at(-leewardDown, startHalf + 170), at(-leewardDown, startHalf + 270)});  // L2 finish
+    course.lines.push_back({at(-leewardDown, startHalf + 170), at(-leewardDown, startHalf + 270)});  // L2 finish
     for (int lap = 1; lap <= laps; ++lap) {
       course.points.push_back({false, 0, "MK1", false});
       course.points.push_back({false, 1, "MK2", false});
@@ -59,8 +56,7 @@ Course BuildCourse(CourseKind kind, int laps, double windDirection, double legMe
 }
 
 Course BuildPassage(const std::vector<Vec>& route, int boats, double boatLength) {
-  if (route.size() < 2 || route.size() > kMaxPassageMarks + 2)
-    throw std::invalid_argument("a passage needs 2 to 12 points");
+  if (route.size() < 2 || route.size() > kMaxPassageMarks + 2) throw std::invalid_argument("a passage needs 2 to 12 points");
   Course course;
   course.kind = CourseKind::Passage;
   auto squareLine = [](Vec centre, Vec toward, double half) {
@@ -82,8 +78,7 @@ Course BuildPassage(const std::vector<Vec>& route, int boats, double boatLength)
 }
 
 GeoFrame::GeoFrame(double latitudeDegrees, double longitudeDegrees)
-    : lat0_(latitudeDegrees * 60),
-      lon0_(longitudeDegrees * 60),
+    : lat0_(latitudeDegrees * 60), lon0_(longitudeDegrees * 60),
       metresPerMinuteLon_(1852.0 * std::cos(Radians(latitudeDegrees))) {}
 
 Vec GeoFrame::ToPlane(double latMinutes, double lonMinutes) const {

@@ -18,14 +18,22 @@ constexpr double kWind[kWindColumns] = {4, 6, 8, 10, 12, 14, 16, 20, 25};
 constexpr int kAngleRows = 16;
 constexpr double kAngle[kAngleRows] = {0, 25, 32, 36, 40, 45, 52, 60, 75, 90, 110, 120, 135, 150, 165, 180};
 constexpr double kSpeed[kAngleRows][kWindColumns] = {
-    {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0},   {0.6, 0.8, 1.0, 1.1, 1.2, 1.2, 1.2, 1.2, 1.2},
-    {2.4, 3.3, 4.0, 4.4, 4.6, 4.7, 4.7, 4.7, 4.6},   {3.0, 4.1, 4.8, 5.3, 5.5, 5.5, 5.5, 5.5, 5.4},
-    {3.4, 4.5, 5.2, 5.6, 5.8, 5.9, 6.0, 6.0, 6.0},   {3.8, 5.0, 5.8, 6.2, 6.4, 6.5, 6.6, 6.6, 6.6},
-    {4.2, 5.4, 6.1, 6.4, 6.6, 6.7, 6.8, 6.9, 6.9},   {4.5, 5.7, 6.3, 6.6, 6.8, 6.9, 7.0, 7.1, 7.2},
-    {4.8, 6.0, 6.6, 6.9, 7.1, 7.2, 7.3, 7.5, 7.7},   {4.9, 6.1, 6.7, 7.0, 7.2, 7.4, 7.6, 7.9, 8.3},
-    {4.8, 6.0, 6.7, 7.1, 7.4, 7.7, 8.1, 8.8, 9.8},   {4.5, 5.8, 6.6, 7.0, 7.4, 7.8, 8.3, 9.4, 10.8},
-    {4.1, 5.4, 6.6, 7.2, 7.6, 8.1, 8.8, 10.4, 12.4}, {3.6, 4.8, 6.0, 6.6, 7.1, 7.5, 8.1, 9.5, 11.2},
-    {3.0, 4.0, 5.0, 5.6, 6.1, 6.5, 7.0, 8.0, 9.4},   {2.7, 3.6, 4.5, 5.0, 5.5, 5.9, 6.3, 7.2, 8.4},
+    {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0},
+    {0.6, 0.8, 1.0, 1.1, 1.2, 1.2, 1.2, 1.2, 1.2},
+    {2.4, 3.3, 4.0, 4.4, 4.6, 4.7, 4.7, 4.7, 4.6},
+    {3.0, 4.1, 4.8, 5.3, 5.5, 5.5, 5.5, 5.5, 5.4},
+    {3.4, 4.5, 5.2, 5.6, 5.8, 5.9, 6.0, 6.0, 6.0},
+    {3.8, 5.0, 5.8, 6.2, 6.4, 6.5, 6.6, 6.6, 6.6},
+    {4.2, 5.4, 6.1, 6.4, 6.6, 6.7, 6.8, 6.9, 6.9},
+    {4.5, 5.7, 6.3, 6.6, 6.8, 6.9, 7.0, 7.1, 7.2},
+    {4.8, 6.0, 6.6, 6.9, 7.1, 7.2, 7.3, 7.5, 7.7},
+    {4.9, 6.1, 6.7, 7.0, 7.2, 7.4, 7.6, 7.9, 8.3},
+    {4.8, 6.0, 6.7, 7.1, 7.4, 7.7, 8.1, 8.8, 9.8},
+    {4.5, 5.8, 6.6, 7.0, 7.4, 7.8, 8.3, 9.4, 10.8},
+    {4.1, 5.4, 6.6, 7.2, 7.6, 8.1, 8.8, 10.4, 12.4},
+    {3.6, 4.8, 6.0, 6.6, 7.1, 7.5, 8.1, 9.5, 11.2},
+    {3.0, 4.0, 5.0, 5.6, 6.1, 6.5, 7.0, 8.0, 9.4},
+    {2.7, 3.6, 4.5, 5.0, 5.5, 5.9, 6.3, 7.2, 8.4},
 };
 
 // Index of the interval holding value and the fraction across it, clamped to the table.
@@ -90,12 +98,8 @@ double Polar::Cached(const double* table, double windSpeed) const {
   return table[index] + (table[index + 1] - table[index]) * fraction;
 }
 
-double Polar::BeatAngle(double windSpeed) const {
-  return Cached(beatAngle_, windSpeed);
-}
-double Polar::RunAngle(double windSpeed) const {
-  return Cached(runAngle_, windSpeed);
-}
+double Polar::BeatAngle(double windSpeed) const { return Cached(beatAngle_, windSpeed); }
+double Polar::RunAngle(double windSpeed) const { return Cached(runAngle_, windSpeed); }
 
 double Polar::BeatVmg(double windSpeed) const {
   const double a = BeatAngle(windSpeed);

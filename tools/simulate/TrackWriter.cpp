@@ -20,8 +20,8 @@ std::string CoordinateNumber(double minutes, CoordinateForm form, int degreeDigi
     case CoordinateForm::DegreesMinutes: {
       // Round once in whole units of the last place so 59.99996 minutes carries into the degrees.
       const long long units = std::llround(value * 10000);
-      std::snprintf(text, sizeof text, "%0*lld%02lld.%04lld", degreeDigits, units / 600000,
-                    units % 600000 / 10000, units % 10000);
+      std::snprintf(text, sizeof text, "%0*lld%02lld.%04lld", degreeDigits, units / 600000, units % 600000 / 10000,
+                    units % 10000);
       break;
     }
     case CoordinateForm::DegreesMinutesSeconds: {
@@ -71,9 +71,7 @@ std::string TrackFileText(const std::vector<Fix>& fixes, const GeoFrame& frame, 
   text.reserve(fixes.size() * 48 + 512);
   text += "H  SOFTWARE NAME & VERSION\r\nI  PCX5 2.09\r\n\r\n";
   text += "H  R DATUM                IDX DA            DF            DX            DY            DZ\r\n";
-  text +=
-      "M  G WGS 84               121 +0.000000e+00 +0.000000e+00 +0.000000e+00 +0.000000e+00 "
-      "+0.000000e+00\r\n";
+  text += "M  G WGS 84               121 +0.000000e+00 +0.000000e+00 +0.000000e+00 +0.000000e+00 +0.000000e+00\r\n";
   text += "\r\nH  COORDINATE SYSTEM\r\nU  LAT LON ";
   text += form;
   text += "\r\n\r\nH  TN " + trackName + "\r\n";
@@ -91,8 +89,7 @@ std::string TrackFileText(const std::vector<Fix>& fixes, const GeoFrame& frame, 
     const std::string time = line;
     std::snprintf(line, sizeof line, "T  %s %s %s %s %d\r\n",
                   FormatLatitude(frame.Lat(f.position), options.coordinates).c_str(),
-                  FormatLongitude(frame.Lon(f.position), options.coordinates).c_str(), date.c_str(),
-                  time.c_str(), 1);
+                  FormatLongitude(frame.Lon(f.position), options.coordinates).c_str(), date.c_str(), time.c_str(), 1);
     text += line;
   }
   return text;

@@ -14,8 +14,7 @@ WindModel::WindModel(const WindSettings& settings, Vec areaLow, Vec areaHigh, do
   // The main oscillation of 6-12 minutes with a shorter, smaller one on top: what a sea breeze over open
   // water does, and what makes tacking on the headers pay.
   directionWaves_.push_back({settings.oscillation, random.Uniform(360, 720), random.Uniform(0, 2 * kPi)});
-  directionWaves_.push_back(
-      {settings.oscillation * 0.4, random.Uniform(120, 240), random.Uniform(0, 2 * kPi)});
+  directionWaves_.push_back({settings.oscillation * 0.4, random.Uniform(120, 240), random.Uniform(0, 2 * kPi)});
   speedWaves_.push_back({0.08, random.Uniform(400, 900), random.Uniform(0, 2 * kPi)});
   speedWaves_.push_back({0.04, random.Uniform(90, 200), random.Uniform(0, 2 * kPi)});
 
@@ -69,8 +68,7 @@ WindSample WindModel::At(Vec position, double raceSeconds) const {
       const double dx = position.x - centre.x, dy = position.y - centre.y;
       const double reach = 2.5 * p.radius;
       if (std::fabs(dx) > reach || std::fabs(dy) > reach) continue;
-      const double weight =
-          std::sin(kPi * age / p.life) * std::exp(-(dx * dx + dy * dy) / (2 * p.radius * p.radius));
+      const double weight = std::sin(kPi * age / p.life) * std::exp(-(dx * dx + dy * dy) / (2 * p.radius * p.radius));
       factor += p.strength * weight;
       direction += p.shift * weight;
     }

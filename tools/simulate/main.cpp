@@ -20,9 +20,8 @@ int main(int argc, char** argv) {
     const simulate::WrittenRace files = simulate::WriteRace(options, race);
     int finished = 0;
     for (const auto& boat : race.boats) finished += boat.finished ? 1 : 0;
-    std::printf("%s: %zu boats, %d finished, %zu course points, %.0f s from the gun to FT\n",
-                files.raceFile.c_str(), race.boats.size(), finished, race.course.points.size(),
-                race.finishSeconds);
+    std::printf("%s: %zu boats, %d finished, %zu course points, %.0f s from the gun to FT\n", files.raceFile.c_str(),
+                race.boats.size(), finished, race.course.points.size(), race.finishSeconds);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "regatix-simulate: %s\n", e.what());
