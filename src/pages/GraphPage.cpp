@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "pages/Smoothing.h"
 #include "race/Numbers.h"
 #include "view/DrawStyle.h"
 #include "view/TimeBar.h"
@@ -84,18 +85,27 @@ GraphAxes MakeGraphAxes(const race::RaceStore& store, int mapWidth, int clientHe
   return axes;
 }
 
-std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat) {
+std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
+                                     int smoothSeconds) {
   const auto b = static_cast<std::size_t>(boat);
-  return BoatTrace(store, axes, boat, [&](std::size_t i) {
-    return axes.CourseX(store.trackCourse[b][i] - axes.magneticVariation);
-  });
+  const int n = UsableFixes(store, boat);
+  if (n < 1) return {};
+  const std::vector<double> course =
+      MovingAverage(store.trackTime[b], store.trackCourse[b], n, smoothSeconds, true);
+  return BoatTrace(store, axes, boat,
+                   [&](std::size_t i) { return axes.CourseX(course[i] - axes.magneticVariation); });
 }
 
-std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat) {
+std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
+                                    int smoothSeconds) {
   const auto b = static_cast<std::size_t>(boat);
+  const int n = UsableFixes(store, boat);
+  if (n < 1) return {};
+  const std::vector<double> speed =
+      MovingAverage(store.trackTime[b], store.trackSpeed[b], n, smoothSeconds, false);
   // A speed beyond the scale (a GPS jump) stays on the plot's edge rather than running into the margin.
   return BoatTrace(store, axes, boat, [&](std::size_t i) {
-    return std::clamp(axes.SpeedX(store.trackSpeed[b][i]), axes.x1, axes.x1 + axes.w2);
+    return std::clamp(axes.SpeedX(speed[i]), axes.x1, axes.x1 + axes.w2);
   });
 }
 
@@ -122,7 +132,7 @@ std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>
 }
 
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
-                   view::Colour seaColour) {
+                   view::Colour seaColour, int smoothSeconds) {
   const GraphAxes a = MakeGraphAxes(store, mapWidth, clientHeight);
   view::Canvas& c = graphBitmap;
   const int boats = std::min(store.boatCount, static_cast<int>(store.boatColour.size()) - 1);
@@ -165,7 +175,7 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
   for (int b = boats; b >= 1; --b) {
     c.SetPen(store.boatColour[static_cast<std::size_t>(b)], 1);
     if (store.boatShown[static_cast<std::size_t>(b)] > 0)
-      DrawTrace(c, SplitAtWrap(CourseTrace(store, a, b), a));
+      DrawTrace(c, SplitAtWrap(CourseTrace(store, a, b, smoothSeconds), a));
     DrawTrace(c, wind);
   }
 
@@ -181,7 +191,7 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
   for (int b = boats; b >= 1; --b) {
     if (store.boatShown[static_cast<std::size_t>(b)] <= 0) continue;
     c.SetPen(store.boatColour[static_cast<std::size_t>(b)], 1);
-    DrawTrace(c, SpeedTrace(store, a, b));
+    DrawTrace(c, SpeedTrace(store, a, b, smoothSeconds));
   }
 }
 

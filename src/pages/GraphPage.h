@@ -40,9 +40,12 @@ struct GraphAxes {
 GraphAxes MakeGraphAxes(const race::RaceStore& store, int mapWidth, int clientHeight);
 
 // A boat's course trace (true course turned magnetic) and speed trace through its fixes inside the time
-// line; fixes outside are skipped without breaking the line.
-std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat);
-std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat);
+// line; fixes outside are skipped without breaking the line. smoothSeconds above 0 averages each fix with
+// its neighbours within that many seconds.
+std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
+                                     int smoothSeconds = 0);
+std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
+                                    int smoothSeconds = 0);
 std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes& axes);
 
 // A direction trace cut where it comes round the edge of the course plot (a step of more than half the plot
@@ -52,6 +55,6 @@ std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>
 
 // Draws the whole page. The bitmap is mapWidth x client height.
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
-                   view::Colour seaColour);
+                   view::Colour seaColour, int smoothSeconds = 0);
 
 }  // namespace pages

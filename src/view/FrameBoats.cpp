@@ -7,6 +7,7 @@
 #include "view/DrawStyle.h"
 #include "view/FrameRenderer.h"
 #include "view/LayLines.h"
+#include "view/Wakes.h"
 
 namespace view {
 
@@ -19,12 +20,15 @@ Point FixPoint(const race::RaceStore& store, int boat, int fix, const ChartProje
   return project.Pixel(store.trackLat[boat][fix], store.trackLon[boat][fix]);
 }
 
-std::string SpeedText(double knots) { return race::FormatGeneral(race::Round(knots * 100) / 100) + "Kts"; }
+std::string SpeedText(double knots) {
+  return race::FormatGeneral(race::Round(knots * 100) / 100) + "Kts";
+}
 
 // Red for a boat faster than the fleet's mean on its point of sail, while the red wakes are asked for.
 Colour WakeColour(const Scene& scene, const Playback& playback, const FrameState& state, int boat, int fix) {
   if (scene.pointer.redWakes <= 0) return kWhite;
-  const double mean = std::fabs(state.curTwa[boat]) < 90 ? playback.upwindMeanSpeed : playback.downwindMeanSpeed;
+  const double mean =
+      std::fabs(state.curTwa[boat]) < 90 ? playback.upwindMeanSpeed : playback.downwindMeanSpeed;
   return scene.store.trackSpeed[boat][fix] > mean ? kRed : kWhite;
 }
 
@@ -53,13 +57,23 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
     const int s = std::max(race::RoundToInt(race::Int(10000 / state.framePxPerMinuteLat / interval)), 1);
     const int j = state.lastFixIndex[i];
     const Point p = project.Pixel(state.curLat[i], state.curLon[i]);
-    const Point f[4] = {FixPoint(store, i, j, project), FixPoint(store, i, j - s, project),
-                        FixPoint(store, i, j - 2 * s, project), FixPoint(store, i, j - 3 * s, project)};
     const Colour wake = WakeColour(scene, playback, state, i, j);
-    frame.SetPen(wake, 1, PenStyle::Solid);
-    frame.Polyline({p, f[0], f[1], f[2], f[3]});
-    frame.SetBrush(sea);
-    for (int k = 0; k < 3; ++k) frame.Ellipse(f[k].x - 1, f[k].y - 1, f[k].x + 2, f[k].y + 2);
+    const int segments = scene.options.longTails ? kLongWakeSegments : kWakeSegments;
+    if (scene.options.speedTails || scene.options.longTails) {
+      DrawOptionWake(frame, store, i, j, s, segments, p, scene.options.speedTails, wake, sea, project);
+    } else {
+      const Point f[4] = {FixPoint(store, i, j, project), FixPoint(store, i, j - s, project),
+                          FixPoint(store, i, j - 2 * s, project), FixPoint(store, i, j - 3 * s, project)};
+      frame.SetPen(wake, 1, PenStyle::Solid);
+      frame.Polyline({p, f[0], f[1], f[2], f[3]});
+      frame.SetBrush(sea);
+      for (int k = 0; k < 3; ++k) frame.Ellipse(f[k].x - 1, f[k].y - 1, f[k].x + 2, f[k].y + 2);
+    }
+    if (scene.options.manoeuvreMarks && scene.manoeuvres != nullptr &&
+        i < static_cast<int>(scene.manoeuvres->size())) {
+      const double from = store.trackTime[i][std::max(1, j - (segments - 1) * s)];
+      DrawManoeuvreMarks(frame, store, i, (*scene.manoeuvres)[i], from, store.trackTime[i][j + 1], project);
+    }
 
     if (scene.options.compLine) {
       // 1200 pixels through the boat square to the wind: boats level on the wind share one line.
@@ -79,6 +93,8 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
     }
   }
 
+  if (scene.options.speedTails) DrawSpeedLegend(frame, store.maxBoatSpeed, sea);
+
   const int focus = scene.pointer.focusBoat;
   if (focus > 0 && focus <= store.boatCount && state.boatActive[focus] != 0) {
     const Point p = project.Pixel(state.curLat[focus], state.curLon[focus]);
@@ -86,7 +102,8 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
     DrawHalo(frame, state, p);
     frame.SetBrush(kWhite);
     frame.SetFont(FontPixels(kLabelPoints), store.boatColour[focus], false, true);
-    frame.TextOut(p.x + labelOffset, p.y - 6, store.boatName[focus] + "  " + SpeedText(state.curSpeed[focus]));
+    frame.TextOut(p.x + labelOffset, p.y - 6,
+                  store.boatName[focus] + "  " + SpeedText(state.curSpeed[focus]));
   }
   const int picked = scene.pointer.pickedBoat;
   if (picked > 0 && picked != focus && picked <= store.boatCount && state.boatActive[picked] != 0) {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "analysis/ChartFit.h"
+#include "analysis/Manoeuvres.h"
 #include "race/RaceStore.h"
 #include "view/Canvas.h"
 #include "view/FrameState.h"
@@ -21,6 +23,8 @@ struct Scene {
   const Sea& sea;
   const ViewOptions& options;
   const Pointer& pointer;
+  // Each boat's tacks and gybes, [boat]; needed only while options.manoeuvreMarks is on.
+  const std::vector<std::vector<analysis::Manoeuvre>>* manoeuvres = nullptr;
 };
 
 // Fills the chart with the sea, as the caller does before each frame (the outline takes the current pen).

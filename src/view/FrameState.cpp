@@ -97,6 +97,9 @@ void ComputeFrameWind(FrameState& state, const race::RaceStore& store, double ra
   state.windSpeedNow = speed < 0 ? 5.0 : speed;
   state.windTrueDirNow = race::RoundToInt(store.magneticVariation) + state.windFileDirNow;
   state.compassWindText = std::to_string(state.windFileDirNow);
+  state.compassWindSpeedText.clear();
+  if (known && speed > 0)
+    state.compassWindSpeedText = race::FormatGeneral(race::Round(speed * 10) / 10) + "kn";
 
   const double r = state.compassSize / 2.0 - 4;
   const double a = state.windTrueDirNow * kRad;

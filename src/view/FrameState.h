@@ -20,8 +20,8 @@ struct FrameState {
   std::vector<double> curLat, curLon, curCourse, curSpeed, curTwa;
 
   // Wind at the replay time.
-  int windFileDirNow = 0;   // as written in the wind file, interpolated
-  int windTrueDirNow = 0;   // windFileDirNow + Round(magneticVariation)
+  int windFileDirNow = 0;  // as written in the wind file, interpolated
+  int windTrueDirNow = 0;  // windFileDirNow + Round(magneticVariation)
   double windSpeedNow = 5;
   int windSearchIndex = 0;
 
@@ -37,16 +37,17 @@ struct FrameState {
   double gridStep = 1;  // km
 
   // Places of the moving markers.
-  int timePointerTop = 0;               // TimePointer in pnlTimeBar
-  int windBarTop = 0;                   // pnlBAR on the wind graph (only moved when there is wind)
+  int timePointerTop = 0;                     // TimePointer in pnlTimeBar
+  int windBarTop = 0;                         // pnlBAR on the wind graph (only moved when there is wind)
   int windMarkerLeft = 0, windMarkerTop = 0;  // windmk on the compass
-  std::string compassWindText;          // Memo3
-  std::vector<Point> overviewDots;      // boatDot left/top, 1..boatCount
+  std::string compassWindText;                // Memo3
+  std::string compassWindSpeedText;           // under it, when the wind file gives speeds: "12.3kn"
+  std::vector<Point> overviewDots;            // boatDot left/top, 1..boatCount
 
   // Sizes of widgets outside the chart that the frame's arithmetic uses; the shell sets them.
-  int windowHeight = 1000;   // the main window's outer height: the grid covers a quarter of it
-  int timeBarHeight = 940;   // TimeBar picture height
-  int compassSize = 100;     // compasst width and height
+  int windowHeight = 1000;  // the main window's outer height: the grid covers a quarter of it
+  int timeBarHeight = 940;  // TimeBar picture height
+  int compassSize = 100;    // compasst width and height
 };
 
 // Sizes the per-boat arrays for a freshly loaded race and forgets the cached search places.

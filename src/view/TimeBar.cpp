@@ -43,7 +43,7 @@ void DrawBands(Canvas& timeBar, const race::RaceStore& store, int span) {
     bands.push_back({race::RoundToInt((store.timelineEnd - t) * h / span),
                      std::fabs(c) < 90 ? kUpwindBand : kDownwindBand});
   }
-  int covered = 1;  // rows above this already hold a later fix's colour
+  int covered = 1;                         // rows above this already hold a later fix's colour
   std::vector<std::pair<int, Band>> runs;  // (top, band)
   for (auto it = bands.rbegin(); it != bands.rend(); ++it) {
     if (it->bottom <= covered) continue;
@@ -115,6 +115,28 @@ int WindBarTop(const race::RaceStore& store, double raceTime) {
   return race::RoundToInt(95 - 90 * (raceTime - store.timelineStart) / span);
 }
 
+std::optional<WindReading> WindGraphReading(const race::RaceStore& store, int y) {
+  const double span = store.timelineEnd - store.timelineStart;
+  const int count =
+      std::min({store.windCount, static_cast<int>(store.windTime.size()) - 1,
+                static_cast<int>(store.windSpeed.size()) - 1, static_cast<int>(store.windDir.size()) - 1});
+  if (span <= 0 || count < 1 || y < 5 || y > 95) return std::nullopt;
+  WindReading reading;
+  reading.raceSeconds = store.timelineStart + (95 - y) * span / 90;
+  const double t = reading.raceSeconds;
+  int k = 1;
+  while (k < count && store.windTime[k + 1] <= t) ++k;
+  double knots = store.windSpeed[k], degrees = store.windDir[k];
+  if (k < count && t > store.windTime[k] && store.windTime[k + 1] > store.windTime[k]) {
+    const double f = (t - store.windTime[k]) / (store.windTime[k + 1] - store.windTime[k]);
+    knots += (store.windSpeed[k + 1] - knots) * f;
+    degrees += WrapHalfTurn(store.windDir[k + 1] - degrees) * f;
+  }
+  reading.knots = knots;
+  reading.degrees = (race::RoundToInt(degrees) % 360 + 360) % 360;
+  return reading;
+}
+
 void DrawWindGraph(Canvas& graph, const race::RaceStore& store) {
   graph.SetPen(kBlack);
   graph.SetBrush(kGraphGreen);
@@ -141,7 +163,8 @@ void DrawWindGraph(Canvas& graph, const race::RaceStore& store) {
 
   const int count = std::min<int>(store.windCount, static_cast<int>(store.windDir.size()) - 1);
   // Centre on the middle of the directions seen, in two passes so a shift across north stays in one piece.
-  double m = count > 0 ? store.windDir[std::clamp(race::RoundToInt(count / 2.0), 1, count)] : store.windDirection;
+  double m =
+      count > 0 ? store.windDir[std::clamp(race::RoundToInt(count / 2.0), 1, count)] : store.windDirection;
   auto dev = [&](double d) { return WrapHalfTurn(d - m); };
   double maxDev = -500, minDev = 500;
   for (int pass = 0; pass < 2; ++pass) {

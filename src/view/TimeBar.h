@@ -3,6 +3,8 @@
 // background) and the wind graph (wind direction against time). The moving markers are placed per frame.
 #pragma once
 
+#include <optional>
+
 #include "analysis/ChartFit.h"
 #include "race/RaceStore.h"
 #include "view/Canvas.h"
@@ -31,6 +33,15 @@ int TimePointerTop(const race::RaceStore& store, double raceTime, int timeBarHei
 // The wind graph (Image10, 100 x 100): five-minute time lines, 10-degree direction lines and the trace,
 // centred on the middle of the directions so a shift across north stays continuous.
 void DrawWindGraph(Canvas& graph, const race::RaceStore& store);
+
+// What the wind graph shows at its row y: race seconds, and the wind file's knots and degrees magnetic at
+// that time. Nothing above or below the plot, without wind samples, or in a race of no length.
+struct WindReading {
+  double raceSeconds = 0;
+  double knots = 0;
+  int degrees = 0;
+};
+std::optional<WindReading> WindGraphReading(const race::RaceStore& store, int y);
 
 // Top of the red pnlBAR line on the wind graph for a replay time.
 int WindBarTop(const race::RaceStore& store, double raceTime);

@@ -8,13 +8,17 @@
 namespace view {
 
 struct ViewOptions {
-  bool autoTrace = true;   // CheckBox1 "Auto Trace": the chart follows the fleet
-  bool layLines = false;   // chkLL "Layline"
-  bool compLine = false;   // ChkRefLine "Comp Ht": a line through each boat square to the wind
-  bool bigBoat = false;    // ChkBigBoat "Boat Size": small boats enlarged to 14 pixels
-  bool boatName = false;   // CheckBox2 "Boat Name"
-  bool northUp = false;    // RadioN "Northwd" checked; RadioW "Windwd" otherwise
-  bool trackPage = true;   // the Track page is shown (activePage = 1)
+  bool autoTrace = true;        // CheckBox1 "Auto Trace": the chart follows the fleet
+  bool layLines = false;        // chkLL "Layline"
+  bool compLine = false;        // ChkRefLine "Comp Ht": a line through each boat square to the wind
+  bool bigBoat = false;         // ChkBigBoat "Boat Size": small boats enlarged to 14 pixels
+  bool boatName = false;        // CheckBox2 "Boat Name"
+  bool northUp = false;         // RadioN "Northwd" checked; RadioW "Windwd" otherwise
+  bool trackPage = true;        // the Track page is shown (activePage = 1)
+  bool manoeuvreMarks = false;  // chkTacks: tacks and gybes marked on the wakes
+  bool speedTails = false;      // chkSpeedTail: wakes coloured from slow to fast, with a legend
+  bool longTails = false;       // chkLongTail: wakes five times as long
+  int graphSmoothSeconds = 0;   // cmbSmooth: the Graph page's curves averaged over this many seconds
 };
 
 // Display modes set by the pointer over the chart, the compass and the boat list.
@@ -28,12 +32,12 @@ struct Pointer {
 
 // The replay clock and the once-a-second values the frame reads.
 struct Playback {
-  double raceTime = 0;         // seconds from the start gun
-  int clockTextFrozen = 0;     // the time-bar hover holds the clock read-out and the overview dots
-  int framesThisSecond = 0;    // counted by each frame
-  double clockSecond = 0;      // time of day of the replay, for the analog clock
-  double traceScale = 1.0;     // zoom divisor of the auto-trace view, >= 1
-  int roundingNoticeIndex = 0; // course point rounded less than 180 s ago, else 0
+  double raceTime = 0;          // seconds from the start gun
+  int clockTextFrozen = 0;      // the time-bar hover holds the clock read-out and the overview dots
+  int framesThisSecond = 0;     // counted by each frame
+  double clockSecond = 0;       // time of day of the replay, for the analog clock
+  double traceScale = 1.0;      // zoom divisor of the auto-trace view, >= 1
+  int roundingNoticeIndex = 0;  // course point rounded less than 180 s ago, else 0
   std::string roundingNoticeText;
   double upwindMeanSpeed = 10000;  // fleet means of the ticker; 10000 = no boat in the group
   double downwindMeanSpeed = 10000;

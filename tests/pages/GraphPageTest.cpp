@@ -1,7 +1,10 @@
 // The Graph page's axes and what it draws, read from a recording canvas.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "pages/GraphPage.h"
+#include "pages/Smoothing.h"
 #include "view/RecordingCanvas.h"
 
 namespace pages {
@@ -195,6 +198,26 @@ TEST(GraphPage, RaceWithoutWindOrBoatsDrawsNoTraces) {
   view::RecordingCanvas canvas(kMapWidth, kClientHeight);
   DrawGraphPage(canvas, calm, kMapWidth, kClientHeight, 0);
   EXPECT_TRUE(canvas.CallsOf(CallKind::Polyline).empty());
+}
+
+TEST(GraphSmoothing, AveragesWithinTheWindowAndDirectionsAcrossNorth) {
+  const std::vector<double> times = {0, 0, 1, 2, 3, 10};
+  const std::vector<double> speeds = {99, 4, 6, 8, 10, 20};
+  // Off: the values as recorded.
+  EXPECT_EQ(MovingAverage(times, speeds, 5, 0, false), speeds);
+  // Two seconds: each fix with its neighbours one second either side; the lone last fix stays.
+  const std::vector<double> smooth = MovingAverage(times, speeds, 5, 2, false);
+  EXPECT_DOUBLE_EQ(smooth[0], 99);
+  EXPECT_DOUBLE_EQ(smooth[1], 5);
+  EXPECT_DOUBLE_EQ(smooth[2], 6);
+  EXPECT_DOUBLE_EQ(smooth[4], 9);
+  EXPECT_DOUBLE_EQ(smooth[5], 20);
+  // Courses either side of north average to north, not to south.
+  const std::vector<double> courses = {0, 350, 10, 350, 10, 180};
+  const std::vector<double> course = MovingAverage(times, courses, 4, 2, true);
+  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(std::fmod(course[i] + 180, 360) - 180, 0, 4) << i;
+  // A count beyond the arrays is cut to them.
+  EXPECT_EQ(MovingAverage(times, speeds, 50, 2, false).size(), speeds.size());
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 #include "view/DrawStyle.h"
 #include "view/FrameRenderer.h"
 #include "view/RaceBuilder.h"
 #include "view/RecordingCanvas.h"
+#include "view/Wakes.h"
 
 namespace view {
 namespace {
@@ -43,10 +45,11 @@ struct FrameFixture : ::testing::Test {
     ResetFrameState(state, store.boatCount);
   }
 
-  void Draw(double t) {
+  void Draw(double t, const std::vector<std::vector<analysis::Manoeuvre>>* manoeuvres = nullptr) {
     playback.raceTime = t;
     frame.Clear();
-    const Scene scene{store, fit, sea, options, pointer};
+    Scene scene{store, fit, sea, options, pointer};
+    scene.manoeuvres = manoeuvres;
     DrawFrame(frame, t, scene, playback, state);
   }
 
@@ -192,6 +195,7 @@ TEST_F(FrameFixture, WindInterpolatesAcrossNorth) {
   EXPECT_EQ(state.windFileDirNow, 360);
   EXPECT_EQ(state.windTrueDirNow, 353);
   EXPECT_EQ(state.compassWindText, "360");
+  EXPECT_EQ(state.compassWindSpeedText, "10kn");
   EXPECT_EQ(state.windBarTop, 95 - static_cast<int>(90 * 240 / 3820.0 + 0.5));
 }
 
@@ -213,7 +217,8 @@ TEST_F(FrameFixture, NoWindFileMeansTheRaceWindAtFiveKnots) {
   Draw(10);
   EXPECT_EQ(state.windFileDirNow, 225);
   EXPECT_DOUBLE_EQ(state.windSpeedNow, 5.0);
-  EXPECT_DOUBLE_EQ(state.curTwa[1], -145);  // heading 10 with the wind from 225
+  EXPECT_EQ(state.compassWindSpeedText, "");  // the five knots are no measurement
+  EXPECT_DOUBLE_EQ(state.curTwa[1], -145);    // heading 10 with the wind from 225
 }
 
 TEST(FrameView, SmallBoatsEnlargedOnlyWhenAsked) {
@@ -284,6 +289,47 @@ TEST(FrameGrid, LinesEveryStepAcrossTheWholeChart) {
   }
   EXPECT_EQ(across, 8);
   EXPECT_EQ(down, 10);
+}
+
+TEST_F(FrameFixture, WakeOptionsLengthenAndColourTheWakesAndMarkTheTurnsOnThem) {
+  store.maxBoatSpeed = 6;
+  Draw(500);
+  const size_t plainPoints = frame.CallsOf(CallKind::Polyline)[0].points.size();
+  EXPECT_EQ(frame.FindText("0 - 6Kts"), nullptr);
+
+  options.longTails = true;
+  Draw(500);
+  EXPECT_GT(frame.CallsOf(CallKind::Polyline)[0].points.size(), plainPoints);
+
+  // Speed colours: Alpha (6 kn, the fastest) red, Bravo (4 kn) between, and the key with the top speed.
+  options.speedTails = true;
+  Draw(500);
+  std::set<Colour> wakeColours;
+  for (const DrawCall& line : frame.CallsOf(CallKind::Line))
+    if (line.pen.width == 2) wakeColours.insert(line.pen.colour);
+  EXPECT_TRUE(wakeColours.contains(SpeedColour(6, 6)));
+  EXPECT_TRUE(wakeColours.contains(SpeedColour(4, 6)));
+  EXPECT_EQ(SpeedColour(6, 6), Rgb(255, 0, 0));
+  EXPECT_EQ(SpeedColour(0, 6), SpeedColour(std::nan(""), 6));
+  EXPECT_NE(frame.FindText("0 - 6Kts"), nullptr);
+
+  // Only the turns on the wake's stretch are marked: a tack as a square, a gybe as a circle.
+  std::vector<std::vector<analysis::Manoeuvre>> turns(3);
+  turns[1] = {{analysis::ManoeuvreKind::Tack, -250},
+              {analysis::ManoeuvreKind::Tack, 475},
+              {analysis::ManoeuvreKind::Gybe, 495}};
+  const auto marks = [&](CallKind kind, Colour brush) {
+    int n = 0;
+    for (const DrawCall& call : frame.CallsOf(kind)) n += call.brush.colour == brush ? 1 : 0;
+    return n;
+  };
+  options.longTails = false;
+  Draw(500, &turns);
+  EXPECT_EQ(marks(CallKind::Rectangle, kYellow), 0);  // the option is off
+  options.manoeuvreMarks = true;
+  Draw(500, &turns);
+  EXPECT_EQ(marks(CallKind::Rectangle, kYellow), 1);
+  EXPECT_EQ(marks(CallKind::Ellipse, Rgb(255, 128, 255)), 1);
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ struct TimeBarFixture : ::testing::Test {
     store.timelineStart = -190;
     store.timelineEnd = 3620;  // span 3810: 10 s per pixel row of a 381-row bar
     std::vector<viewtest::Fix> fixes;
-    for (int t = -100; t <= 3600; t += 100) fixes.push_back({double(t), 2000, 8000, t < 1800 ? 30.0 : 200.0, 5});
+    for (int t = -100; t <= 3600; t += 100)
+      fixes.push_back({double(t), 2000, 8000, t < 1800 ? 30.0 : 200.0, 5});
     viewtest::AddBoat(store, "A", Rgb(1, 2, 3), fixes);
     sun.sunriseSecond = 21600;
     sun.sunsetSecond = 64800;
@@ -59,7 +60,7 @@ TEST_F(TimeBarFixture, UpwindWhiteDownwindBlueAndTheGunInRed) {
 
 TEST_F(TimeBarFixture, BackgroundShadesNightRowsDark) {
   sun.raceStartSecondOfDay = 64800 - 3600;  // the gun an hour before sunset
-  store.timelineEnd = 7620;                  // a race of two hours, 20 s per row
+  store.timelineEnd = 7620;                 // a race of two hours, 20 s per row
   DrawTimeBar(bar, back, store, sun);
   const std::vector<DrawCall> rows = back.CallsOf(CallKind::Line);
   ASSERT_EQ(rows.size(), 441u);
@@ -99,7 +100,8 @@ TEST(WindGraph, TraceStaysInOnePieceAcrossNorth) {
   // The direction line of north runs through the middle.
   bool northLine = false;
   for (const DrawCall& call : graph.CallsOf(CallKind::Line)) {
-    if (call.pen.colour == Rgb(192, 192, 225) && call.points[0] == Point{50, 5} && call.points[1] == Point{50, 95}) {
+    if (call.pen.colour == Rgb(192, 192, 225) && call.points[0] == Point{50, 5} &&
+        call.points[1] == Point{50, 95}) {
       northLine = true;
     }
   }
@@ -110,7 +112,8 @@ TEST(WindGraph, TraceStaysInOnePieceAcrossNorth) {
 std::vector<int> TimeLineRows(const RecordingCanvas& graph) {
   std::vector<int> rows;
   for (const DrawCall& call : graph.CallsOf(CallKind::Line)) {
-    if (call.pen.colour == Rgb(192, 192, 225) && call.points[0].y == call.points[1].y) rows.push_back(call.points[0].y);
+    if (call.pen.colour == Rgb(192, 192, 225) && call.points[0].y == call.points[1].y)
+      rows.push_back(call.points[0].y);
   }
   return rows;
 }
@@ -141,6 +144,30 @@ TEST(WindGraph, SingleSampleAndNoSamplesDrawWithoutFault) {
   viewtest::AddWind(store, 0, 200);
   DrawWindGraph(graph, store);  // one sample: the middle sample is that one
   EXPECT_EQ(graph.CallsOf(CallKind::Rectangle).size(), 4u);
+}
+
+TEST(WindGraph, ReadingUnderThePointerFollowsTheTimeLinesAndTurnsAcrossNorth) {
+  race::RaceStore store = viewtest::EmptyRace();
+  store.timelineStart = -300;
+  store.timelineEnd = 600;
+  EXPECT_FALSE(WindGraphReading(store, 50));  // no wind file
+  viewtest::AddWind(store, 0, 350, 8);
+  viewtest::AddWind(store, 100, 10, 12);
+  // The bottom row is the time line's start, the top row its end; the samples' ends hold beyond them.
+  const auto bottom = WindGraphReading(store, 95);
+  ASSERT_TRUE(bottom);
+  EXPECT_DOUBLE_EQ(bottom->raceSeconds, -300);
+  EXPECT_EQ(bottom->degrees, 350);
+  EXPECT_DOUBLE_EQ(bottom->knots, 8);
+  EXPECT_DOUBLE_EQ(WindGraphReading(store, 5)->raceSeconds, 600);
+  EXPECT_EQ(WindGraphReading(store, 5)->degrees, 10);
+  // Half way between the samples (50 s, row 95 - 350 * 90 / 900 = 60): north, 10 knots.
+  const auto between = WindGraphReading(store, 60);
+  ASSERT_TRUE(between);
+  EXPECT_DOUBLE_EQ(between->raceSeconds, 50);
+  EXPECT_EQ(between->degrees, 0);
+  EXPECT_DOUBLE_EQ(between->knots, 10);
+  EXPECT_FALSE(WindGraphReading(store, 2));  // above the plot
 }
 
 }  // namespace
