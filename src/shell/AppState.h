@@ -36,6 +36,8 @@ struct AppState {
   std::string hintText = "\r\n";
   int firstLoadDone = 0;
   int unfocusedCount = 0;
+  // The boat list in race order rather than entry order.
+  bool boatListByPlace = false;
 
   // The chart's size in pixels.
   int mapWidth = 0, mapHeight = 0;

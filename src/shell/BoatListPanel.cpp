@@ -3,9 +3,12 @@
 #include "shell/BoatListPanel.h"
 
 #include <QMouseEvent>
+#include <cmath>
 
+#include "analysis/Leaderboard.h"
 #include "playback/BoatList.h"
 #include "shell/BoatResultText.h"
+#include "shell/LeaderboardText.h"
 #include "shell/PointerPanel.h"
 
 namespace shell {
@@ -53,6 +56,12 @@ void BoatListHeader::enterEvent(QEnterEvent* event) {
 
 BoatListPanel::BoatListPanel(RaceSession& session, QWidget* parent) : QWidget(parent), session_(session) {
   Label1 = new BoatListHeader(this);
+  chkRank = new QCheckBox(this);
+  chkRank->setObjectName(QStringLiteral("chkRank"));
+  chkRank->setFocusPolicy(Qt::NoFocus);
+  chkRank->setStyleSheet(QStringLiteral("color: black;"));
+  connect(chkRank, &QCheckBox::clicked, &session_, &RaceSession::SetBoatListByPlace);
+  connect(&session_, &RaceSession::boatOrderChanged, this, &BoatListPanel::ShowOrder);
   SetPanelFace(this, "pnlBOATlist", Qt::white);
   connect(Label1, &BoatListHeader::pressed, this, &BoatListPanel::FocusAll);
   connect(Label1, &BoatListHeader::hovered, this, [this] {
@@ -77,24 +86,68 @@ int BoatListPanel::RowHeight() const {
 }
 
 int BoatListPanel::RowsHeight() const {
-  return (static_cast<int>(boatCheck.size()) - 1) * RowHeight() + Label1->height() + 12;
+  return (static_cast<int>(boatCheck.size()) - 1) * RowHeight() + Label1->height() + chkRank->height() + 12;
 }
 
 void BoatListPanel::ApplyLanguage() {
-  Label1->setText(QString::fromStdString(Text(TextId::Label1, session_.State().englishTexts)));
+  const int english = session_.State().englishTexts;
+  Label1->setText(QString::fromStdString(
+      Text(session_.State().boatListByPlace ? TextId::RankHeader : TextId::Label1, english)));
+  chkRank->setText(QString::fromStdString(Text(TextId::chkRank, english)));
+  for (size_t b = 1; b < names_.size(); ++b)
+    names_[b] = QString::fromStdString(NameWithMissedPoints(session_.Store(), static_cast<int>(b), english));
+  Rank(true);
   PlaceRows();
+}
+
+// Entry order or race order: the header, the columns shown and the rows' places follow.
+void BoatListPanel::ShowOrder() {
+  const bool byPlace = session_.State().boatListByPlace;
+  chkRank->setChecked(byPlace);
+  for (size_t b = 1; b < boatCheck.size(); ++b) {
+    boatBar[b]->setVisible(!byPlace);
+    boatMemo[b]->setVisible(!byPlace);
+    boatGap[b]->setVisible(byPlace);
+  }
+  ApplyLanguage();
+}
+
+// The race order of the present second; always also when the second has not changed.
+void BoatListPanel::Rank(bool always) {
+  const race::RaceStore& store = session_.Store();
+  const int count = static_cast<int>(boatCheck.size()) - 1;
+  if (!session_.State().boatListByPlace || count < 1) {
+    order_ = ListOrder({}, count);
+    for (int b = 1; b <= count && b < static_cast<int>(names_.size()); ++b) boatCheck[b]->setText(names_[b]);
+    return;
+  }
+  const double second = std::floor(session_.State().playback.raceTime);
+  if (!always && second == rankedSecond_) return;
+  rankedSecond_ = second;
+  const std::vector<analysis::LeaderboardRow> rows = analysis::RankFleet(store, second);
+  order_ = ListOrder(rows, count);
+  const int english = session_.State().englishTexts;
+  for (const analysis::LeaderboardRow& row : rows) {
+    if (row.boat < 1 || row.boat > count) continue;
+    boatCheck[row.boat]->setText(QStringLiteral("%1. %2").arg(row.place).arg(names_[row.boat]));
+    boatGap[row.boat]->setText(QString::fromStdString(GapText(row, english)));
+  }
+  PositionRows();
 }
 
 void BoatListPanel::CreateRows() {
   for (auto* row : boatCheck) delete row;
   for (auto* row : boatBar) delete row;
   for (auto* row : boatMemo) delete row;
+  for (auto* row : boatGap) delete row;
   hover_ = {};
   const race::RaceStore& store = session_.Store();
   const size_t count = static_cast<size_t>(store.boatCount) + 1;
   boatCheck.assign(count, nullptr);
   boatBar.assign(count, nullptr);
   boatMemo.assign(count, nullptr);
+  boatGap.assign(count, nullptr);
+  names_.assign(count, QString());
   for (int i = 1; i <= store.boatCount; ++i) {
     auto* check = new BoatCheck(
         i, QString::fromStdString(NameWithMissedPoints(store, i, session_.State().englishTexts)), this);
@@ -126,8 +179,13 @@ void BoatListPanel::CreateRows() {
     memo->setStyleSheet(QStringLiteral("color: black;"));
     memo->show();
     boatMemo[i] = memo;
+
+    auto* gap = new QLabel(this);
+    gap->setObjectName(QStringLiteral("boatGap"));
+    gap->setStyleSheet(QStringLiteral("color: black;"));
+    boatGap[i] = gap;
   }
-  PlaceRows();
+  ShowOrder();
 }
 
 void BoatListPanel::resizeEvent(QResizeEvent* event) {
@@ -135,11 +193,12 @@ void BoatListPanel::resizeEvent(QResizeEvent* event) {
   PlaceRows();
 }
 
-// Columns: the name box, the speed bar, the true wind angle; rows as tall as the font needs.
+// Columns: the name box, the speed bar, the true wind angle (in race order the gaps instead of the last
+// two); rows as tall as the font needs, under the order switch and the header.
 void BoatListPanel::PlaceRows() {
-  const int row = RowHeight();
   const int header = fontMetrics().height() + 2;
-  Label1->setGeometry(0, 0, width(), header);
+  chkRank->setGeometry(5, 0, width() - 10, header);
+  Label1->setGeometry(0, header, width(), header);
   // The header's columns line up in any language: a font too wide for the list is set smaller.
   Label1->setFont(QFont());
   QFont small = Label1->font();
@@ -147,19 +206,29 @@ void BoatListPanel::PlaceRows() {
     small.setPointSizeF(small.pointSizeF() - 0.5);
     Label1->setFont(small);
   }
-  const int nameWidth = std::max(120, width() * 45 / 100);
-  const int angleWidth = fontMetrics().horizontalAdvance(QStringLiteral("-180")) + 6;
-  const int barLeft = 5 + nameWidth + 3;
-  for (size_t b = 1; b < boatCheck.size(); ++b) {
-    const int top = header + 1 + row * (static_cast<int>(b) - 1);
-    boatCheck[b]->setGeometry(5, top, nameWidth, row - 2);
-    boatBar[b]->move(barLeft, top);
-    boatMemo[b]->setGeometry(width() - angleWidth - 4, top, angleWidth, row - 2);
-  }
+  PositionRows();
   ShowTicker();
 }
 
+void BoatListPanel::PositionRows() {
+  const int row = RowHeight();
+  const int top0 = Label1->y() + Label1->height() + 1;
+  const int nameWidth = std::max(120, width() * 45 / 100);
+  const int angleWidth = fontMetrics().horizontalAdvance(QStringLiteral("-180")) + 6;
+  const int barLeft = 5 + nameWidth + 3;
+  for (size_t k = 0; k < order_.size(); ++k) {
+    const size_t b = static_cast<size_t>(order_[k]);
+    if (b < 1 || b >= boatCheck.size()) continue;
+    const int top = top0 + row * static_cast<int>(k);
+    boatCheck[b]->setGeometry(5, top, nameWidth, row - 2);
+    boatBar[b]->move(barLeft, top);
+    boatMemo[b]->setGeometry(width() - angleWidth - 4, top, angleWidth, row - 2);
+    boatGap[b]->setGeometry(barLeft, top, width() - barLeft - 4, row - 2);
+  }
+}
+
 void BoatListPanel::ShowTicker() {
+  Rank(false);
   const std::vector<playback::TickerRow>& rows = session_.Ticker();
   const race::RaceStore& store = session_.Store();
   const int row = RowHeight() - 2;

@@ -60,10 +60,15 @@ class BoatListPanel : public QWidget {
   BoatListPanel(RaceSession& session, QWidget* parent);
 
   BoatListHeader* Label1;
+  // "Race order": the rows by race position with their gaps, recomputed each second; off is entry order.
+  QCheckBox* chkRank;
   // Per-boat rows of the race shown, 1-based (element 0 unused).
   std::vector<BoatCheck*> boatCheck;
   std::vector<CanvasImage*> boatBar;
   std::vector<QLabel*> boatMemo;
+  std::vector<QLabel*> boatGap;  // the gap column of the race order
+  // The boats from the top row down.
+  const std::vector<int>& RowOrder() const { return order_; }
 
   // Height the rows need.
   int RowsHeight() const;
@@ -83,6 +88,9 @@ class BoatListPanel : public QWidget {
  private:
   void CreateRows();
   void PlaceRows();
+  void PositionRows();
+  void ShowOrder();
+  void Rank(bool always);
   void ShowTicker();
   void PressBoat(int boat, Qt::MouseButton button, bool shift);
   void HoverBoat(int boat, QPoint at);
@@ -92,6 +100,9 @@ class BoatListPanel : public QWidget {
 
   RaceSession& session_;
   pages::BoatListHover hover_;
+  std::vector<int> order_;
+  double rankedSecond_ = 0;
+  std::vector<QString> names_;
 };
 
 }  // namespace shell

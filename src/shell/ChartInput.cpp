@@ -22,6 +22,7 @@ playback::ChartSituation ChartWidget::Situation() const {
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
   if (session_.Loading() || !session_.RaceShown()) return;
+  lblWindAt->hide();
   const QPoint at = event->position().toPoint();
   AppState& state = session_.State();
   const view::Pointer before = state.pointer;

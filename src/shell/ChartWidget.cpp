@@ -2,8 +2,10 @@
 // painting of the picture.
 #include "shell/ChartWidget.h"
 
+#include <QDateTime>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "race/Numbers.h"
 #include "shell/BoatResultText.h"
@@ -119,7 +121,12 @@ void ChartWidget::CreateOverlays() {
   PnlWindGr->setGeometry(Panel1->x(), Panel1->y() + 105, 100, 100);
   Image10 = new CanvasImage(PnlWindGr, QStringLiteral("Image10"), 100, 100);
   Image10->setMouseTracking(true);
-  connect(Image10, &CanvasImage::pointerMoved, this, [this] {
+  lblWindAt = MakeMemo(PnlWindGr, "lblWindAt", QStringLiteral("background: rgb(255,255,200); color: black;"));
+  lblWindAt->setAttribute(Qt::WA_TransparentForMouseEvents);
+  lblWindAt->setAlignment(Qt::AlignCenter);
+  lblWindAt->hide();
+  connect(Image10, &CanvasImage::pointerMoved, this, [this](QPoint at) {
+    ShowWindReading(at);
     session_.State().pointer.windMarks = 1;
     const AppState& state = session_.State();
     const TipSituation situation{state.englishTexts, state.tipsOn, state.options.autoTrace};
@@ -170,6 +177,26 @@ void ChartWidget::RaceLoaded() {
   }
 }
 
+// The time of day, knots and degrees at the pointer's row, in the half of the graph the pointer is not in.
+void ChartWidget::ShowWindReading(QPoint at) {
+  const race::RaceStore& store = session_.Store();
+  const std::optional<view::WindReading> reading = view::WindGraphReading(store, at.y());
+  if (!reading) {
+    lblWindAt->hide();
+    return;
+  }
+  const QDateTime when = QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC)
+                             .addSecs(std::llround(store.startTime * 86400.0 + reading->raceSeconds));
+  lblWindAt->setText(QString::fromStdString(
+      Text(TextId::WindReading, session_.State().englishTexts,
+           {when.toString(QStringLiteral("HH:mm:ss")).toStdString(),
+            race::FormatGeneral(race::Round(reading->knots * 10) / 10), std::to_string(reading->degrees)})));
+  const int height = lblWindAt->fontMetrics().height() * 2 + 4;
+  lblWindAt->setGeometry(2, at.y() < 50 ? 96 - height : 4, 96, height);
+  lblWindAt->show();
+  lblWindAt->raise();
+}
+
 void ChartWidget::DrawCompassRose() {
   const AppState& state = session_.State();
   view::DrawCompass(compasst->Canvas(), compasss->Canvas(),
@@ -185,7 +212,11 @@ void ChartWidget::FrameReady() {
     windmk->move(frame.windMarkerLeft, frame.windMarkerTop);
     windmk->show();
     windmk->raise();
-    Memo3->setText(QString::fromStdString(frame.compassWindText));
+    // The wind file's speed, when it gives one, under the direction.
+    const bool speed = !frame.compassWindSpeedText.empty();
+    Memo3->setText(QString::fromStdString(frame.compassWindText +
+                                          (speed ? "\n" + frame.compassWindSpeedText : std::string())));
+    Memo3->setGeometry(speed ? QRect(26, 35, 48, 30) : QRect(32, 42, 36, 16));
     Memo3->show();
     Memo3->raise();
   }
@@ -284,6 +315,7 @@ void ChartWidget::HideTip() {
 
 void ChartWidget::PointerReleased() {
   Memo6->hide();
+  lblWindAt->hide();
   rubberBand_->ClearLine();
   window()->setWindowTitle(QString::fromStdString(session_.Store().raceCaption));
 }

@@ -42,6 +42,7 @@ class ChartWidget : public QWidget {
   QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlScore, *pnlFLAG;
   CanvasImage *compasss, *compasst, *Image10, *blue_p;
   QLabel *Memo3, *Memo6, *hintbox;
+  QLabel* lblWindAt;  // the wind graph's reading under the pointer: time, knots, degrees
   Shape* windmk;
   std::vector<QLabel*> scoreLabel;  // 1..boatCount
 
@@ -76,6 +77,7 @@ class ChartWidget : public QWidget {
   void ScorePanelMoved();
   void PointerReleased();
   void LanguageChanged();
+  void ShowWindReading(QPoint at);
   playback::ChartSituation Situation() const;
 
   RaceSession& session_;

@@ -44,6 +44,7 @@ ControlPanel::ControlPanel(RaceSession& session, QWidget* parent) : QWidget(pare
   SetPanelFace(this, "pnlCTRL", QColor(212, 208, 200));
   CreateRaceControls();
   CreateOptionBoxes();
+  CreateInsightControls();
   CreatePad();
   CreateSeaColour();
   CreateBars();
@@ -112,6 +113,37 @@ void ControlPanel::CreateOptionBoxes() {
   connect(CheckBox2, &QCheckBox::clicked, &session_, &RaceSession::SetBoatNames);
   connect(ChkBigBoat, &QCheckBox::clicked, &session_, &RaceSession::SetBigBoat);
   connect(chkHint, &QCheckBox::clicked, &session_, &RaceSession::SetTipsOn);
+}
+
+// The Graph page's smoothing choices, in seconds; 0 keeps the curves as recorded.
+constexpr int kSmoothingChoices[] = {0, 10, 30, 60};
+
+void ControlPanel::CreateInsightControls() {
+  chkTacks = Make<QCheckBox>(this, "chkTacks");
+  chkSpeedTail = Make<QCheckBox>(this, "chkSpeedTail");
+  chkLongTail = Make<QCheckBox>(this, "chkLongTail");
+  lblSmooth = Make<QLabel>(this, "lblSmooth");
+  cmbSmooth = Make<QComboBox>(this, "cmbSmooth");
+  connect(chkTacks, &QCheckBox::clicked, &session_, &RaceSession::SetManoeuvreMarks);
+  connect(chkSpeedTail, &QCheckBox::clicked, &session_, &RaceSession::SetSpeedTails);
+  connect(chkLongTail, &QCheckBox::clicked, &session_, &RaceSession::SetLongTails);
+  connect(cmbSmooth, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+    if (index >= 0 && index < static_cast<int>(std::size(kSmoothingChoices)))
+      session_.SetGraphSmoothing(kSmoothingChoices[index]);
+  });
+}
+
+void ControlPanel::FillSmoothingList() {
+  const int language = session_.State().englishTexts;
+  const QSignalBlocker blocker(cmbSmooth);
+  const int chosen = std::max(0, cmbSmooth->currentIndex());
+  cmbSmooth->clear();
+  for (const int seconds : kSmoothingChoices) {
+    cmbSmooth->addItem(QString::fromStdString(
+        seconds == 0 ? Text(TextId::SmoothOff, language)
+                     : Text(TextId::SmoothSeconds, language, {std::to_string(seconds)})));
+  }
+  cmbSmooth->setCurrentIndex(chosen);
 }
 
 void ControlPanel::CreatePad() {

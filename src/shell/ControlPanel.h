@@ -37,6 +37,10 @@ class ControlPanel : public QWidget {
   QLabel *Label2, *Label3, *Label5, *Memo2;
   QComboBox* ComboBox1;
   QCheckBox *chkAutoNext, *CheckBox1, *chkLL, *ChkRefLine, *CheckBox2, *ChkBigBoat, *CheckBox3, *chkHint;
+  // Tacks and gybes on the wakes, speed-coloured wakes, long wakes; the Graph page's smoothing.
+  QCheckBox *chkTacks, *chkSpeedTail, *chkLongTail;
+  QLabel* lblSmooth;
+  QComboBox* cmbSmooth;
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5;
   QGroupBox *GroupBox1, *GroupBox2, *GroupBox4, *pnlDIR;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioN, *RadioW;
@@ -58,6 +62,8 @@ class ControlPanel : public QWidget {
  private:
   void CreateRaceControls();
   void CreateOptionBoxes();
+  void CreateInsightControls();
+  void FillSmoothingList();
   void CreatePad();
   void CreateSeaColour();
   void CreateBars();

@@ -33,11 +33,11 @@ void ControlPanel::ConnectSession() {
   });
   connect(&session_, &RaceSession::optionsChanged, this, [this] {
     const view::ViewOptions& options = session_.State().options;
-    const std::pair<QCheckBox*, bool> boxes[] = {{CheckBox1, options.autoTrace},
-                                                 {chkLL, options.layLines},
-                                                 {ChkRefLine, options.compLine},
-                                                 {CheckBox2, options.boatName},
-                                                 {ChkBigBoat, options.bigBoat}};
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {CheckBox1, options.autoTrace},     {chkLL, options.layLines},
+        {ChkRefLine, options.compLine},     {CheckBox2, options.boatName},
+        {ChkBigBoat, options.bigBoat},      {chkTacks, options.manoeuvreMarks},
+        {chkSpeedTail, options.speedTails}, {chkLongTail, options.longTails}};
     for (const auto& [box, on] : boxes) {
       const QSignalBlocker blocker(box);
       box->setChecked(on);
@@ -135,6 +135,11 @@ void ControlPanel::ApplyLanguage() {
   set(chkHint, TextId::chkHint);
   set(Button2, TextId::Button2);
   set(Button5, TextId::Button5);
+  set(chkTacks, TextId::chkTacks);
+  set(chkSpeedTail, TextId::chkSpeedTail);
+  set(chkLongTail, TextId::chkLongTail);
+  set(lblSmooth, TextId::lblSmooth);
+  FillSmoothingList();
   // One flag offers the other language; in English without a switch neither shows.
   jpn->setVisible(language == 1);
   usa->setVisible(language == 0);

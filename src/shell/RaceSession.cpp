@@ -72,16 +72,14 @@ void RaceSession::PresentFrame() {
   if (!frameBitmap_) return;
   view::FillSea(*frameBitmap_, state_.sea.seaColour);
   if (Store().boatCount > 0) {
-    const view::Scene scene{Store(), state_.chartFit, state_.sea, state_.options, state_.pointer};
-    view::DrawFrame(*frameBitmap_, state_.playback.raceTime, scene, state_.playback, state_.frame);
+    view::DrawFrame(*frameBitmap_, state_.playback.raceTime, SceneOfNow(), state_.playback, state_.frame);
   }
   emit frameReady();
 }
 
 void RaceSession::RedrawStillChart() {
   if (!frameBitmap_) return;
-  const view::Scene scene{Store(), state_.chartFit, state_.sea, state_.options, state_.pointer};
-  if (view::DrawStaticChart(*frameBitmap_, scene, state_.manualView, state_.playback, state_.frame,
+  if (view::DrawStaticChart(*frameBitmap_, SceneOfNow(), state_.manualView, state_.playback, state_.frame,
                             LocaleDateTimeText)) {
     emit frameReady();
   }
@@ -89,7 +87,8 @@ void RaceSession::RedrawStillChart() {
 
 void RaceSession::DrawGraph() {
   if (!graphBitmap_) return;
-  pages::DrawGraphPage(*graphBitmap_, Store(), state_.mapWidth, state_.mapHeight, state_.sea.seaColour);
+  pages::DrawGraphPage(*graphBitmap_, Store(), state_.mapWidth, state_.mapHeight, state_.sea.seaColour,
+                       state_.options.graphSmoothSeconds);
   emit graphReady();
 }
 

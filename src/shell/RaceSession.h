@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Manoeuvres.h"
 #include "playback/BoatList.h"
 #include "playback/Clock.h"
 #include "playback/MapPointer.h"
@@ -28,6 +29,7 @@
 #include "shell/QtCanvas.h"
 #include "shell/Texts.h"
 #include "shell/Tips.h"
+#include "view/FrameRenderer.h"
 
 namespace shell {
 
@@ -129,6 +131,14 @@ class RaceSession : public QObject {
   void ZoomAbout(int steps, int x, int y);
   void SetLanguage(int englishTexts);
   void SetTipsOn(bool on);
+  // --- Race insight (RaceSessionInsight.cpp).
+  void SetBoatListByPlace(bool on);
+  void SetManoeuvreMarks(bool on);
+  void SetSpeedTails(bool on);
+  void SetLongTails(bool on);
+  void SetGraphSmoothing(int seconds);
+  // The race shown's tacks and gybes per boat, found the first time they are asked for.
+  const std::vector<std::vector<analysis::Manoeuvre>>& Manoeuvres();
   void RequestTip(const Tip& tip) { emit tipRequested(tip); }
   // The pointer left the chart for a side panel: its previews, focus, tip and read-out end.
   void ReleasePointer();
@@ -152,6 +162,7 @@ class RaceSession : public QObject {
   void frameReady();
   void graphReady();
   void momentChanged();
+  void boatOrderChanged();
   void scoreChanged(const playback::ScoreChange& score);
   void clockTextChanged(const QString& text);
   void playStateChanged();
@@ -186,6 +197,8 @@ class RaceSession : public QObject {
   void UpdateTicker();
   void PadCommand(playback::Effects (*command)(playback::Clock&, view::ViewOptions&));
   void Redraw();
+  // What the chart pictures are drawn from at present.
+  view::Scene SceneOfNow();
 
   Platform& platform_;
   AppState state_;
@@ -194,6 +207,8 @@ class RaceSession : public QObject {
   QTimer* timer2_ = nullptr;
   std::unique_ptr<QtCanvas> frameBitmap_, graphBitmap_, UraMap_;
   std::vector<playback::TickerRow> ticker_;
+  std::vector<std::vector<analysis::Manoeuvre>> manoeuvres_;
+  bool manoeuvresFound_ = false;
   bool loading_ = false;
   bool autoNextLoad_ = false;               // a failure message says that AutoNext goes on
   std::set<std::string> autoNextFailures_;  // races AutoNext found unloadable; not tried again

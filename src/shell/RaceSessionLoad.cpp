@@ -195,6 +195,8 @@ void RaceSession::ApplyLoadedRace(std::unique_ptr<race::RaceStore> next, const a
   view::ResetFrameState(state_.frame, store.boatCount);
   state_.frame.windowHeight = state_.mapHeight;
   ticker_.clear();
+  manoeuvres_.clear();
+  manoeuvresFound_ = false;
   loading_ = false;
 
   emit raceLoaded();

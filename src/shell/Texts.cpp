@@ -95,6 +95,18 @@ constexpr TextEntry kTexts[] = {
     {TextId::LoadWarningsTitle, "Check before trusting the results", "結果を見る前に確かめてください"},
     {TextId::LoadWarningsClose, "Close", "閉じる"},
     {TextId::MissedPoints, " (missed %1)", " (%1 未通過)"},
+    {TextId::chkRank, "Race order", "順位順"},
+    {TextId::RankHeader, "     Boat Name          Gap to leader (at last mark)",
+     "       艇　名          　  トップとの差 (前マーク)"},
+    {TextId::GapSeconds, "s", "秒"},
+    {TextId::GapFinished, "Finished", "フィニッシュ"},
+    {TextId::chkTacks, "Tack/Gybe", "タック等"},
+    {TextId::chkSpeedTail, "Speed Tail", "艇速航跡"},
+    {TextId::chkLongTail, "Long Tail", "長い航跡"},
+    {TextId::lblSmooth, "Graph smoothing", "グラフ平滑化"},
+    {TextId::SmoothOff, "Off", "なし"},
+    {TextId::SmoothSeconds, "%1 s", "%1秒"},
+    {TextId::WindReading, "%1\n%2 kn  %3°", "%1\n%2ﾉｯﾄ  %3°"},
 };
 
 }  // namespace

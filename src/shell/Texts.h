@@ -89,6 +89,20 @@ enum class TextId {
   LoadWarningsClose,
   // After a boat's name in the boat list and the score panel: %1 the course points it missed.
   MissedPoints,
+  // The boat list in race order: its switch, its header, the gap column's units and a finished boat.
+  chkRank,
+  RankHeader,
+  GapSeconds,
+  GapFinished,
+  // The wakes' and the Graph page's options; %1 the seconds of a smoothing choice.
+  chkTacks,
+  chkSpeedTail,
+  chkLongTail,
+  lblSmooth,
+  SmoothOff,
+  SmoothSeconds,
+  // The wind graph's reading under the pointer: %1 time of day, %2 knots, %3 degrees.
+  WindReading,
 };
 
 struct TextEntry {

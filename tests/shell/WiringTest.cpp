@@ -11,11 +11,14 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numbers>
 #include <set>
 
+#include "analysis/Leaderboard.h"
 #include "analysis/SampleRaceFolder.h"
 #include "shell/FakePlatform.h"
 #include "shell/LoadWarningsList.h"
@@ -49,6 +52,9 @@ struct Snapshot {
   QString clockText;
   size_t opened = 0;
   bool warningsShown = false;
+  bool byPlace = false;
+  std::vector<int> rowOrder;  // boats from the list's top row down
+  const race::RaceStore* store = nullptr;
 
   static Snapshot Of(TForm1& form, const FakePlatform& platform) {
     Snapshot s;
@@ -71,6 +77,9 @@ struct Snapshot {
     s.opened = platform.opened.size();
     const auto* warnings = form.findChild<QDialog*>(shell::kLoadWarningsName);
     s.warningsShown = warnings != nullptr && warnings->isVisible();
+    s.byPlace = state.boatListByPlace;
+    s.rowOrder = form.boatList->RowOrder();
+    s.store = &form.Store();
     return s;
   }
 };
@@ -99,6 +108,38 @@ void StoppedInMidRace(TForm1& form) {
   form.Session().ShowPage(shell::kTrackPage);
   form.controls->RadioButton1->setChecked(true);
   TimeBarAt(form, 0.5);
+}
+
+// A boat beating north into a northerly, tacking every minute between 45 and 315 degrees; a fix every 5 s
+// from 9:57:10 to 10:10:20 at about 3.6 knots.
+std::string TackingTrack() {
+  std::string text = "H  LATITUDE    LONGITUDE    DATE      TIME     ALT  ;track\r\n";
+  const double leg = 0.001 * 5 * std::sqrt(0.5);  // minutes of latitude each way per fix
+  double lat = 2999.9, lon = 600;
+  for (int t = -170; t <= 620; t += 5) {
+    const int clock = 10 * 3600 + t;
+    char line[120];
+    std::snprintf(line, sizeof line, "T  %s %s 2024/06/01 %02d:%02d:%02d 1\r\n",
+                  analysistest::DegreesMinutes('N', 'S', lat, 2).c_str(),
+                  analysistest::DegreesMinutes('E', 'W', lon, 3).c_str(), clock / 3600, clock / 60 % 60,
+                  clock % 60);
+    text += line;
+    lat += leg;
+    lon += ((t + 170) / 60 % 2 == 0 ? 1 : -1) * leg / std::cos(50.0 * std::numbers::pi / 180);
+  }
+  return text;
+}
+
+// The tacking race shown, stopped in mid-race.
+void TackingRace(TForm1& form) {
+  QComboBox* list = form.controls->ComboBox1;
+  const int index = list->findText(QStringLiteral("zigzag.txt"));
+  ASSERT_GE(index, 0);
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+  form.controls->Button4->click();
+  ASSERT_TRUE(form.Store().raceFilePath.ends_with("zigzag.txt"));
+  StoppedInMidRace(form);
 }
 
 void ManualView(TForm1& form) {
@@ -142,6 +183,34 @@ std::vector<Row> Rows() {
        },
        [](TForm1& f) { f.controls->ChkBigBoat->click(); },
        [](S b, S a, const FakePlatform&) { EXPECT_NE(b.options.bigBoat, a.options.bigBoat); }},
+      {"chkTacks", "tacks and gybes marked on the wakes",
+       [](TForm1& f) {
+         TackingRace(f);
+         // A few seconds after the boat's first tack, so its mark is on the wake.
+         const auto& found = f.Session().Manoeuvres()[1];
+         ASSERT_FALSE(found.empty());
+         f.Session().Step(
+             static_cast<int>(std::lround(found.front().seconds + 3 - f.State().playback.raceTime)));
+       },
+       [](TForm1& f) { f.controls->chkTacks->click(); },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_TRUE(!b.options.manoeuvreMarks && a.options.manoeuvreMarks);
+       }},
+      tick("chkSpeedTail", "wakes coloured by speed, with their key", &view::ViewOptions::speedTails),
+      tick("chkLongTail", "longer wakes", &view::ViewOptions::longTails),
+      {"cmbSmooth", "the Graph page's curves smoothed",
+       [](TForm1& f) {
+         TackingRace(f);
+         f.controls->RadioButton2->click();
+       },
+       [](TForm1& f) {
+         f.controls->cmbSmooth->setCurrentIndex(2);
+         emit f.controls->cmbSmooth->activated(2);
+       },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_EQ(b.options.graphSmoothSeconds, 0);
+         EXPECT_EQ(a.options.graphSmoothSeconds, 30);
+       }},
       tick("CheckBox1", "Auto Trace off: the still chart of the whole race", &view::ViewOptions::autoTrace),
       {"RadioN", "north up: chart, compass and overview turn", StoppedInMidRace,
        [](TForm1& f) { f.controls->RadioN->click(); },
@@ -311,6 +380,14 @@ std::vector<Row> Rows() {
        },
        [](TForm1& f) { Press(f.boatList->Label1); },
        [](S, S a, const FakePlatform&) { EXPECT_EQ(a.boatShown[2], 1); }},
+      {"chkRank", "the boat list in race order, the leader on top", StoppedInMidRace,
+       [](TForm1& f) { f.boatList->chkRank->click(); },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_TRUE(!b.byPlace && a.byPlace);
+         ASSERT_FALSE(a.rowOrder.empty());
+         EXPECT_EQ(a.rowOrder.front(), analysis::RankFleet(*a.store, std::floor(a.raceTime)).front().boat);
+       },
+       false},
       {"boatBar", "the speed bars make room for a long list", NoSetUp,
        [](TForm1& f) { Move(f.boatList->boatBar[1], QPoint(2, 2)); },
        [](S b, S a, const FakePlatform&) { EXPECT_GT(a.boatListHeight, b.boatListHeight); }, false},
@@ -390,6 +467,11 @@ class WiringTest : public ::testing::TestWithParam<int> {
                  "T1,Other\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\n"
                  "MK,3000.3,600.05\r\nLN,3000.005,599.9,3000.005,600.1\r\nCRS,L1,MK1\r\n"
                  "BN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
+    folder.Write(
+        "raceadmin/zigzag.txt",
+        "T1,Zigzag\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\nWD,0\r\n"
+        "MK,3000.3,600.05\r\nLN,2999.905,599.9,2999.905,600.1\r\nCRS,L1,MK1\r\nBN,zigzag.txt,Zigzag\r\n");
+    folder.Write("gpsdat/zigzag.txt", TackingTrack());
     folder.Write("raceadmin/racefile.st", "sample.txt\r\n");
     platform.documents = documents.folder();
     platform.localeId = GetParam();
