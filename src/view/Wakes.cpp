@@ -38,18 +38,18 @@ void DrawOptionWake(Canvas& frame, const race::RaceStore& store, int boat, int l
   std::vector<Point> points{boatAt};
   for (int k = 0; k < segments && lastFix - k * step >= 1; ++k)
     points.push_back(FixAt(store, boat, lastFix - k * step, project));
-  if (!speedColoured) {
-    frame.SetPen(plain, 1, PenStyle::Solid);
-    frame.Polyline(points);
-  } else {
+  if (speedColoured) {
+    // No dots between the steps: the colour changes mark the fixes, and dots would cut the wake into dashes.
     for (size_t k = 1; k < points.size(); ++k) {
       const int fix = lastFix - static_cast<int>(k - 1) * step;
       frame.SetPen(SpeedColour(store.trackSpeed[boat][fix], store.maxBoatSpeed), 2, PenStyle::Solid);
       frame.MoveTo(points[k - 1].x, points[k - 1].y);
       frame.LineTo(points[k].x, points[k].y);
     }
+    return;
   }
   frame.SetPen(plain, 1, PenStyle::Solid);
+  frame.Polyline(points);
   frame.SetBrush(sea);
   for (size_t k = 1; k + 1 < points.size(); ++k)
     frame.Ellipse(points[k].x - 1, points[k].y - 1, points[k].x + 2, points[k].y + 2);
