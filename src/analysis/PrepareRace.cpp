@@ -46,10 +46,17 @@ void ReleaseTracks(race::RaceStore& store) {
 void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                  const TrackProgress& progress) {
   ResetRaceTexts(store);
+  store.warnings.clear();
   // A missing race file would leave the previous race's boats in place: refuse it instead.
   std::error_code error;
   if (!std::filesystem::is_regular_file(store.raceFilePath, error))
     throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
+  const std::filesystem::path raceFile(store.raceFilePath);
+  if (raceFile.parent_path() == std::filesystem::path(store.programFolder + "raceadmin") &&
+      !race::StaysInside(raceFile.parent_path(), raceFile)) {
+    throw race::InputError(race::FileLabel(store.programFolder, raceFile), 0,
+                           "a link leading outside raceadmin/, not read");
+  }
   race::ParseRaceFile(store, store.raceFilePath);
   if (store.boatCount < 1) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
 

@@ -2,10 +2,12 @@
 #include "race/Convert.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "race/Fields.h"
 #include "race/InputError.h"
+#include "race/PrintableText.h"
 
 namespace race {
 namespace {
@@ -32,8 +34,6 @@ bool IsDecimalNumber(std::string_view s) {
   }
   return i == s.size();
 }
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // The common short form (sign, at most 15 digits, a point, no exponent) as an integer over a power of ten:
 // both are exact doubles, so the one division rounds correctly and equals what from_chars gives.
@@ -94,6 +94,16 @@ double ToNumber(std::string_view text, const std::string& file, int line) {
 int ToInteger(std::string_view text, const std::string& file, int line) {
   if (const auto value = ParseInteger(text)) return *value;
   throw InputError(file, line, "not an integer: " + Quoted(text));
+}
+
+double CheckedLatitude(double minutes, std::string_view text, const std::string& file, int line) {
+  if (std::isfinite(minutes) && std::fabs(minutes) <= 90 * 60) return minutes;
+  throw InputError(file, line, "latitude out of range: " + Quoted(text));
+}
+
+double CheckedLongitude(double minutes, std::string_view text, const std::string& file, int line) {
+  if (std::isfinite(minutes) && std::fabs(minutes) <= 180 * 60) return minutes;
+  throw InputError(file, line, "longitude out of range: " + Quoted(text));
 }
 
 }  // namespace race

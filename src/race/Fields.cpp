@@ -1,6 +1,8 @@
 // The field splitter shared by every reader.
 #include "race/Fields.h"
 
+#include "race/PrintableText.h"
+
 namespace race {
 namespace {
 
@@ -47,7 +49,7 @@ void SplitFields(std::string_view text, char separator, Fields& fields) {
     store(TrimBlanks(rest.substr(0, p)));
     rest = rest.substr(p + 1);
     if (!truncated && rest.size() > kMaxRest) {
-      rest = rest.substr(0, kMaxRest);
+      rest = rest.substr(0, Utf8Boundary(rest, kMaxRest));  // a name cut mid-character is not UTF-8
       truncated = true;
     }
     rest = TrimBlanks(rest);

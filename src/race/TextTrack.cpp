@@ -1,13 +1,13 @@
 // The text track file form: "T" fix lines with hemisphere-lettered coordinates, a date and a time of day.
 #include "race/TextTrack.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "race/Convert.h"
 #include "race/DateTime.h"
 #include "race/Fields.h"
 #include "race/InputError.h"
+#include "race/PrintableText.h"
 #include "race/Numbers.h"
 #include "race/TextInput.h"
 #include "race/TrackLoader.h"
@@ -44,7 +44,7 @@ std::optional<TDateTime> GpsDate(std::string_view field, TDateTime raceDate) {
 }
 
 [[noreturn]] void BadCoordinate(std::string_view text, const std::string& file, int line) {
-  throw InputError(file, line, "not a number: \"" + std::string(text) + "\"");
+  throw InputError(file, line, "not a number: " + Quoted(text));
 }
 
 double Part(std::string_view part, std::string_view text, const std::string& file, int line) {
@@ -96,21 +96,14 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate) {
   return ReorderDate(text);
 }
 
-void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n) {
+void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
   int coordFormat = kDegreesMinutes;
   // Consecutive fixes nearly always share their date: read it once per change.
   std::string lastDateField;
   std::optional<TDateTime> lastDate;
   bool haveDate = false;
+  const std::string& file = lines.file();
 
-  // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
-  // moves its arrays while it grows.
-  const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
-  }
-
-  LineReader lines(text);
   std::string_view line;
   Fields fields;
   while (lines.Next(line)) {
@@ -131,8 +124,8 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
     if (!raceSeconds) continue;
 
     const int at = lines.lineNumber();
-    const double lat = ParseCoordinate(fields[2], coordFormat, file, at);
-    const double lon = ParseCoordinate(fields[3], coordFormat, file, at);
+    const double lat = CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at);
+    const double lon = CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at);
     StoreFix(store, slot, n, *raceSeconds, lat, lon);
   }
 }

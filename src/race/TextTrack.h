@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "race/RaceStore.h"
+#include "race/TextInput.h"
 
 namespace race {
 
@@ -20,8 +21,8 @@ double ParseCoordinate(std::string_view text, int format, const std::string& fil
 // outside every race window.
 std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate);
 
-// Reads decoded track text for the boat in slot, appending the fixes inside the race window from n on.
-// file names the file in messages.
-void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n);
+// Reads track lines for the boat in slot, appending the fixes inside the race window from n on. Throws
+// InputError for a coordinate that does not read or lies off the globe.
+void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n);
 
 }  // namespace race

@@ -7,6 +7,7 @@
 
 #include "race/DateTime.h"
 #include "race/FolderLookup.h"
+#include "race/GlitchFilter.h"
 #include "race/LoggerTrack.h"
 #include "race/Numbers.h"
 #include "race/TextInput.h"
@@ -80,13 +81,10 @@ void FinishTrack(RaceStore& store, int slot, int n) {
 
 void LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
-  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
-  // GPX and NMEA logs stream through their readers; the text form is read whole and decoded.
-  const TrackForm form = TrackFormOf(store.boatFile[i]);
-  std::ifstream log;
-  if (path && form != TrackForm::kText) log.open(*path, std::ios::binary);
-  const auto text = path && form == TrackForm::kText ? ReadTextFile(*path) : std::nullopt;
-  if (form == TrackForm::kText ? !text : !log.is_open()) {
+  const auto path =
+      FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i], &store.warnings);
+  std::ifstream in;
+  if (!path || !OpenFoundFile(store, in, *path)) {
     store.fixCount[slot] = 0;
     return;
   }
@@ -98,11 +96,15 @@ void LoadTrackFile(RaceStore& store, int i) {
   }
   SizeBoatTrack(store, slot, kInitialFixCapacity);
   int n = 0;
+  const std::string file = FileLabel(store.programFolder, *path);
+  const TrackForm form = TrackFormOf(store.boatFile[i]);
   if (form == TrackForm::kText) {
-    ReadTextTrack(store, slot, *text, FileLabel(store.programFolder, *path), n);
+    TextLines lines(in, file);
+    ReadTextTrack(store, slot, lines, n);
   } else {
-    ReadLoggerTrack(store, slot, log, form, FileLabel(store.programFolder, *path), n);
+    ReadLoggerTrack(store, slot, in, form, file, n);
   }
+  DropGlitches(store, slot, n);
   FinishTrack(store, slot, n);
 }
 

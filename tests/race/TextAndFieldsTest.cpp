@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,19 @@
 namespace race {
 namespace {
 
-std::vector<std::string> Lines(std::string_view text) {
+std::vector<std::string> Lines(std::string_view bytes) {
+  std::istringstream in{std::string(bytes)};
+  TextLines reader(in, "test.txt");
   std::vector<std::string> out;
-  LineReader reader(text);
   std::string_view line;
   while (reader.Next(line)) out.emplace_back(line);
   return out;
+}
+
+// A one-line text as the readers see it.
+std::string DecodeText(std::string_view bytes) {
+  const auto lines = Lines(bytes);
+  return lines.empty() ? std::string() : lines[0];
 }
 
 std::vector<std::string> Split(std::string_view text, char separator) {
@@ -48,7 +56,8 @@ TEST(TextInput, LinesEndInCrLfLfOrCrAndAreNumbered) {
   EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (Strings{"a", "", "b"}));
   EXPECT_EQ(Lines("a\r\r\n"), (Strings{"a", ""}));
   EXPECT_TRUE(Lines("").empty());
-  LineReader reader("x\ny\r\nz");
+  std::istringstream in("x\ny\r\nz");
+  TextLines reader(in, "test.txt");
   std::string_view line;
   reader.Next(line);
   reader.Next(line);
