@@ -124,7 +124,8 @@ int GridStepMinutes(int minutes) {
   for (const int step : {1, 60, 1440}) {
     if (minutes / step <= kMaxGridLines) return step;
   }
-  return std::max(1, minutes / kMaxGridLines);
+  const int days = (minutes + 1439) / 1440;
+  return 1440 * ((days + kMaxGridLines - 1) / kMaxGridLines);
 }
 
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,

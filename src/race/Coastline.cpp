@@ -9,16 +9,16 @@
 #include "race/Fields.h"
 #include "race/FolderLookup.h"
 #include "race/InputError.h"
-#include "race/PrintableText.h"
 #include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 
 namespace race {
 namespace {
 
 constexpr double kPolylineFlag = 20000.0;
-constexpr double kMinHalfHeight = 3.0;      // minutes
-constexpr double kMaxTileHalfHeight = 50.0;  // wider races read toba.cst
+constexpr double kMinHalfHeight = 3.0;                     // minutes
+constexpr double kMaxTileHalfHeight = 50.0;                // wider races read toba.cst
 constexpr double kSquareHeight = 5.0, kSquareWidth = 7.5;  // a second-level grid square, minutes
 constexpr int kSlotsPerLine = 7;
 constexpr int kFilterAbove = 10;  // more points than this are cut to the search window
@@ -37,7 +37,9 @@ void AppendPoint(RaceStore& s, int& n, double lat, double lon) {
   s.coastLon[n] = lon;
 }
 
-std::filesystem::path CoastFolder(const RaceStore& s) { return s.programFolder + "coastline"; }
+std::filesystem::path CoastFolder(const RaceStore& s) {
+  return s.programFolder + "coastline";
+}
 
 int CodeDigits(std::string_view line, std::size_t from, std::size_t count, const std::string& file, int at) {
   return ToInteger(line.substr(std::min(from, line.size()), count), file, at);
@@ -60,7 +62,8 @@ void ReadTile(RaceStore& s, const std::filesystem::path& path, const Window& w, 
       const std::string_view code = line.substr(std::min<std::size_t>(2, line.size()), 6);
       if (code.size() < 6) throw InputError(file, at, "not a grid square code: " + Quoted(code));
       latBase = CodeDigits(code, 0, 2, file, at) * 40.0 + CodeDigits(code, 4, 1, file, at) * kSquareHeight;
-      lonBase = CodeDigits(code, 2, 2, file, at) * 60.0 + 6000.0 + CodeDigits(code, 5, 1, file, at) * kSquareWidth;
+      lonBase =
+          CodeDigits(code, 2, 2, file, at) * 60.0 + 6000.0 + CodeDigits(code, 5, 1, file, at) * kSquareWidth;
       inside = w.south - kSquareHeight < latBase && latBase < w.north && w.west - kSquareWidth < lonBase &&
                lonBase < w.east;
       k = 0;
@@ -129,10 +132,12 @@ void LoadDefaultCoastline(RaceStore& s) {
     const int at = lines.lineNumber();
     const std::size_t first = line.find(',');
     const std::string_view a = line.substr(0, first);
-    const std::string_view afterFirst = first == std::string_view::npos ? std::string_view() : line.substr(first + 1, 100);
+    const std::string_view afterFirst =
+        first == std::string_view::npos ? std::string_view() : line.substr(first + 1, 100);
     const std::size_t second = afterFirst.find(',');
     const std::string_view b = afterFirst.substr(0, second);
-    const std::string_view c = second == std::string_view::npos ? std::string_view() : afterFirst.substr(second + 1, 100);
+    const std::string_view c =
+        second == std::string_view::npos ? std::string_view() : afterFirst.substr(second + 1, 100);
     const bool starts = TrimBlanks(a) == "R";
     const std::string_view latText = starts ? b : a, lonText = starts ? c : b;
     const double lat = CheckedLatitude(ToNumber(latText, file, at), latText, file, at);
@@ -179,7 +184,8 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   for (int latCode = latFrom; latCode <= latTo; ++latCode) {
     for (int lonIndex = lonFrom; lonIndex <= lonTo; ++lonIndex) {
       const int m = ++s.mapImageCount;
-      if (static_cast<int>(s.mapImage.size()) <= m) s.mapImage.resize(m + 1);  // a wide window needs more names
+      if (static_cast<int>(s.mapImage.size()) <= m)
+        s.mapImage.resize(m + 1);  // a wide window needs more names
       s.mapImage[m] = std::to_string(latCode) + std::to_string(lonIndex - 100);
     }
   }

@@ -12,7 +12,9 @@
 namespace race {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Checks the decimal form by hand: from_chars alone would also take "inf", "nan" and hexadecimal.
 bool IsDecimalNumber(std::string_view s) {
@@ -38,7 +40,8 @@ bool IsDecimalNumber(std::string_view s) {
 // The common short form (sign, at most 15 digits, a point, no exponent) as an integer over a power of ten:
 // both are exact doubles, so the one division rounds correctly and equals what from_chars gives.
 bool FastDecimal(std::string_view s, double& value) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   std::size_t i = 0;
   const bool negative = !s.empty() && s[0] == '-';
   if (!s.empty() && (s[0] == '-' || s[0] == '+')) ++i;

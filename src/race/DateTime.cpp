@@ -30,9 +30,15 @@ int DaysInMonth(int year, int month) {
   return month == 2 && leap ? 29 : kDays[month];
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Digits only, at most 4 of them; -1 otherwise.
 int SmallNumber(std::string_view s) {
@@ -47,9 +53,9 @@ int SmallNumber(std::string_view s) {
 
 // 1..12 for an English month name or its three-letter abbreviation, any case; 0 otherwise.
 int MonthFromName(std::string_view s) {
-  static constexpr std::array<std::string_view, 12> kNames = {"january", "february", "march",     "april",
-                                                              "may",     "june",     "july",      "august",
-                                                              "september", "october", "november", "december"};
+  static constexpr std::array<std::string_view, 12> kNames = {
+      "january", "february", "march",     "april",   "may",      "june",
+      "july",    "august",   "september", "october", "november", "december"};
   if (s.size() < 3) return 0;
   for (char c : s) {
     if (!IsLetter(c)) return 0;
@@ -113,10 +119,11 @@ std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour, 
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
     return std::nullopt;
   }
-  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60)) return std::nullopt;
-  const double days = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                                        static_cast<unsigned>(day)) -
-                                          kDaysFrom1970To1899_12_30);
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60))
+    return std::nullopt;
+  const double days =
+      static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+                          kDaysFrom1970To1899_12_30);
   return days + (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
 }
 
@@ -124,7 +131,8 @@ std::optional<double> ParseTimeOfDay(std::string_view text) {
   std::size_t i = 0;
   auto readNumber = [&](int maxDigits) {
     int value = 0, digits = 0;
-    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits) value = value * 10 + (text[i++] - '0'), ++digits;
+    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits)
+      value = value * 10 + (text[i++] - '0'), ++digits;
     return digits == 0 ? -1 : value;
   };
   const int hour = readNumber(2);

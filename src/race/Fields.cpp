@@ -9,7 +9,9 @@ namespace {
 constexpr std::string_view kZero = "0";
 constexpr std::size_t kMaxRest = 5000;  // characters kept after a separator
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 }  // namespace
 

@@ -9,11 +9,13 @@
 namespace race {
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 bool IsRegularFile(const std::filesystem::path& path) {
@@ -34,7 +36,8 @@ bool StaysInside(const std::filesystem::path& folder, const std::filesystem::pat
   const fs::path plainFolder = folder.has_filename() ? folder : folder.parent_path();
   const fs::path realFolder = fs::canonical(plainFolder, error);
   if (error) return false;
-  const fs::path realParent = fs::canonical(plainFolder.parent_path().empty() ? "." : plainFolder.parent_path(), error);
+  const fs::path realParent =
+      fs::canonical(plainFolder.parent_path().empty() ? "." : plainFolder.parent_path(), error);
   if (error || realFolder != realParent / plainFolder.filename()) return false;
   const fs::path realFile = fs::canonical(file, error);
   return !error && realFile.parent_path() == realFolder;
@@ -51,7 +54,8 @@ std::optional<std::filesystem::path> FolderIndex::Find(std::string_view name) {
   if (!listed_) {
     listed_ = true;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end;
+         it.increment(error)) {
       names_.push_back(it->path().filename().string());
     }
   }
@@ -65,8 +69,8 @@ std::optional<std::filesystem::path> FolderIndex::Inside(const std::filesystem::
   if (StaysInside(folder_, path)) return path;
   if (warnings_) {
     const std::string folderName = folder_.filename().string();
-    AddWarning(*warnings_, folderName + "/" + path.filename().string() + ": a link leading outside " + folderName +
-                               "/, not read");
+    AddWarning(*warnings_, folderName + "/" + path.filename().string() + ": a link leading outside " +
+                               folderName + "/, not read");
   }
   return std::nullopt;
 }

@@ -38,7 +38,14 @@ double KnotsBetween(const Track& t, int a, int b) {
   return metres / seconds / kMetresPerSecondPerKnot;
 }
 
-bool Impossible(const Track& t, int a, int b) { return KnotsBetween(t, a, b) > kMaxPlausibleKnots; }
+bool Impossible(const Track& t, int a, int b) {
+  // Most fixes lie well within reach even measured without the narrowing of longitude: no cosine needed.
+  const double dLat = t.lat[b] - t.lat[a], dLon = t.lon[b] - t.lon[a];
+  const double reach = kMaxPlausibleKnots * kMetresPerSecondPerKnot *
+                       std::max(std::fabs(t.time[b] - t.time[a]), 1.0) / kMetresPerMinute;
+  if (dLat * dLat + dLon * dLon <= reach * reach) return false;
+  return KnotsBetween(t, a, b) > kMaxPlausibleKnots;
+}
 
 }  // namespace
 
@@ -49,7 +56,8 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
   std::vector<std::pair<int, double>> speeds;  // the fixes dropped for their speed, with it
   for (int i = 1; i <= n; ++i) glitch[i] = AtNullIsland(t, i);
   const auto nextReal = [&](int i) {
-    for (++i; i <= n && glitch[i]; ++i) {}
+    for (++i; i <= n && glitch[i]; ++i) {
+    }
     return i <= n ? i : 0;
   };
   int kept = 0;  // the last fix kept
@@ -78,9 +86,11 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
       continue;
     }
     if (++dropped > kListedPerBoat) continue;
-    const auto speed = std::find_if(speeds.begin(), speeds.end(), [i](const auto& s) { return s.first == i; });
-    const std::string why = speed == speeds.end() ? "a jump to 0°N 0°E"
-                                                  : FormatInteger(speed->second) + " knots from its neighbour";
+    const auto speed =
+        std::find_if(speeds.begin(), speeds.end(), [i](const auto& s) { return s.first == i; });
+    const std::string why = speed == speeds.end()
+                                ? "a jump to 0°N 0°E"
+                                : FormatInteger(speed->second) + " knots from its neighbour";
     const double localTime = store.startTime + (t.time[i] - store.boatTimeOffset[slot]) / 86400.0;
     AddWarning(store.warnings, store.boatName[slot] + ": fix at " + FormatDateTime(localTime) +
                                    " dropped as a GPS glitch: " + why);

@@ -15,7 +15,8 @@ inline constexpr std::size_t kMaxMessagePart = 300;
 class InputError : public std::runtime_error {
  public:
   InputError(std::string file, int line, std::string problem)
-      : std::runtime_error(Compose(Printable(file, kMaxMessagePart), line, Printable(problem, kMaxMessagePart))),
+      : std::runtime_error(
+            Compose(Printable(file, kMaxMessagePart), line, Printable(problem, kMaxMessagePart))),
         file_(Printable(file, kMaxMessagePart)),
         line_(line),
         problem_(Printable(problem, kMaxMessagePart)) {}

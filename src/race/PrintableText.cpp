@@ -34,6 +34,8 @@ std::string Printable(std::string_view text, std::size_t maxBytes) {
   return out;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + Printable(text, kMaxQuoted) + "\""; }
+std::string Quoted(std::string_view text) {
+  return "\"" + Printable(text, kMaxQuoted) + "\"";
+}
 
 }  // namespace race

@@ -25,7 +25,9 @@ bool IsRaceFileName(const std::string& name) {
   return name.size() > 4 && Upper(name.substr(name.size() - 4)) == ".TXT";
 }
 
-std::filesystem::path AdminFolder(const RaceStore& store) { return store.programFolder + "raceadmin"; }
+std::filesystem::path AdminFolder(const RaceStore& store) {
+  return store.programFolder + "raceadmin";
+}
 
 }  // namespace
 

@@ -28,7 +28,7 @@ struct Record {
   const Fields& fields;
   const std::string& file;
   int line;
-  FolderIndex& tracks;       // gpsdat/ and attachment/, each listed at most once per race file
+  FolderIndex& tracks;  // gpsdat/ and attachment/, each listed at most once per race file
   FolderIndex& attachments;
 
   void Need(int count, std::string_view keyword) const {
@@ -127,15 +127,16 @@ void ApplyRecord(const Record& r) {
     return;
   }
   // The remaining keywords carry one value.
-  const bool single = key == "MG" || key == "LG" || key == "ST" || key == "FT" || key == "TD" || key == "WD" ||
-                      key == "BT" || key == "NU";
+  const bool single = key == "MG" || key == "LG" || key == "ST" || key == "FT" || key == "TD" ||
+                      key == "WD" || key == "BT" || key == "NU";
   if (!single) return;  // not a record of this file (blank lines included)
   r.Need(2, key);
   if (key == "MG") s.magneticVariation = r.Within(r.Number(2), 180, "magnetic variation");
   if (key == "LG") s.boatLength = r.Within(r.Number(2), kMaxBoatLength, "boat length");
   if (key == "ST") s.startTime = r.Date(2);
   if (key == "FT") s.finishTime = r.Date(2);
-  if (key == "TD") s.timeDifferenceHours = static_cast<int>(r.Within(r.Integer(2), kMaxTimeDifference, "time difference"));
+  if (key == "TD")
+    s.timeDifferenceHours = static_cast<int>(r.Within(r.Integer(2), kMaxTimeDifference, "time difference"));
   if (key == "WD") s.windDirection = r.Integer(2);
   if (key == "BT") {
     const int minutes = r.Integer(2);
@@ -167,7 +168,8 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   if (!std::filesystem::is_regular_file(path, error)) return;
   const std::string file = FileLabel(store.programFolder, path);
   std::ifstream in;
-  if (std::string problem; !OpenInput(in, path, problem)) throw InputError(file, 0, "cannot read the file: " + problem);
+  if (std::string problem; !OpenInput(in, path, problem))
+    throw InputError(file, 0, "cannot read the file: " + problem);
 
   store.boatCount = store.courseCount = store.markCount = store.lineCount = 0;
   store.mapImageCount = store.northUp = store.attachmentCount = store.attachmentIndex = 0;
@@ -185,8 +187,8 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
     if (fields[1] == "ST" || fields[1] == "FT") windowLine = lines.lineNumber();
   }
   if (store.finishTime - store.startTime > kMaxRaceDays) {
-    throw InputError(file, windowLine, "the finish lies more than " + FormatGeneral(kMaxRaceDays) +
-                                           " days after the start");
+    throw InputError(file, windowLine,
+                     "the finish lies more than " + FormatGeneral(kMaxRaceDays) + " days after the start");
   }
   Derive(store, path);
 }

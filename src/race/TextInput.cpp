@@ -72,7 +72,8 @@ bool ScanUtf8(std::string_view text, std::size_t& complete) {
 
 // Converts with an iconv handle, appending to out. A sequence that does not convert becomes U+FFFD and
 // the input goes on after unitBytes; with keepCut, a sequence cut off at the end is left in `in`.
-void Reencode(iconv_t converter, std::string_view& in, std::string& out, std::size_t unitBytes, bool keepCut) {
+void Reencode(iconv_t converter, std::string_view& in, std::string& out, std::size_t unitBytes,
+              bool keepCut) {
   iconv(converter, nullptr, nullptr, nullptr, nullptr);
   char* from = const_cast<char*>(in.data());
   std::size_t fromLeft = in.size();
@@ -119,7 +120,8 @@ bool TextLines::Next(std::string_view& line) {
     const bool lineEnds = end < size && (data[end] == '\n' || end + 1 < size || end_);
     if (lineEnds || (end_ && pos_ < size)) {
       if (end - pos_ > kMaxLineBytes) {
-        throw InputError(file_, lineNumber_ + 1, "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+        throw InputError(file_, lineNumber_ + 1,
+                         "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
       }
       line = std::string_view(data + pos_, end - pos_);
       pos_ = end + 1;
@@ -133,7 +135,8 @@ bool TextLines::Next(std::string_view& line) {
     if (end_) return false;
     scanned_ = end - pos_;
     if (scanned_ > kMaxLineBytes) {
-      throw InputError(file_, lineNumber_ + 1, "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+      throw InputError(file_, lineNumber_ + 1,
+                       "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
     }
     Fill();
   }

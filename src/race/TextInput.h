@@ -49,16 +49,16 @@ class TextLines {
 
   std::istream& in_;
   std::string file_;
-  std::string buffer_;          // bytes read and not yet returned start at pos_
+  std::string buffer_;  // bytes read and not yet returned start at pos_
   std::size_t pos_ = 0;
-  std::size_t scanned_ = 0;     // bytes after pos_ known to hold no line end
-  bool end_ = false;            // the input has no more bytes
+  std::size_t scanned_ = 0;  // bytes after pos_ known to hold no line end
+  bool end_ = false;         // the input has no more bytes
   bool started_ = false;
   int lineNumber_ = 0;
   Encoding encoding_ = Encoding::kUndecided;
-  std::string utf16Carry_;      // UTF-16 bytes read and not yet converted
-  std::string decoded_;         // a Shift-JIS line converted
-  void* converter_ = nullptr;   // iconv handle of Shift-JIS or UTF-16
+  std::string utf16Carry_;     // UTF-16 bytes read and not yet converted
+  std::string decoded_;        // a Shift-JIS line converted
+  void* converter_ = nullptr;  // iconv handle of Shift-JIS or UTF-16
 };
 
 }  // namespace race

@@ -7,8 +7,8 @@
 #include "race/DateTime.h"
 #include "race/Fields.h"
 #include "race/InputError.h"
-#include "race/PrintableText.h"
 #include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 #include "race/TrackLoader.h"
 
@@ -27,8 +27,7 @@ std::string ReorderDate(std::string_view text) {
   const std::string_view rest = text.substr(first + 1, kMaxDatePart);
   const std::size_t second = rest.find('-');
   const std::string_view b = second == std::string_view::npos ? std::string_view() : rest.substr(0, second);
-  const std::string_view c =
-      second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
+  const std::string_view c = second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
   std::string out;
   out.reserve(text.size());
   out.append(c).append("/").append(b).append("/").append(a);
@@ -124,8 +123,10 @@ void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
     if (!raceSeconds) continue;
 
     const int at = lines.lineNumber();
-    const double lat = CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at);
-    const double lon = CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at);
+    const double lat =
+        CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at);
+    const double lon =
+        CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at);
     StoreFix(store, slot, n, *raceSeconds, lat, lon);
   }
 }

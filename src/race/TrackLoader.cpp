@@ -19,12 +19,13 @@ namespace {
 constexpr int kInitialFixCapacity = 100;
 constexpr int kGrowthMargin = 50;  // the arrays grow when fewer than this many entries are left
 constexpr int kGrowthStep = 100;
-constexpr int kIntervalTrim = 5;   // fixes left out at either end when measuring the interval
+constexpr int kIntervalTrim = 5;        // fixes left out at either end when measuring the interval
 constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
 
 template <typename Visit>
 void ForEachChannel(RaceStore& s, Visit visit) {
-  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse}) visit(*channel);
+  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
+    visit(*channel);
 }
 
 }  // namespace
@@ -45,7 +46,8 @@ void SizeBoatTrack(RaceStore& store, int slot, int size) {
 }
 
 std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime) {
-  const double rel = static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
+  const double rel =
+      static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
   const int toFinish = SpanSeconds(store.finishTimeGps, gpsTime);
   if (rel > -store.preStartSeconds - 60.0 && toFinish < 30) return rel;
   return std::nullopt;

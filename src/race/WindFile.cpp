@@ -12,8 +12,8 @@
 #include "race/FolderLookup.h"
 #include "race/InputError.h"
 #include "race/LoadWarnings.h"
-#include "race/PrintableText.h"
 #include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 
 namespace race {
@@ -43,7 +43,8 @@ void LoadWindFile(RaceStore& store) {
   store.windDir.assign(3, 0);
   store.windCount = 0;
 
-  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile, &store.warnings);
+  const auto path =
+      FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile, &store.warnings);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.windFile.clear();
@@ -63,8 +64,10 @@ void LoadWindFile(RaceStore& store) {
     const double time = SpanSeconds(store.startTime, TextToDateTime(fields[1], file, at));
     const double speed = ToNumber(fields[2], file, at);
     const double direction = ToNumber(fields[3], file, at);
-    if (speed < 0 || speed > kMaxWindSpeed) throw InputError(file, at, "wind speed out of range: " + Quoted(fields[2]));
-    if (std::fabs(direction) > 360) throw InputError(file, at, "wind direction out of range: " + Quoted(fields[3]));
+    if (speed < 0 || speed > kMaxWindSpeed)
+      throw InputError(file, at, "wind speed out of range: " + Quoted(fields[2]));
+    if (std::fabs(direction) > 360)
+      throw InputError(file, at, "wind direction out of range: " + Quoted(fields[3]));
     ++n;
     store.windTime.resize(n + 2);
     store.windSpeed.resize(n + 2);

@@ -17,7 +17,8 @@ std::optional<std::string> HelpPage(const std::string& programFolder, int englis
   std::error_code error;
   for (const std::string& page : order) {
     // A help folder or page that is a link could hand the desktop anything to open.
-    if (fs::is_regular_file(page, error) && race::StaysInside(fs::path(page).parent_path(), page)) return page;
+    if (fs::is_regular_file(page, error) && race::StaysInside(fs::path(page).parent_path(), page))
+      return page;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // The data side of a whole load on a race folder: every step runs, in order, and bad input is reported.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "SampleRaceFolder.h"
@@ -77,6 +78,64 @@ TEST(PrepareRace, MalformedCourseIsAnInputErrorNamingTheRaceFile) {
     EXPECT_EQ(e.file(), std::string("raceadmin/") + analysistest::kSampleRaceFile);  // relative to the folder
     EXPECT_NE(e.problem().find("MKa"), std::string::npos);
   }
+}
+
+TEST(PrepareRace, LinksLeadingOutOfTheRaceFolderCountAsMissing) {
+  namespace fs = std::filesystem;
+  testsupport::TempFolder folder, elsewhere;
+  analysistest::WriteSampleRace(folder, "BN,twin.txt,Twin\r\n");
+  analysistest::WriteSampleRace(elsewhere);
+  fs::create_symlink(folder.path() / "gpsdat/alpha.txt", folder.path() / "gpsdat/twin.txt");  // inside: fine
+  fs::remove(folder.path() / "gpsdat/bravo.txt");
+  fs::create_symlink(elsewhere.path() / "gpsdat/bravo.txt", folder.path() / "gpsdat/bravo.txt");
+  fs::create_symlink(elsewhere.path() / "gpsdat/alpha.txt", folder.path() / "coastline");
+  ChartFit fit;
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  PrepareRace(store, fit, 1285, 1000);
+  ASSERT_EQ(store.boatCount, 2);
+  EXPECT_EQ(store.boatName[2], "Twin");
+  EXPECT_EQ(store.warnings,
+            (std::vector<std::string>{"gpsdat/bravo.txt: a link leading outside gpsdat/, not read"}));
+
+  // A linked race file is refused; a linked track folder leaves the race without boats.
+  fs::create_symlink(elsewhere.path() / "raceadmin/sample.txt", folder.path() / "raceadmin/linked.txt");
+  race::RaceStore linked = StoreFor(folder, "linked.txt");
+  try {
+    PrepareRace(linked, fit, 1285, 1000);
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_STREQ(e.what(), "raceadmin/linked.txt: a link leading outside raceadmin/, not read");
+  }
+  fs::remove_all(folder.path() / "gpsdat");
+  fs::create_directory_symlink(elsewhere.path() / "gpsdat", folder.path() / "gpsdat");
+  race::RaceStore noTracks = StoreFor(folder, analysistest::kSampleRaceFile);
+  EXPECT_THROW(PrepareRace(noTracks, fit, 1285, 1000), NoTracksError);
+}
+
+TEST(PrepareRace, AGlitchFixChangesNeitherItsBoatNorTheOthers) {
+  testsupport::TempFolder clean, glitched;
+  analysistest::WriteSampleRace(clean);
+  analysistest::WriteSampleRace(glitched);
+  std::string bravo = analysistest::NorthboundTrack(0.0009, 0.01);
+  const auto at = bravo.find("T  N", bravo.size() / 2);
+  bravo.replace(at, 28, "T  N0000.00000 E00000.00000 ");
+  glitched.Write("gpsdat/bravo.txt", bravo);
+  ChartFit cleanFit, glitchedFit;
+  race::RaceStore a = StoreFor(clean, analysistest::kSampleRaceFile);
+  race::RaceStore b = StoreFor(glitched, analysistest::kSampleRaceFile);
+  PrepareRace(a, cleanFit, 1285, 1000);
+  PrepareRace(b, glitchedFit, 1285, 1000);
+  EXPECT_EQ(b.fixCount[2], a.fixCount[2] - 1);
+  EXPECT_EQ(glitchedFit.midLat, cleanFit.midLat);
+  EXPECT_LT(b.maxBoatSpeed, 10);
+  for (int boat = 1; boat <= 2; ++boat) {
+    for (int leg = 1; leg <= 3; ++leg) {
+      EXPECT_NEAR(b.legSailedMetres[boat][leg], a.legSailedMetres[boat][leg], 1) << boat << " " << leg;
+    }
+  }
+  ASSERT_EQ(b.warnings.size(), 1u);
+  EXPECT_NE(b.warnings[0].find("Bravo: fix at 2024/06/01 12:0"), std::string::npos);
+  EXPECT_TRUE(a.warnings.empty());
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 namespace race {
 namespace {
 
-constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) {
+  return r | (g << 8) | (b << 16);
+}
 
 TEST(BoatColours, FifteenColoursRepeatByBoatSlot) {
   RaceStore s;

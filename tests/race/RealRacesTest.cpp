@@ -39,7 +39,8 @@ int PointLines(const fs::path& file) {
 }
 
 // Loads a race as the load sequence does, with tracks taken from trackFolder ("gpsdat" or "gpsdat-ymd").
-void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder, const std::vector<int>& expected) {
+void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder,
+                  const std::vector<int>& expected) {
   testsupport::TempFolder program;
   // Copies, not links: a race folder's links to elsewhere are not followed.
   fs::copy(raceFolder / "raceadmin", program.path() / "raceadmin");

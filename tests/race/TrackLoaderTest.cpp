@@ -16,7 +16,8 @@ using racetest::RaceFolder;
 using racetest::Track;
 
 // A race whose boats have the given track texts (boat k's file is bk.txt); BN lines may carry extras.
-void TrackRace(RaceFolder& r, const std::vector<std::string>& tracks, const std::vector<std::string>& extras = {}) {
+void TrackRace(RaceFolder& r, const std::vector<std::string>& tracks,
+               const std::vector<std::string>& extras = {}) {
   std::string text = racetest::kRaceTimes;
   for (std::size_t k = 0; k < tracks.size(); ++k) {
     const std::string name = "b" + std::to_string(k + 1) + ".txt";
@@ -103,9 +104,9 @@ TEST(TrackLoader, UnreadableTimesAndFarDatesAreLeftOutSilently) {
   std::string text = Track(55);
   text += "T  N3512.3456 E13930.1234 17-MAY-08 25:00:00 1\r\n";  // no such time
   text += "T  N3512.3456 E13930.1234 31-FEB-08 01:30:00 1\r\n";  // no such day
-  text += Fix(100, "N3512.3456", "E13930.1234", "17-MAY-09");      // a year off: outside every window
-  text += "T  N3512.3456 E13930.1234 17-MAY-08 01:30:00\r\n";     // five fields: not a fix
-  text += "X  N3512.3456 E13930.1234 17-MAY-08 01:30:00 1\r\n";   // no T: not a fix
+  text += Fix(100, "N3512.3456", "E13930.1234", "17-MAY-09");    // a year off: outside every window
+  text += "T  N3512.3456 E13930.1234 17-MAY-08 01:30:00\r\n";    // five fields: not a fix
+  text += "X  N3512.3456 E13930.1234 17-MAY-08 01:30:00 1\r\n";  // no T: not a fix
   text += Fix(200, "N3512.3456", "E13930.1234", "2008/05/17");
   RaceFolder r;
   TrackRace(r, {text});
