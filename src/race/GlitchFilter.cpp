@@ -54,7 +54,8 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
   // Fixes at 0°N 0°E are no neighbours to judge the others by: they go first.
   std::vector<unsigned char> glitch(n + 1);
   std::vector<std::pair<int, double>> speeds;  // the fixes dropped for their speed, with it
-  for (int i = 1; i <= n; ++i) glitch[i] = AtNullIsland(t, i);
+  bool any = false;
+  for (int i = 1; i <= n; ++i) any |= (glitch[i] = AtNullIsland(t, i));
   const auto nextReal = [&](int i) {
     for (++i; i <= n && glitch[i]; ++i) {
     }
@@ -63,21 +64,28 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
   int kept = 0;  // the last fix kept
   for (int i = 1; i <= n; ++i) {
     if (glitch[i]) continue;
+    // Nearly every fix lies within reach of the last one kept and needs no look ahead.
+    if (kept > 0 && !Impossible(t, kept, i)) {
+      kept = i;
+      continue;
+    }
     const int next = nextReal(i);
     if (kept > 0) {
-      glitch[i] = Impossible(t, kept, i) && (next == 0 || Impossible(t, i, next));
+      glitch[i] = next == 0 || Impossible(t, i, next);
     } else if (next > 0) {
       // The first fix: a glitch when its neighbour agrees with the fix after it but not with it.
       const int after = nextReal(next);
       glitch[i] = Impossible(t, i, next) && after > 0 && !Impossible(t, next, after);
     }
     if (glitch[i]) {
+      any = true;
       speeds.emplace_back(i, KnotsBetween(t, kept > 0 ? kept : next, i));
     } else {
       kept = i;
     }
   }
 
+  if (!any) return;
   int count = 0, dropped = 0;
   for (int i = 1; i <= n; ++i) {
     if (!glitch[i]) {

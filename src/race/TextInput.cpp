@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -113,7 +114,7 @@ TextLines::~TextLines() {
 bool TextLines::Next(std::string_view& line) {
   for (;;) {
     const char* data = buffer_.data();
-    const std::size_t size = buffer_.size();
+    const std::size_t size = size_;
     std::size_t end = pos_ + scanned_;
     while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
     // A CR at the buffer's end may be the first half of CR LF: read on before deciding.
@@ -143,17 +144,22 @@ bool TextLines::Next(std::string_view& line) {
 }
 
 void TextLines::Fill() {
-  if (pos_ > 0) {
-    buffer_.erase(0, pos_);
-    pos_ = 0;
+  // The unread rest moves to the front. The buffer keeps its size (and the bytes past size_ their
+  // contents): track files are large, and clearing or copying them twice shows.
+  std::memmove(buffer_.data(), buffer_.data() + pos_, size_ - pos_);
+  size_ -= pos_;
+  pos_ = 0;
+  const std::size_t before = size_;
+  if (encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be) {
+    const std::size_t carried = utf16Carry_.size();
+    utf16Carry_.resize(carried + kChunkBytes);
+    in_.read(utf16Carry_.data() + carried, static_cast<std::streamsize>(kChunkBytes));
+    utf16Carry_.resize(carried + static_cast<std::size_t>(in_.gcount()));
+  } else {
+    if (buffer_.size() < size_ + kChunkBytes) buffer_.resize(size_ + kChunkBytes);
+    in_.read(buffer_.data() + size_, static_cast<std::streamsize>(kChunkBytes));
+    size_ += static_cast<std::size_t>(in_.gcount());
   }
-  // Read straight into place: track files are large and copying them twice shows.
-  const bool utf16 = encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be;
-  std::string& target = utf16 ? utf16Carry_ : buffer_;
-  const std::size_t before = target.size();
-  target.resize(before + kChunkBytes);
-  in_.read(target.data() + before, static_cast<std::streamsize>(kChunkBytes));
-  target.resize(before + static_cast<std::size_t>(in_.gcount()));
   if (in_.bad()) throw InputError(file_, lineNumber_ + 1, "cannot read the file");
   if (!in_) end_ = true;
   if (!started_) {
@@ -162,18 +168,20 @@ void TextLines::Fill() {
   }
   if (encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be) return AppendUtf16();
   // Until the first byte above ASCII both decodings read alike; that byte decides for the whole text.
-  if (encoding_ == Encoding::kUndecided && HasHighByte(buffer_.data() + before, buffer_.size() - before)) {
+  const std::size_t fresh = std::max(before, pos_);  // the bytes read now, less a byte-order mark
+  if (encoding_ == Encoding::kUndecided && HasHighByte(buffer_.data() + fresh, size_ - fresh)) {
     DecideEncoding();
   }
 }
 
 void TextLines::TakeByteOrderMark() {
-  if (buffer_.starts_with("\xEF\xBB\xBF")) {
-    buffer_.erase(0, 3);
-  } else if (buffer_.starts_with("\xFF\xFE") || buffer_.starts_with("\xFE\xFF")) {
-    encoding_ = buffer_[0] == '\xFF' ? Encoding::kUtf16Le : Encoding::kUtf16Be;
-    utf16Carry_ = buffer_.substr(2);
-    buffer_.clear();
+  const std::string_view start(buffer_.data(), size_);
+  if (start.starts_with("\xEF\xBB\xBF")) {
+    pos_ = 3;
+  } else if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+    encoding_ = start[0] == '\xFF' ? Encoding::kUtf16Le : Encoding::kUtf16Be;
+    utf16Carry_ = start.substr(2);
+    size_ = 0;
     converter_ = iconv_open("UTF-8", encoding_ == Encoding::kUtf16Le ? "UTF-16LE" : "UTF-16BE");
     if (converter_ == kNoConverter) {
       converter_ = nullptr;
@@ -184,13 +192,17 @@ void TextLines::TakeByteOrderMark() {
 
 void TextLines::AppendUtf16() {
   std::string_view rest = utf16Carry_;
-  Reencode(static_cast<iconv_t>(converter_), rest, buffer_, 2, !end_);
+  std::string converted;
+  Reencode(static_cast<iconv_t>(converter_), rest, converted, 2, !end_);
   utf16Carry_.erase(0, utf16Carry_.size() - rest.size());
+  if (buffer_.size() < size_ + converted.size()) buffer_.resize(size_ + converted.size());
+  std::memcpy(buffer_.data() + size_, converted.data(), converted.size());
+  size_ += converted.size();
 }
 
 void TextLines::DecideEncoding() {
   // The bytes before pos_ were plain ASCII; the rest of the buffer and of the input decide.
-  std::string pending = buffer_.substr(pos_);
+  std::string pending(buffer_.data() + pos_, size_ - pos_);
   bool valid = true;
   const std::streampos resume = end_ ? std::streampos(-1) : in_.tellg();
   std::string chunk(end_ || resume == std::streampos(-1) ? 0 : kChunkBytes, '\0');

@@ -49,8 +49,9 @@ class TextLines {
 
   std::istream& in_;
   std::string file_;
-  std::string buffer_;  // bytes read and not yet returned start at pos_
+  std::string buffer_;  // bytes read: those not yet returned are pos_ .. size_
   std::size_t pos_ = 0;
+  std::size_t size_ = 0;
   std::size_t scanned_ = 0;  // bytes after pos_ known to hold no line end
   bool end_ = false;         // the input has no more bytes
   bool started_ = false;

@@ -22,10 +22,31 @@ constexpr int kGrowthStep = 100;
 constexpr int kIntervalTrim = 5;        // fixes left out at either end when measuring the interval
 constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
 
+constexpr std::uintmax_t kShortestFixLine = 44;  // "T  N3512.3456 E13930.1234 17-MAY-08 01:00:00 1" CR LF
+constexpr std::uintmax_t kMaxReservedFixes = 1 << 19;
+
 template <typename Visit>
 void ForEachChannel(RaceStore& s, Visit visit) {
   for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
     visit(*channel);
+}
+
+// Room up front for the fixes a text track of this size can hold, so that a long track does not move its
+// arrays while it grows. The cap keeps a file of empty lines from claiming memory for fixes it never has.
+void ReserveForFile(RaceStore& store, int slot, const std::filesystem::path& path) {
+  std::error_code error;
+  const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+  if (error) return;
+  const auto room = static_cast<std::size_t>(std::min(bytes / kShortestFixLine, kMaxReservedFixes));
+  ForEachChannel(store, [&](auto& channel) { channel[slot].reserve(room + kGrowthStep + kGrowthMargin); });
+}
+
+// Gives back what the reservation held beyond the fixes kept (a track mostly outside the race window).
+void ReleaseSpareRoom(RaceStore& store, int slot) {
+  ForEachChannel(store, [&](auto& channel) {
+    auto& fixes = channel[slot];
+    if (fixes.capacity() > fixes.size() + fixes.size() / 4 + kGrowthStep) fixes.shrink_to_fit();
+  });
 }
 
 }  // namespace
@@ -101,6 +122,7 @@ void LoadTrackFile(RaceStore& store, int i) {
   const std::string file = FileLabel(store.programFolder, *path);
   const TrackForm form = TrackFormOf(store.boatFile[i]);
   if (form == TrackForm::kText) {
+    ReserveForFile(store, slot, *path);
     TextLines lines(in, file);
     ReadTextTrack(store, slot, lines, n);
   } else {
@@ -108,6 +130,7 @@ void LoadTrackFile(RaceStore& store, int i) {
   }
   DropGlitches(store, slot, n);
   FinishTrack(store, slot, n);
+  ReleaseSpareRoom(store, slot);
 }
 
 void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
