@@ -2,6 +2,7 @@
 #include "analysis/PrepareRace.h"
 
 #include <filesystem>
+#include <new>
 
 #include "analysis/FixCourseAndSpeed.h"
 #include "analysis/Legs.h"
@@ -41,10 +42,8 @@ void ReleaseTracks(race::RaceStore& store) {
   store.trackCourse.clear();
 }
 
-}  // namespace
-
-void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
-                 const TrackProgress& progress) {
+void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
+                      const TrackProgress& progress) {
   ResetRaceTexts(store);
   store.warnings.clear();
   // A missing race file would leave the previous race's boats in place: refuse it instead.
@@ -75,6 +74,20 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
   ComputeLegSailedDistances(store, fit.cosMidLatitude);
   ComputeCourseLegs(store, fit.cosMidLatitude);
   store.windDataPresent = store.windFile.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
+                 const TrackProgress& progress) {
+  try {
+    PrepareRaceSteps(store, fit, mapWidth, mapHeight, progress);
+  } catch (const std::bad_alloc&) {
+    // Input far beyond any race's: what it took is given back and the race on screen stays.
+    ReleaseTracks(store);
+    throw race::InputError(race::FileLabel(store.programFolder, store.raceFilePath), 0,
+                           "not enough memory to load the race");
+  }
 }
 
 }  // namespace analysis

@@ -27,8 +27,9 @@ class NoTracksError : public race::InputError {
 inline constexpr char kNoTracksMessage[] = "GPS file not exists.";
 
 // Loads the race named by store.raceFilePath (files under store.programFolder) into store and fits the chart
-// to a mapWidth x mapHeight chart. Throws NoTracksError, or race::InputError for malformed input; the store
-// is then half loaded, so callers load into a copy and keep it only when this returns.
+// to a mapWidth x mapHeight chart. Throws NoTracksError, or race::InputError for malformed input and for
+// input that does not fit in memory; the store is then half loaded, so callers load into a copy and keep it
+// only when this returns.
 void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                  const TrackProgress& progress = {});
 

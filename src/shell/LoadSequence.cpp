@@ -1,10 +1,8 @@
 // LoadRace: the new race is built in a copy of the store with a progress display, and swapped in only when
 // it loaded; then the window is set up for it. A failed load leaves the race that was shown in place.
 #include <filesystem>
-#include <new>
 
 #include "analysis/PrepareRace.h"
-#include "race/FolderLookup.h"
 #include "race/Numbers.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
@@ -64,10 +62,6 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
     failure = error.problem();
   } catch (const race::InputError& error) {
     failure = error.what();
-  } catch (const std::bad_alloc&) {
-    // A track far larger than any race needs: the race on screen goes on, the new one is let go.
-    next.reset();
-    failure = race::FileLabel(Store().programFolder, racePath) + ": " + Tr(TextId::NotEnoughMemory);
   }
   if (!failure.empty()) {
     loading_ = false;

@@ -37,8 +37,6 @@ constexpr TextEntry kTexts[] = {
     {TextId::pnlDIR, "GO/STOP", "GO/STOP"},
     {TextId::AlreadyShown, "Already shown.", "Already shown."},
     {TextId::GpsFileNotExists, "GPS file not exists.", "GPS file not exists."},
-    {TextId::NotEnoughMemory, "Not enough memory to load this race.",
-     "メモリが足りないため、このレースを読み込めません。"},
     {TextId::Loading, "LOADING  ", "LOADING  "},
     {TextId::TipAutoNext, "Auto changer on/off", "ファイルを順次自動切換えします"},
     {TextId::TipShow, "Choose race file at left box\r\nthen click here to show it.",

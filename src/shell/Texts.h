@@ -41,7 +41,6 @@ enum class TextId {
   // Messages.
   AlreadyShown,
   GpsFileNotExists,
-  NotEnoughMemory,
   // Progress display.
   Loading,
   // Tips of the controls (lines separated by CR LF).

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <new>
 #include <vector>
 
 #include "SampleRaceFolder.h"
@@ -78,6 +79,22 @@ TEST(PrepareRace, MalformedCourseIsAnInputErrorNamingTheRaceFile) {
     EXPECT_EQ(e.file(), std::string("raceadmin/") + analysistest::kSampleRaceFile);  // relative to the folder
     EXPECT_NE(e.problem().find("MKa"), std::string::npos);
   }
+}
+
+TEST(PrepareRace, RunningOutOfMemoryIsAnInputErrorNamingTheRace) {
+  testsupport::TempFolder folder;
+  analysistest::WriteSampleRace(folder);
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  ChartFit fit;
+  try {
+    PrepareRace(store, fit, 1285, 1000, [](const std::string&, int i, int) {
+      if (i == 2) throw std::bad_alloc();  // as a track far larger than memory would
+    });
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_STREQ(e.what(), "raceadmin/sample.txt: not enough memory to load the race");
+  }
+  EXPECT_TRUE(store.trackTime.empty());  // what the load took is given back
 }
 
 TEST(PrepareRace, LinksLeadingOutOfTheRaceFolderCountAsMissing) {

@@ -253,22 +253,6 @@ TEST_F(LanguageTest, HelpOpensThePageOfTheLanguageOrTheOther) {
   EXPECT_EQ(platform.opened.back(), "https://regatix.org/");
 }
 
-TEST_F(LanguageTest, AHelpPageOrAttachmentFolderLinkedFromElsewhereIsNotOpened) {
-  testsupport::TempFolder elsewhere;
-  elsewhere.Write("help/index.html", "<html></html>");
-  elsewhere.Write("attachment/rules.txt", "rules");
-  std::filesystem::create_directory_symlink(elsewhere.path() / "help", folder.path() / "help-e");
-  std::filesystem::create_directories(folder.path() / "help");
-  std::filesystem::create_symlink(elsewhere.path() / "help/index.html", folder.folder() + "help/index.html");
-  std::filesystem::remove_all(folder.path() / "attachment");
-  std::filesystem::create_directory_symlink(elsewhere.path() / "attachment", folder.path() / "attachment");
-  auto form = Start();
-  form->btnHELPClick();
-  form->button2Click();
-  EXPECT_TRUE(platform.opened.empty());
-  EXPECT_EQ(form->Store().attachmentCount, 0);
-}
-
 TEST_F(LanguageTest, RetouchKeepsThePlayStateAndWritesAReadableBitmap) {
   auto form = Start();
   const std::string path = platform.documents + "NoName.bmp";

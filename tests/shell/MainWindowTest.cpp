@@ -196,16 +196,6 @@ TEST_F(MainWindowTest, StartUpGoesOnToTheNextRaceWhenTheFirstFails) {
   EXPECT_EQ(form->Store().raceIndex, 2);
 }
 
-TEST_F(MainWindowTest, StartUpShowsARaceWhateverTheSettingsFileHolds) {
-  // Empty, a path, a race that is not there: the catalogue decides, and a good race is shown.
-  for (const std::string settings : {" ", "/etc/passwd", "../raceadmin/sample.txt", "gone.txt"}) {
-    platform.messages.clear();
-    auto form = Start(settings);
-    EXPECT_FALSE(form->EndRequested()) << settings;
-    EXPECT_EQ(ShownRace(*form), "sample.txt") << settings;
-  }
-}
-
 TEST(MainWindowStartUp, EndsWhenNoRaceCanBeShown) {
   TestApplication();
   testsupport::TempFolder empty;
