@@ -118,7 +118,7 @@ void UseDefaultFile(RaceStore& s) {
 }  // namespace
 
 void LoadDefaultCoastline(RaceStore& s) {
-  const auto path = FindInFolder(CoastFolder(s), "toba.cst", &s.warnings);
+  const auto path = FindInFolder(CoastFolder(s), "toba.cst", &s);
   std::ifstream in;
   if (!path || !OpenFoundFile(s, in, *path)) return;
   TextLines lines(in, FileLabel(s.programFolder, *path));
@@ -198,7 +198,7 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   s.coastLon.assign(50, 0.0);
   int n = 0;
   bool anyTile = false;
-  FolderIndex tiles(CoastFolder(s), &s.warnings);
+  FolderIndex tiles(CoastFolder(s), &s);
   for (int m = 1; m <= s.mapImageCount; ++m) {
     const auto path = tiles.Find(s.mapImage[m] + ".cst");
     if (!path) continue;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "race/LoadWarnings.h"
+#include "race/LoadNotes.h"
 #include "race/TextInput.h"
 
 namespace race {
@@ -43,8 +43,8 @@ bool StaysInside(const std::filesystem::path& folder, const std::filesystem::pat
   return !error && realFile.parent_path() == realFolder;
 }
 
-FolderIndex::FolderIndex(std::filesystem::path folder, std::vector<std::string>* warnings)
-    : folder_(std::move(folder)), warnings_(warnings) {}
+FolderIndex::FolderIndex(std::filesystem::path folder, RaceStore* notes)
+    : folder_(std::move(folder)), notes_(notes) {}
 
 std::optional<std::filesystem::path> FolderIndex::Find(std::string_view name) {
   if (!IsPlainName(name)) return std::nullopt;
@@ -67,17 +67,17 @@ std::optional<std::filesystem::path> FolderIndex::Find(std::string_view name) {
 
 std::optional<std::filesystem::path> FolderIndex::Inside(const std::filesystem::path& path) {
   if (StaysInside(folder_, path)) return path;
-  if (warnings_) {
+  if (notes_) {
     const std::string folderName = folder_.filename().string();
-    AddWarning(*warnings_, folderName + "/" + path.filename().string() + ": a link leading outside " +
-                               folderName + "/, not read");
+    AddLoadNote(*notes_, folderName + "/" + path.filename().string() + ": a link leading outside " +
+                             folderName + "/, not read");
   }
   return std::nullopt;
 }
 
 std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& folder, std::string_view name,
-                                                  std::vector<std::string>* warnings) {
-  return FolderIndex(folder, warnings).Find(name);
+                                                  RaceStore* notes) {
+  return FolderIndex(folder, notes).Find(name);
 }
 
 std::string FileLabel(const std::string& programFolder, const std::filesystem::path& path) {
@@ -89,7 +89,7 @@ std::string FileLabel(const std::string& programFolder, const std::filesystem::p
 bool OpenFoundFile(RaceStore& store, std::ifstream& in, const std::filesystem::path& path) {
   std::string problem;
   if (OpenInput(in, path, problem)) return true;
-  AddWarning(store.warnings, FileLabel(store.programFolder, path) + ": cannot read the file: " + problem);
+  AddLoadNote(store, FileLabel(store.programFolder, path) + ": cannot read the file: " + problem);
   return false;
 }
 

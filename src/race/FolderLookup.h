@@ -23,8 +23,8 @@ bool StaysInside(const std::filesystem::path& folder, const std::filesystem::pat
 // thousands of missing files).
 class FolderIndex {
  public:
-  // warnings, when given, receives a line for each name that exists but leads outside the folder.
-  explicit FolderIndex(std::filesystem::path folder, std::vector<std::string>* warnings = nullptr);
+  // notes, when given, is the store whose warnings get a line for each name that leads outside the folder.
+  explicit FolderIndex(std::filesystem::path folder, RaceStore* notes = nullptr);
 
   // The regular file called name inside the folder: the exact name first, then a name that differs only in
   // ASCII letter case. Nothing when the name is not plain, no such file exists, or it is a link that leads
@@ -35,14 +35,14 @@ class FolderIndex {
   std::optional<std::filesystem::path> Inside(const std::filesystem::path& path);
 
   std::filesystem::path folder_;
-  std::vector<std::string>* warnings_;
+  RaceStore* notes_;
   bool listed_ = false;
   std::vector<std::string> names_;
 };
 
 // One lookup, as FolderIndex::Find.
 std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& folder, std::string_view name,
-                                                  std::vector<std::string>* warnings = nullptr);
+                                                  RaceStore* notes = nullptr);
 
 // The label used for a file in messages: its path below programFolder ("gpsdat/alpha.txt"), or the path
 // as given when it lies elsewhere.

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "race/LoadWarnings.h"
+#include "race/LoadNotes.h"
 #include "race/Numbers.h"
 
 namespace race {
@@ -100,12 +100,12 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
                                 ? "a jump to 0°N 0°E"
                                 : FormatInteger(speed->second) + " knots from its neighbour";
     const double localTime = store.startTime + (t.time[i] - store.boatTimeOffset[slot]) / 86400.0;
-    AddWarning(store.warnings, store.boatName[slot] + ": fix at " + FormatDateTime(localTime) +
-                                   " dropped as a GPS glitch: " + why);
+    AddLoadNote(store, store.boatName[slot] + ": fix at " + FormatDateTime(localTime) +
+                           " dropped as a GPS glitch: " + why);
   }
   if (dropped > kListedPerBoat) {
-    AddWarning(store.warnings, store.boatName[slot] + ": " + std::to_string(dropped - kListedPerBoat) +
-                                   " more fixes dropped as GPS glitches");
+    AddLoadNote(store, store.boatName[slot] + ": " + std::to_string(dropped - kListedPerBoat) +
+                           " more fixes dropped as GPS glitches");
   }
   n = count;
 }

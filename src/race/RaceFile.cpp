@@ -179,8 +179,8 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   std::string_view line;
   Fields fields;
   int windowLine = 0;  // the line that set the start or finish last
-  FolderIndex tracks(store.programFolder + "gpsdat", &store.warnings);
-  FolderIndex attachments(store.programFolder + "attachment", &store.warnings);
+  FolderIndex tracks(store.programFolder + "gpsdat", &store);
+  FolderIndex attachments(store.programFolder + "attachment", &store);
   while (lines.Next(line)) {
     SplitFields(line, ',', fields);
     ApplyRecord(Record{store, fields, file, lines.lineNumber(), tracks, attachments});

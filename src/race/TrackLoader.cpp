@@ -105,7 +105,7 @@ void FinishTrack(RaceStore& store, int slot, int n) {
 void LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
-      FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i], &store.warnings);
+      FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i], &store);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.fixCount[slot] = 0;

@@ -11,7 +11,7 @@
 #include "race/Fields.h"
 #include "race/FolderLookup.h"
 #include "race/InputError.h"
-#include "race/LoadWarnings.h"
+#include "race/LoadNotes.h"
 #include "race/Numbers.h"
 #include "race/PrintableText.h"
 #include "race/TextInput.h"
@@ -44,7 +44,7 @@ void LoadWindFile(RaceStore& store) {
   store.windCount = 0;
 
   const auto path =
-      FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile, &store.warnings);
+      FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile, &store);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.windFile.clear();
@@ -79,7 +79,7 @@ void LoadWindFile(RaceStore& store) {
   }
   if (!std::is_sorted(store.windTime.begin() + 1, store.windTime.begin() + 1 + n)) {
     SortSamplesByTime(store);
-    AddWarning(store.warnings, file + ": wind samples out of time order; sorted by time");
+    AddLoadNote(store, file + ": wind samples out of time order; sorted by time");
   }
 }
 
