@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,12 +33,18 @@ struct BatchRequest {
   std::string race;    // race file under raceadmin/ (or a path); empty: the race the desktop would show first
   int width = kDefaultChartWidth;
   int height = kDefaultChartHeight;
-  std::optional<double> at;  // replay time in race seconds, for outputs of one moment
-  bool full = false;         // every fix in the JSON
+  bool sizeGiven = false;          // --size was given (a video has a size of its own otherwise)
+  std::optional<double> at;        // replay time in race seconds, for outputs of one moment
+  std::optional<double> from, to;  // the span of a video, race seconds; the whole time line when not given
+  std::optional<double> speed;     // race seconds per second of video
+  std::optional<int> fps;
+  bool full = false;  // every fix in the JSON
   bool northUp = false;
   bool manual = false;
   bool help = false;
   std::vector<RequestedOutput> outputs;
+  std::vector<std::string> makeRace;  // track files or folders to make races from
+  std::string out;                    // where the made races go
 };
 
 struct LoadedRace {
@@ -65,5 +72,9 @@ std::string BatchUsage();
 // Loads the race as the desktop does and writes every requested output. Throws race::InputError for bad input
 // and std::runtime_error when an output cannot be written.
 void RunBatch(const BatchRequest& request, const std::string& executableFolder);
+
+// Makes races from request.makeRace under request.out (default: the user's races folder), saying on out what
+// it made and on err what it skipped or could not find. False when no race was made.
+bool RunMakeRace(const BatchRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace app

@@ -7,8 +7,12 @@ void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& a
   if (unfocusedCount > 0) session.kmlHideUnfocused = ask() ? 1 : 0;
 }
 
-KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, KmlSession& session,
-                                 const AskYesNo& ask) {
+namespace {
+
+// The focus question, then one of the exports into ZELMap5.kml in the documents folder.
+template <typename Export>
+KmlExportResult ExportToDocuments(const Button3Input& input, KmlSession& session, const AskYesNo& ask,
+                                  Export exportTo) {
   AskFocusQuestion(session, input.unfocusedCount, ask);
   KmlOptions options;
   options.englishTexts = input.englishTexts;
@@ -20,11 +24,25 @@ KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, Kml
   result.path = input.store.documentsFolder;
   if (!result.path.empty() && result.path.back() != '/') result.path += '/';
   result.path += kKmlFileName;
-  result.error = leftButton
-                     ? ExportPresentScene(result.path, input.store, input.frame, input.raceTime, options)
-                     : ExportWholeRace(result.path, input.store, options);
+  result.error = exportTo(result.path, options);
   if (result.error.empty()) session.kmlPath = result.path;
   return result;
+}
+
+}  // namespace
+
+KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, KmlSession& session,
+                                 const AskYesNo& ask) {
+  return ExportToDocuments(input, session, ask, [&](const std::string& path, const KmlOptions& options) {
+    return leftButton ? ExportPresentScene(path, input.store, input.frame, input.raceTime, options)
+                      : ExportWholeRace(path, input.store, options);
+  });
+}
+
+KmlExportResult ExportRaceWithTime(const Button3Input& input, KmlSession& session, const AskYesNo& ask) {
+  return ExportToDocuments(input, session, ask, [&](const std::string& path, const KmlOptions& options) {
+    return ExportTimedRace(path, input.store, options);
+  });
 }
 
 }  // namespace kml

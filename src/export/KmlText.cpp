@@ -106,6 +106,20 @@ std::string DocumentName(std::string_view raceCaption) {
   return std::string(raceCaption.substr(start, point - start));
 }
 
+std::string RaceTitle(std::string_view raceCaption) {
+  const size_t blank = raceCaption.find(' ');
+  std::string_view rest = blank == std::string_view::npos ? raceCaption : raceCaption.substr(blank + 1);
+  rest = rest.substr(0, rest.find('.'));
+  std::string title;
+  for (char c : rest) {
+    const bool space = c == ' ' || c == '\t';
+    if (space && (title.empty() || title.back() == ' ')) continue;
+    title += space ? ' ' : c;
+  }
+  if (!title.empty() && title.back() == ' ') title.pop_back();
+  return title;
+}
+
 int IconHeading(double course) {
   if (!(std::fabs(course) < 1e6)) return 0;  // no course (NaN) or nonsense: the north arrow
   const int heading = race::Int(course / 10 + 0.5) * 10;

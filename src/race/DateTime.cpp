@@ -203,4 +203,43 @@ TDateTime TextToDateTime(std::string_view text, const std::string& file, int lin
   throw InputError(file, line, "not a date: " + Quoted(text));
 }
 
+long long WholeSeconds(TDateTime value) { return std::llround(value * kSecondsPerDay); }
+
+void AppendUtcText(std::string& out, long long seconds) {
+  const long long perDay = static_cast<long long>(kSecondsPerDay);
+  long long days = seconds / perDay;
+  long long second = seconds % perDay;
+  if (second < 0) {
+    second += perDay;
+    --days;
+  }
+  // Civil date from days since 1970-01-01: the inverse of DaysFromCivil (Howard Hinnant's algorithm).
+  const long long z = days + kDaysFrom1970To1899_12_30 + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long dayOfEra = z - era * 146097;
+  const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long long mp = (5 * dayOfYear + 2) / 153;
+  const long long day = dayOfYear - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  if (year < 0 || year > 9999) {  // outside what xsd:dateTime's four-digit form can say
+    out += "0001-01-01T00:00:00Z";
+    return;
+  }
+  char text[] = "0000-00-00T00:00:00Z";
+  const auto two = [&text](int at, long long value) {
+    text[at] = static_cast<char>('0' + value / 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
+  };
+  two(0, year / 100);
+  two(2, year % 100);
+  two(5, month);
+  two(8, day);
+  two(11, second / 3600);
+  two(14, second / 60 % 60);
+  two(17, second % 60);
+  out.append(text, sizeof text - 1);
+}
+
 }  // namespace race

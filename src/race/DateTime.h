@@ -31,4 +31,10 @@ std::optional<double> ParseTimeOfDay(std::string_view text);
 // ParseDateTime that throws InputError(file, line, "not a date: \"text\"") when the text is not a date.
 TDateTime TextToDateTime(std::string_view text, const std::string& file = {}, int line = 0);
 
+// Whole seconds since 1899-12-30 00:00 of a date-time, rounded to the nearest second.
+long long WholeSeconds(TDateTime value);
+// Appends the xsd:dateTime text of a count of whole seconds since 1899-12-30 taken as UTC:
+// "2008-05-17T01:02:03Z". Written digit by digit: exports write one per fix, millions of them.
+void AppendUtcText(std::string& out, long long seconds);
+
 }  // namespace race

@@ -95,7 +95,13 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate) {
   return ReorderDate(text);
 }
 
-void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
+namespace {
+
+// Walks the fix lines of a text track. Each fix's date field goes through dayOf (nothing: the fix is left
+// out, as is one whose time cannot be read); use(gpsTime, coordinates) gets the rest, and calls coordinates()
+// for the position only when it keeps the fix, since most fixes of a long log lie outside the race.
+template <typename DayOf, typename Use>
+void ScanTextFixes(TextLines& lines, DayOf dayOf, Use use) {
   int coordFormat = kDegreesMinutes;
   // Consecutive fixes nearly always share their date: read it once per change.
   std::string lastDateField;
@@ -112,23 +118,42 @@ void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
 
     if (!haveDate || fields[4] != lastDateField) {
       lastDateField.assign(fields[4]);
-      lastDate = GpsDate(fields[4], store.raceDate);
+      lastDate = dayOf(fields[4]);
       haveDate = true;
     }
-    // A fix whose date or time cannot be read is left out, as is one outside the race window.
     if (!lastDate) continue;
     const auto timeOfDay = ParseTimeOfDay(fields[5]);
     if (!timeOfDay) continue;
-    const auto raceSeconds = RaceSecondsInWindow(store, slot, *lastDate + *timeOfDay / 86400.0);
-    if (!raceSeconds) continue;
-
     const int at = lines.lineNumber();
-    const double lat =
-        CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at);
-    const double lon =
-        CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at);
-    StoreFix(store, slot, n, *raceSeconds, lat, lon);
+    use(*lastDate + *timeOfDay / 86400.0, [&] {
+      return TrackFix{
+          0, CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at),
+          CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at), at};
+    });
   }
+}
+
+}  // namespace
+
+void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
+  const auto dayOf = [&store](std::string_view field) { return GpsDate(field, store.raceDate); };
+  ScanTextFixes(lines, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+    const auto raceSeconds = RaceSecondsInWindow(store, slot, gpsTime);
+    if (!raceSeconds) return;
+    const TrackFix fix = coordinates();
+    StoreFix(store, slot, n, *raceSeconds, fix.lat, fix.lon);
+  });
+}
+
+std::vector<TrackFix> ReadTextTrackFixes(TextLines& lines) {
+  std::vector<TrackFix> fixes;
+  const auto dayOf = [](std::string_view field) { return ParseDateTime(ReorderDate(field) + " 0:00"); };
+  ScanTextFixes(lines, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+    TrackFix fix = coordinates();
+    fix.gpsTime = gpsTime;
+    fixes.push_back(fix);
+  });
+  return fixes;
 }
 
 }  // namespace race

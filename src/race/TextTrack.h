@@ -3,9 +3,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "race/RaceStore.h"
 #include "race/TextInput.h"
+#include "race/TrackFix.h"
 
 namespace race {
 
@@ -24,5 +26,8 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate);
 // Reads track lines for the boat in slot, appending the fixes inside the race window from n on. Throws
 // InputError for a coordinate that does not read or lies off the globe.
 void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n);
+
+// Every fix of a text track whatever its date, in file order, for a race still to be made from it.
+std::vector<TrackFix> ReadTextTrackFixes(TextLines& lines);
 
 }  // namespace race

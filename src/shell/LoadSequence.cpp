@@ -8,6 +8,7 @@
 #include "shell/MainWindow.h"
 #include "view/BoatGlyph.h"
 #include "view/Compass.h"
+#include "view/ReplayPanels.h"
 #include "view/TimeBar.h"
 #include "view/WindowLayout.h"
 
@@ -136,25 +137,16 @@ void TForm1::CreateScoreLabels() {
   const race::RaceStore& store = Store();
   scoreLabel.assign(static_cast<size_t>(store.boatCount) + 1, nullptr);
   if (store.lineCount < 1 || store.boatCount < 1) return;
-  const int finish = store.courseCount;
   for (int b = 1; b <= store.boatCount; ++b) {
-    const bool hasFinish = finish >= 0 && static_cast<size_t>(finish) < store.markTime[b].size() &&
-                           static_cast<size_t>(finish) < store.firstArrivalTime.size();
-    const long behind =
-        hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] - store.firstArrivalTime[finish]))
-                  : 0;
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QStringLiteral(" %1  %2  (+%3sec)")
-                       .arg(store.finishRank[b])
-                       .arg(QString::fromStdString(store.boatName[b]))
-                       .arg(behind));
+    label->setText(QString::fromStdString(view::ScoreLabelText(store, b)));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
-    label->setGeometry(6, store.finishRank[b] * 15 - 10, pnlScore->width() - 12, 13);
+    label->setGeometry(6, store.finishRank[b] * view::kScoreRowHeight - 10, pnlScore->width() - 12, 13);
     label->hide();
     scoreLabel[b] = label;
   }

@@ -29,6 +29,7 @@ namespace shell {
 
 class TForm2;
 class PlaybackWiring;
+class ShareMenu;
 
 enum class LoadResult { Loaded, Failed, HeldOff };
 
@@ -187,6 +188,7 @@ class TForm1 : public QWidget {
   int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
   bool focusRenewalQueued_ = false;
   bool endRequested_ = false;
+  ShareMenu* shareMenu_ = nullptr;  // the video and the race with time, under HELP
 };
 
 }  // namespace shell

@@ -69,6 +69,20 @@ enum class TextId {
   // Files that could not be written (picture, globe viewer file, report); %1 is the path, %2 the reason.
   CannotWriteFile,
   ReportNotWritten,
+  // The share menu under HELP: the replay video and the race with time.
+  ShareButton,
+  VideoCommand,
+  RaceWithTimeCommand,
+  VideoTitle,
+  VideoFrom,
+  VideoTo,
+  VideoSpeed,
+  VideoFps,
+  VideoSize,
+  VideoFileFilter,
+  VideoWriting,
+  VideoCancel,
+  VideoCannotMake,  // %1 what is wrong
 };
 
 struct TextEntry {

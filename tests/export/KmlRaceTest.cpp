@@ -15,11 +15,7 @@ class WholeRace : public ::testing::Test {
  protected:
   WholeRace() {
     AddBoat(store, "Alpha", "80FF0000", {-30, -10, 10, 30, 50});
-    store.markCount = 1;
-    store.markLat[1] = 2106, store.markLon[1] = 8346;
-    store.lineCount = 1;
-    store.lineLat1[1] = 2094, store.lineLon1[1] = 8334;
-    store.lineLat2[1] = 2094, store.lineLon2[1] = 8337;
+    AddMarkAndLine(store);
     options.iconFolder = "/opt/regatix/ya/";
   }
   race::RaceStore store = SmallRace();
