@@ -1,9 +1,11 @@
 // The data steps of the load sequence, in order.
 #include "analysis/PrepareRace.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 
+#include "analysis/CourseWarnings.h"
 #include "analysis/FixCourseAndSpeed.h"
 #include "analysis/Legs.h"
 #include "analysis/MarkPassings.h"
@@ -42,6 +44,13 @@ void ReleaseTracks(race::RaceStore& store) {
   store.trackCourse.clear();
 }
 
+}  // namespace
+
+NoBoatKeptError::NoBoatKeptError(const std::string& raceFile)
+    : race::InputError(raceFile, 0, kNoBoatKeptMessage) {}
+
+namespace {
+
 void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                       const TrackProgress& progress) {
   ResetRaceTexts(store);
@@ -64,12 +73,26 @@ void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int m
   race::SizeTrackArrays(store);
   race::SetBoatColours(store);
   race::LoadAllTracks(store, progress);
+  // Every boat dropped: an empty chart would say nothing, so the load fails; the warnings say why. When not
+  // one track file was there, it is the refusal of a race without tracks.
+  if (store.boatCount < 1) {
+    const std::string raceFile = race::FileLabel(store.programFolder, store.raceFilePath);
+    const bool noFileFound =
+        std::all_of(store.warnings.begin(), store.warnings.end(), [](const race::LoadWarning& w) {
+          // A note tells of a file not read (a link out of the folder, no permission) or a fix dropped.
+          return w.kind == race::WarningKind::kTrackFileMissing ||
+                 w.kind == race::WarningKind::kBoatsBeyondCapacity || w.kind == race::WarningKind::kNote;
+        });
+    if (noFileFound) throw NoTracksError(raceFile);
+    throw NoBoatKeptError(raceFile);
+  }
 
   fit = FitChart(store, mapWidth, mapHeight);
   race::LoadCoastline(store, race::CoastWindowFit{fit.trackMinLat, fit.trackMaxLat, fit.midLat, fit.midLon});
 
   ComputeFixCourseAndSpeed(store, fit.cosMidLatitude);
   DetectMarkPassings(store);
+  WarnAboutCourse(store, fit.cosMidLatitude);
   TrimAfterFinish(store);
   ComputeLegSailedDistances(store, fit.cosMidLatitude);
   ComputeCourseLegs(store, fit.cosMidLatitude);

@@ -1,6 +1,8 @@
 // The "Google Earth" button's logic, without the toolkit.
 #include "export/KmlButton.h"
 
+#include <filesystem>
+
 namespace kml {
 
 void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& ask) {
@@ -23,6 +25,10 @@ KmlExportResult ExportToDocuments(const Button3Input& input, KmlSession& session
   KmlExportResult result;
   result.path = input.store.documentsFolder;
   if (!result.path.empty() && result.path.back() != '/') result.path += '/';
+  // The documents folder may not exist yet (a fresh account, a removed folder): make it, as Retouch does.
+  std::error_code ignored;
+  if (!input.store.documentsFolder.empty())
+    std::filesystem::create_directories(input.store.documentsFolder, ignored);
   result.path += kKmlFileName;
   result.error = exportTo(result.path, options);
   if (result.error.empty()) session.kmlPath = result.path;

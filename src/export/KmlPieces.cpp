@@ -57,7 +57,8 @@ void WriteTrackPoint(KmlWriter& out, double lat, double lon) {
 namespace {
 
 // One description line: prefix, number, suffix.
-void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number, std::string_view suffix) {
+void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number,
+                     std::string_view suffix) {
   std::string& line = out.Open();
   line += prefix;
   line += number;
@@ -103,8 +104,8 @@ void WriteBoatPoint(KmlWriter& out, const KmlOptions& options, const BoatPoint& 
     DescriptionLine(out, "<li>針路： ", heading, "度(T)<br>");
   }
   out.Line("</ul>]]></description>");
-  out.Line("<visibility>1</visibility><Style><IconStyle><Icon><href>");
-  out.Open() += XmlText(options.iconFolder) + "ar" + std::to_string(IconHeading(point.course)) +
+  out.Line("<visibility>1</visibility><Style><IconStyle><Icon>");
+  out.Open() += "<href>" + XmlText(options.iconFolder) + "ar" + std::to_string(IconHeading(point.course)) +
                 ".png</href></Icon></IconStyle></Style>";
   out.End();
   WritePointLine(out, point.lat, point.lon);

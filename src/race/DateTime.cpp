@@ -88,12 +88,15 @@ std::optional<double> ParseDate(std::string_view text) {
   const std::string_view c = text.substr(second + 1);
   const int va = SmallNumber(a), vc = SmallNumber(c);
   if (va < 0 || vc < 0 || a.size() == 3 || c.size() == 3) return std::nullopt;
-  int month = MonthFromName(b);
-  if (month == 0) month = b.size() <= 2 ? SmallNumber(b) : -1;
+  const int named = MonthFromName(b);
+  const int month = named > 0 ? named : b.size() <= 2 ? SmallNumber(b) : -1;
   if (month < 1 || month > 12) return std::nullopt;
   int year = 0, day = 0;
   if (c.size() == 4 && a.size() <= 2) {  // day-month-year
     year = vc, day = va;
+  } else if (separator == '-' && named > 0 && a.size() <= 2 && c.size() <= 2) {
+    // The loggers' 17-MAY-08 is 17 May 2008 in every file, as the track files have always read it.
+    year = FullYear(c, vc), day = va;
   } else if (c.size() <= 2) {  // year-month-day, the year possibly two-digit
     year = FullYear(a, va), day = vc;
   } else {

@@ -19,7 +19,8 @@ std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour =
 
 // Reads a date-time text. Accepted forms (a date, a time, or a date, blanks or "T", and a time):
 //   date: y/m/d or y-m-d; with a four-digit last part d/m/y; with an English month name in the middle
-//         (08/MAY/17, 17-May-2008), the four-digit part is the year, else the first part.
+//         (08/MAY/17, 17-May-2008), the four-digit part is the year, else the first part, except that the
+//         loggers' day-month-year with "-" (17-MAY-08) is read as such.
 //         Two-digit years: 00-29 are 2000-2029, 30-99 are 1930-1999.
 //   time: h:mm or h:mm:ss, seconds may have decimals. A time alone lies on day 0 (1899-12-30).
 // Nothing when the text is not one of these or names no real day or time.

@@ -8,9 +8,9 @@ namespace race {
 
 void AddLoadNote(RaceStore& store, std::string_view text) {
   if (store.warnings.size() < kMaxLoadNotes) {
-    store.warnings.push_back(Printable(text, kMaxMessagePart));
+    AddWarning(store.warnings, Printable(text, kMaxMessagePart));
   } else if (store.warnings.size() == kMaxLoadNotes) {
-    store.warnings.push_back("more warnings left out");
+    AddWarning(store.warnings, "more warnings left out");
   }
 }
 

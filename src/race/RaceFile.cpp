@@ -28,8 +28,7 @@ struct Record {
   const Fields& fields;
   const std::string& file;
   int line;
-  FolderIndex& tracks;  // gpsdat/ and attachment/, each listed at most once per race file
-  FolderIndex& attachments;
+  FolderIndex& attachments;  // listed at most once per race file, however many AT records name files
 
   void Need(int count, std::string_view keyword) const {
     if (fields.lineFieldCount < count) {
@@ -54,7 +53,8 @@ void ApplyBoat(const Record& r) {
   r.Need(3, "BN");
   RaceStore& s = r.store;
   const std::string name = r.fields.Text(2);
-  if (s.boatCount >= kMaxBoats || !r.tracks.Find(name)) return;
+  // A boat whose file is missing stays in the list so the track load names it and counts it as dropped.
+  if (s.boatCount >= kMaxBoats) return;
   const int offset = r.fields.lineFieldCount >= 4 ? r.Integer(4) : 0;
   const int b = ++s.boatCount;
   s.boatFile[b] = name;
@@ -178,18 +178,21 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   TextLines lines(in, file);
   std::string_view line;
   Fields fields;
+  int boatsNamed = 0;
   int windowLine = 0;  // the line that set the start or finish last
-  FolderIndex tracks(store.programFolder + "gpsdat", &store);
   FolderIndex attachments(store.programFolder + "attachment", &store);
   while (lines.Next(line)) {
     SplitFields(line, ',', fields);
-    ApplyRecord(Record{store, fields, file, lines.lineNumber(), tracks, attachments});
+    if (fields[1] == "BN") ++boatsNamed;
+    ApplyRecord(Record{store, fields, file, lines.lineNumber(), attachments});
     if (fields[1] == "ST" || fields[1] == "FT") windowLine = lines.lineNumber();
   }
   if (store.finishTime - store.startTime > kMaxRaceDays) {
     throw InputError(file, windowLine,
                      "the finish lies more than " + FormatGeneral(kMaxRaceDays) + " days after the start");
   }
+  if (boatsNamed > kMaxBoats)
+    Warn(store, WarningKind::kBoatsBeyondCapacity, {std::to_string(boatsNamed), std::to_string(kMaxBoats)});
   Derive(store, path);
 }
 

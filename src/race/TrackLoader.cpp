@@ -12,6 +12,7 @@
 #include "race/Numbers.h"
 #include "race/TextInput.h"
 #include "race/TextTrack.h"
+#include "race/TrackWindowCheck.h"
 
 namespace race {
 namespace {
@@ -102,14 +103,14 @@ void FinishTrack(RaceStore& store, int slot, int n) {
   }
 }
 
-void LoadTrackFile(RaceStore& store, int i) {
+bool LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
       FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i], &store);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.fixCount[slot] = 0;
-    return;
+    return false;
   }
   if (slot != i) {
     store.boatFile[slot] = store.boatFile[i];
@@ -131,6 +132,7 @@ void LoadTrackFile(RaceStore& store, int i) {
   DropGlitches(store, slot, n);
   FinishTrack(store, slot, n);
   ReleaseSpareRoom(store, slot);
+  return true;
 }
 
 void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
@@ -139,8 +141,13 @@ void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
   if (store.trackTime.size() < static_cast<std::size_t>(count) + 2) SizeTrackArrays(store);
   for (int i = 1; i <= count; ++i) {
     if (progress) progress(store.boatFile[i], i, count);
-    LoadTrackFile(store, i);
-    if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) ++store.droppedBoatCount;
+    if (!LoadTrackFile(store, i)) {
+      Warn(store, WarningKind::kTrackFileMissing, {store.boatName[i], store.boatFile[i]});
+      ++store.droppedBoatCount;
+    } else if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) {
+      WarnShortTrack(store, i, store.fixCount[i - store.droppedBoatCount]);
+      ++store.droppedBoatCount;
+    }
   }
   store.boatCount = count - store.droppedBoatCount;
 }

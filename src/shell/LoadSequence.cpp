@@ -4,6 +4,8 @@
 
 #include "analysis/PrepareRace.h"
 #include "race/Numbers.h"
+#include "shell/BoatResultText.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "view/BoatGlyph.h"
@@ -67,6 +69,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   if (!failure.empty()) {
     loading_ = false;
     platform_.ShowMessage(failure);
+    ShowLoadWarnings(this, next->warnings, state_.englishTexts);
     if (frameBitmap) {
       // The race that was shown goes on as it was.
       pnlSPLITE->hide();
@@ -81,6 +84,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   state_.store = std::move(next);
   state_.chartFit = fit;
   ApplyLoadedRace();
+  ShowLoadWarnings(this, Store().warnings, state_.englishTexts);
   loading_ = false;
   return LoadResult::Loaded;
 }
@@ -140,7 +144,8 @@ void TForm1::CreateScoreLabels() {
   for (int b = 1; b <= store.boatCount; ++b) {
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QString::fromStdString(view::ScoreLabelText(store, b)));
+    label->setText(QString::fromStdString(
+        view::ScoreLabelText(store, b, NameWithMissedPoints(store, b, state_.englishTexts))));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));

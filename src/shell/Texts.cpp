@@ -90,6 +90,9 @@ constexpr TextEntry kTexts[] = {
     {TextId::VideoWriting, "Writing the video...", "ビデオを書き出しています..."},
     {TextId::VideoCancel, "Cancel", "キャンセル"},
     {TextId::VideoCannotMake, "Cannot make the video: %1", "ビデオを作れません: %1"},
+    {TextId::LoadWarningsTitle, "Check before trusting the results", "結果を見る前に確かめてください"},
+    {TextId::LoadWarningsClose, "Close", "閉じる"},
+    {TextId::MissedPoints, " (missed %1)", " (%1 未通過)"},
 };
 
 }  // namespace

@@ -83,6 +83,11 @@ enum class TextId {
   VideoWriting,
   VideoCancel,
   VideoCannotMake,  // %1 what is wrong
+  // The list of what a load found worth checking: its caption and its button.
+  LoadWarningsTitle,
+  LoadWarningsClose,
+  // After a boat's name in the boat list and the score panel: %1 the course points it missed.
+  MissedPoints,
 };
 
 struct TextEntry {

@@ -13,14 +13,15 @@ constexpr int kScoreLabelPoints = 8;
 
 }  // namespace
 
-std::string ScoreLabelText(const race::RaceStore& store, int b) {
+std::string ScoreLabelText(const race::RaceStore& store, int b, const std::string& shownName) {
   const int finish = store.courseCount;
   const bool hasFinish = finish >= 0 && static_cast<size_t>(finish) < store.markTime[b].size() &&
                          static_cast<size_t>(finish) < store.firstArrivalTime.size();
   const long behind =
       hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] - store.firstArrivalTime[finish]))
                 : 0;
-  return " " + std::to_string(store.finishRank[b]) + "  " + store.boatName[b] + "  (+" +
+  // A boat that cut a mark may cross before the winner: its difference is negative.
+  return " " + std::to_string(store.finishRank[b]) + "  " + shownName + "  (" + (behind >= 0 ? "+" : "") +
          std::to_string(behind) + "sec)";
 }
 
@@ -40,7 +41,7 @@ void DrawScorePanel(Canvas& picture, const race::RaceStore& store, const std::ve
     picture.SetBrush(colour);
     picture.Rectangle(left + 6, y, left + kScorePanelWidth - 6, y + 13);
     picture.SetFont(FontPixels(kScoreLabelPoints), kWhite);
-    picture.TextOut(left + 6, y, ScoreLabelText(store, b));
+    picture.TextOut(left + 6, y, ScoreLabelText(store, b, store.boatName[b]));
   }
 }
 

@@ -10,8 +10,8 @@
 
 namespace view {
 
-// A finisher's line of the score panel: " rank  name  (+seconds behind the first)".
-std::string ScoreLabelText(const race::RaceStore& store, int boat);
+// A finisher's line of the score panel: " rank  name  (+seconds behind the first)", with the name as shown.
+std::string ScoreLabelText(const race::RaceStore& store, int boat, const std::string& shownName);
 
 // The score panel at the top right: white, one line per finisher at the row of its rank, in the boat's
 // colour. Nothing when no boat has finished.

@@ -13,7 +13,8 @@ namespace view {
 
 void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const analysis::ChartFit& fit,
                           const TrackPagePanels& panels, const TrackPageRequest& request) {
-  const analysis::SunEstimate sun = analysis::EstimateSun(fit.midLon, store.startTime, store.timeDifferenceHours);
+  const analysis::SunEstimate sun =
+      analysis::EstimateSun(fit.midLat, fit.midLon, store.startTime, store.timeDifferenceHours);
   Sea sea;
   ViewOptions options;
   options.northUp = request.northUp;

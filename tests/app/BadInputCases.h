@@ -16,6 +16,7 @@ struct Row {
   std::vector<std::string> removed;                        // files or folders taken away first
   std::string message;                                     // the batch command's stderr line; empty: it loads
   int boats = 0;                                           // boats loaded when it loads
+  std::vector<std::string> warnings = {};                  // the start of each warning of the load, in order
 };
 
 // The sample race's records up to the boats: line 3 is ST, 5 TD, 10 MK, 13 CRS; BN records start at line 14.
@@ -67,6 +68,9 @@ inline std::vector<Row> Rows() {
   const std::string race = kHead + kBoats;
   const std::string bravo = NorthboundTrack(0.0009, 0.01);
   const std::string noTracks = "raceadmin/bad.txt: GPS file not exists.";
+  const std::string noBoatKept =
+      "raceadmin/bad.txt: no boat has fixes inside the race window (see the warnings)";
+  const std::string outsideWindow = "boat Alpha: no fix inside the race window";
   const std::string windRace = race + "WF,wind.csv\r\n";
   const std::string gpxRace = kHead + "BN,alpha.txt,Alpha\r\nBN,bravo.gpx,Bravo\r\n";
   std::string manyBoats = kHead;
@@ -80,16 +84,27 @@ inline std::vector<Row> Rows() {
   }
   return {
       {"missing race file", {}, {"raceadmin/bad.txt"}, noTracks},
-      {"missing track folder", {{"raceadmin/bad.txt", race}}, {"gpsdat"}, noTracks},
+      {"missing track folder",
+       {{"raceadmin/bad.txt", race}},
+       {"gpsdat"},
+       noTracks,
+       0,
+       {"boat Alpha: track file \"alpha.txt\" not found", "boat Bravo: track file \"bravo.txt\" not found"}},
       {"missing track file",
        {{"raceadmin/bad.txt", kHead + kBoats + "BN,charlie.txt,Charlie\r\n"}},
        {},
        "",
-       2},
+       2,
+       {"boat Charlie: track file \"charlie.txt\" not found in gpsdat; the boat is left out"}},
       {"missing wind folder", {{"raceadmin/bad.txt", windRace}}, {"winddat"}, "", 2},
       {"missing coastline folder", {{"raceadmin/bad.txt", race}}, {"coastline"}, "", 2},
       {"empty race file", {{"raceadmin/bad.txt", ""}}, {}, noTracks},
-      {"empty track file", {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", ""}}, {}, "", 1},
+      {"empty track file",
+       {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", ""}},
+       {},
+       "",
+       1,
+       {"boat Bravo: only 0 fixes inside the race window (50 needed)"}},
       {"empty wind file", {{"raceadmin/bad.txt", windRace}, {"winddat/wind.csv", ""}}, {}, "", 2},
       {"Shift-JIS race file",
        {{"raceadmin/bad.txt", Replaced(race, "Alpha\r", "\x83\x67\x83\x6f\r")}},
@@ -134,7 +149,12 @@ inline std::vector<Row> Rows() {
        {},
        "",
        2},
-      {"more boats than 51", {{"raceadmin/bad.txt", manyBoats}}, {}, "", 51},
+      {"more boats than 51",
+       {{"raceadmin/bad.txt", manyBoats}},
+       {},
+       "",
+       51,
+       {"the race file names 60 boats; only the first 51 are read"}},
       {"more marks than 20",
        {{"raceadmin/bad.txt", Replaced(manyMarks + kBoats, "CRS,L1,MK1,L2", "CRS,L1,MK25,L2")}},
        {},
@@ -160,14 +180,38 @@ inline std::vector<Row> Rows() {
          kHead + "BN,../gpsdat/alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\nWF,../raceadmin/bad.txt\r\n"}},
        {},
        "",
-       1},
+       1,
+       {"boat Alpha: track file \"../gpsdat/alpha.txt\" not found"}},
       {"race with no boats", {{"raceadmin/bad.txt", kHead}}, {}, noTracks},
       {"no fixes in the race window",
        {{"raceadmin/bad.txt",
          Replaced(Replaced(race, "ST,2024/06/01", "ST,2024/06/02"), "FT,2024/06/01", "FT,2024/06/02")}},
        {},
+       noBoatKept,
+       0,
+       {outsideWindow, "boat Bravo: no fix inside the race window"}},
+      {"time difference with the wrong sign",
+       {{"raceadmin/bad.txt", Replaced(race, "TD,2", "TD,-2")}},
+       {},
+       noBoatKept,
+       0,
+       {outsideWindow +
+            " (its fixes run 2024/06/01 07:57:10 to 2024/06/01 08:10:20, the window 2024/06/01 11:56:00 to "
+            "2024/06/01 12:10:30); the boat is left out: TD may be wrong (or ST a day off), with TD 2 its "
+            "fixes would fit",
+        "boat Bravo: no fix inside the race window"}},
+      {"marks typed in degrees",
+       {{"raceadmin/bad.txt", Replaced(race, "MK,3000.3,600.05", "MK,50.005,10.00083")}},
+       {},
        "",
-       0},
+       2,
+       {"course point 2 (MK1) was passed by no boat (closest approach ", "mark MK1 lies "}},
+      {"day-month-year dates in the race file",
+       {{"raceadmin/bad.txt",
+         Replaced(Replaced(race, "ST,2024/06/01", "ST,01-JUN-24"), "FT,2024/06/01", "FT,01-Jun-24")}},
+       {},
+       "",
+       2},
       {"no course", {{"raceadmin/bad.txt", Replaced(race, "CRS,L1,MK1,L2\r\n", "")}}, {}, "", 2},
       {"course names marks that do not exist",
        {{"raceadmin/bad.txt", Replaced(race, "CRS,L1,MK1,L2", "CRS,L7,MK9,L2")}},
@@ -182,9 +226,15 @@ inline std::vector<Row> Rows() {
                                                    11))}},
        {},
        "",
-       2},
+       2,
+       {"Bravo: fix at 2024/06/01 12:00:20 dropped as a GPS glitch"}},
       {"binary race file", {{"raceadmin/bad.txt", Binary(4096)}}, {}, noTracks},
-      {"binary track file", {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", Binary(65536)}}, {}, "", 1},
+      {"binary track file",
+       {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", Binary(65536)}},
+       {},
+       "",
+       1,
+       {"boat Bravo: only 0 fixes"}},
       {"binary GPX file",
        {{"raceadmin/bad.txt", gpxRace}, {"gpsdat/bravo.gpx", Binary(4096)}},
        {},
@@ -198,7 +248,8 @@ inline std::vector<Row> Rows() {
         {"gpsdat/bravo.nmea", Binary(65536)}},
        {},
        "",
-       1},
+       1,
+       {"boat Bravo: only 0 fixes"}},
       {"binary coastline file",
        {{"raceadmin/bad.txt", race}, {"coastline/toba.cst", Binary(4096)}},
        {},
@@ -219,14 +270,16 @@ inline std::vector<Row> Rows() {
        {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", BravoWith(40, 3, "N0000.00000 E00000.00000", 24)}},
        {},
        "",
-       2},
+       2,
+       {"Bravo: fix at 2024/06/01 12:0"}},
       {"UTF-16 race file", {{"raceadmin/bad.txt", Utf16(race)}}, {}, "", 2},
       {"wind out of time order",
        {{"raceadmin/bad.txt", windRace},
         {"winddat/wind.csv", "h\r\n2024/06/01 12:05:00,4,10\r\n2024/06/01 12:00:00,3,5\r\n"}},
        {},
        "",
-       2},
+       2,
+       {"winddat/wind.csv: wind samples out of time order"}},
   };
 }
 

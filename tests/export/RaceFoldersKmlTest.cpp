@@ -11,6 +11,7 @@
 #include "export/KmlText.h"
 #include "race/RaceCatalogue.h"
 #include "support/TempFolder.h"
+#include "support/WarningTexts.h"
 #include "view/FrameState.h"
 
 namespace kmltest {
@@ -47,7 +48,7 @@ TEST(RaceFoldersKml, EveryRaceExportsWellFormedWithOneTrackLinePerBoat) {
       analysis::PrepareRace(store, fit, 1285, 1000);
       ++races;
       // Real logs are noisy, but nothing in them is a glitch: every fix stays.
-      for (const std::string& warning : store.warnings)
+      for (const std::string& warning : testsupport::WarningTexts(store))
         EXPECT_EQ(warning.find("glitch"), std::string::npos) << warning;
 
       kml::KmlOptions options;

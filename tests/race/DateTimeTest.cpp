@@ -60,6 +60,10 @@ TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
   EXPECT_EQ(Read("23/JUL/01 10:53:32"), "2023/07/01 10:53:32");
   EXPECT_EQ(Read("23/jul/01"), "2023/07/01 00:00:00");
   EXPECT_EQ(Read("17-May-2008"), "2008/05/17 00:00:00");
+  // The loggers' form reads the same in a race or wind file as in a track file.
+  EXPECT_EQ(Read("17-MAY-08 10:00:00"), "2008/05/17 10:00:00");
+  EXPECT_EQ(Read("01-jul-23"), "2023/07/01 00:00:00");
+  EXPECT_EQ(Read("2008-05-17"), "2008/05/17 00:00:00");
   EXPECT_EQ(Read("2008/October/3"), "2008/10/03 00:00:00");
   EXPECT_EQ(Read("29/1/1"), "2029/01/01 00:00:00");
   EXPECT_EQ(Read("30/1/1"), "1930/01/01 00:00:00");

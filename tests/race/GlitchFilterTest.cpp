@@ -6,6 +6,7 @@
 
 #include "race/GlitchFilter.h"
 #include "race/TrackLoader.h"
+#include "support/WarningTexts.h"
 
 namespace race {
 namespace {
@@ -48,11 +49,11 @@ TEST(GlitchFilter, AJumpToZeroZeroOrASpikeIsDroppedAndReported) {
   b.Set(70, 35 * 60 + 30, 139 * 60);  // half a degree away for one second
   DropGlitches(b.store, 1, b.n);
   EXPECT_EQ(b.Times(), AllBut(100, {40, 70}));
-  ASSERT_EQ(b.store.warnings.size(), 2u);
-  EXPECT_EQ(b.store.warnings[0],
-            "Alpha: fix at 2008/05/17 12:00:40 dropped as a GPS glitch: a jump to 0°N 0°E");
-  EXPECT_EQ(b.store.warnings[1].substr(0, 56), "Alpha: fix at 2008/05/17 12:01:10 dropped as a GPS glitc");
-  EXPECT_NE(b.store.warnings[1].find("knots from its neighbour"), std::string::npos);
+  const auto warnings = testsupport::WarningTexts(b.store);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[0], "Alpha: fix at 2008/05/17 12:00:40 dropped as a GPS glitch: a jump to 0°N 0°E");
+  EXPECT_EQ(warnings[1].substr(0, 56), "Alpha: fix at 2008/05/17 12:01:10 dropped as a GPS glitc");
+  EXPECT_NE(warnings[1].find("knots from its neighbour"), std::string::npos);
 }
 
 TEST(GlitchFilter, GlitchesAtEitherEndAndInRunsGoToo) {
@@ -64,8 +65,9 @@ TEST(GlitchFilter, GlitchesAtEitherEndAndInRunsGoToo) {
   DropGlitches(b.store, 1, b.n);
   EXPECT_EQ(b.Times(), AllBut(100, {1, 2, 3, 4, 5, 6, 50, 51, 100}));
   // Three listed one by one for the boat, the rest counted.
-  ASSERT_EQ(b.store.warnings.size(), 4u);
-  EXPECT_EQ(b.store.warnings[3], "Alpha: 6 more fixes dropped as GPS glitches");
+  const auto warnings = testsupport::WarningTexts(b.store);
+  ASSERT_EQ(warnings.size(), 4u);
+  EXPECT_EQ(warnings[3], "Alpha: 6 more fixes dropped as GPS glitches");
 }
 
 TEST(GlitchFilter, FastButPossibleSailingAndTheDateLineStay) {
