@@ -25,16 +25,16 @@ bool IsRaceFileName(const std::string& name) {
   return name.size() > 4 && Upper(name.substr(name.size() - 4)) == ".TXT";
 }
 
-std::filesystem::path AdminFolder(const RaceStore& store) {
-  return store.programFolder + "raceadmin";
+std::filesystem::path AdminFolder(const std::string& programFolder) {
+  return programFolder + "raceadmin";
 }
 
 }  // namespace
 
-void BuildRaceList(RaceStore& store) {
+void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
   std::vector<std::string> names;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(AdminFolder(store), error), end; !error && it != end;
+  for (std::filesystem::directory_iterator it(AdminFolder(programFolder), error), end; !error && it != end;
        it.increment(error)) {
     const std::string name = it->path().filename().string();
     if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
@@ -45,14 +45,14 @@ void BuildRaceList(RaceStore& store) {
     return ua != ub ? ua < ub : a < b;
   });
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
-  if (store.raceList.size() < names.size() + 1) store.raceList.resize(names.size() + 1);
-  store.raceListCount = static_cast<int>(names.size());
-  for (int i = 1; i <= store.raceListCount; ++i) store.raceList[i] = names[i - 1];
+  if (catalogue.raceList.size() < names.size() + 1) catalogue.raceList.resize(names.size() + 1);
+  catalogue.raceListCount = static_cast<int>(names.size());
+  for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
 }
 
-bool ChooseFirstRace(RaceStore& store) {
+bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
-  if (const auto settings = FindInFolder(AdminFolder(store), "racefile.st")) {
+  if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {
     std::ifstream in(*settings, std::ios::binary);
     TextLines lines(in, "raceadmin/racefile.st");
     std::string_view first;
@@ -63,19 +63,19 @@ bool ChooseFirstRace(RaceStore& store) {
     }
     // The named race may differ from the file in letter case only; a path or a race that is not there
     // counts as no name.
-    const auto found = FindInFolder(AdminFolder(store), name);
+    const auto found = FindInFolder(AdminFolder(store.programFolder), name);
     name = found ? found->filename().string() : std::string();
   }
-  if (name.empty() && store.raceListCount > 0) name = store.raceList[1];
+  if (name.empty() && catalogue.raceListCount > 0) name = catalogue.raceList[1];
   if (name.empty()) {
     store.raceFilePath.clear();
     return false;
   }
   store.raceFilePath = store.programFolder + "raceadmin/" + name;
   // The catalogue entry with the same file name (the whole name, not a part of it).
-  for (int i = 1; i <= store.raceListCount; ++i) {
-    if (Upper(store.raceList[i]) == Upper(name)) {
-      store.raceIndex = i;
+  for (int i = 1; i <= catalogue.raceListCount; ++i) {
+    if (Upper(catalogue.raceList[i]) == Upper(name)) {
+      catalogue.raceIndex = i;
       break;
     }
   }

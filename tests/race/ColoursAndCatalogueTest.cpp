@@ -42,40 +42,43 @@ TEST(RaceCatalogue, RacesAreListedByNameAndTheSettingsFilePicksTheFirst) {
     r.Write(std::string("raceadmin/") + name, "T1,x\r\n");
   }
   r.Write("raceadmin/folder.txt/inner.txt", "");
-  BuildRaceList(r.store);
-  ASSERT_EQ(r.store.raceListCount, 3);
-  EXPECT_EQ(r.store.raceList[1], "A-race.TXT");
-  EXPECT_EQ(r.store.raceList[3], "c-race.txt");
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  ASSERT_EQ(catalogue.raceListCount, 3);
+  EXPECT_EQ(catalogue.raceList[1], "A-race.TXT");
+  EXPECT_EQ(catalogue.raceList[3], "c-race.txt");
 
   r.Write("raceadmin/racefile.st", "C-RACE.txt\r\nignored\r\n");
-  ASSERT_TRUE(ChooseFirstRace(r.store));
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
   EXPECT_EQ(r.store.raceFilePath, r.store.programFolder + "raceadmin/c-race.txt");
-  EXPECT_EQ(r.store.raceIndex, 3);
+  EXPECT_EQ(catalogue.raceIndex, 3);
 }
 
 TEST(RaceCatalogue, WithoutUsableSettingsTheFirstRaceAndNoPartialNameMatches) {
   racetest::RaceFolder r;
   r.Write("raceadmin/ace1.txt", "");
   r.Write("raceadmin/race1.txt", "");
-  BuildRaceList(r.store);
-  ASSERT_TRUE(ChooseFirstRace(r.store));
-  EXPECT_EQ(r.store.raceIndex, 1);
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
+  EXPECT_EQ(catalogue.raceIndex, 1);
   r.Write("raceadmin/racefile.st", "race1.txt");
-  ASSERT_TRUE(ChooseFirstRace(r.store));
-  EXPECT_EQ(r.store.raceIndex, 2);  // "ace1.txt" is part of the name but not the race
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
+  EXPECT_EQ(catalogue.raceIndex, 2);  // "ace1.txt" is part of the name but not the race
 
   // A settings file that names no race of the folder (a path, nothing, a missing race) leaves the choice to
   // the catalogue, so start-up still shows a race.
   for (const char* settings : {"../race1.txt\r\n", "", "/etc/passwd", "gone.txt"}) {
     r.Write("raceadmin/racefile.st", settings);
-    ASSERT_TRUE(ChooseFirstRace(r.store)) << settings;
+    ASSERT_TRUE(ChooseFirstRace(catalogue, r.store)) << settings;
     EXPECT_EQ(r.store.raceFilePath, r.store.programFolder + "raceadmin/ace1.txt") << settings;
   }
 
   racetest::RaceFolder empty;
-  BuildRaceList(empty.store);
-  EXPECT_EQ(empty.store.raceListCount, 0);
-  EXPECT_FALSE(ChooseFirstRace(empty.store));
+  RaceCatalogue none;
+  BuildRaceList(none, empty.store.programFolder);
+  EXPECT_EQ(none.raceListCount, 0);
+  EXPECT_FALSE(ChooseFirstRace(none, empty.store));
 }
 
 }  // namespace

@@ -48,10 +48,11 @@ void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder,
   fs::copy(raceFolder / "coastline", program.path() / "coastline");
   RaceStore s;
   s.programFolder = program.folder();
-  BuildRaceList(s);
-  ASSERT_EQ(s.raceListCount, 1);
-  ASSERT_TRUE(ChooseFirstRace(s));
-  EXPECT_EQ(s.raceIndex, 1);
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, s.programFolder);
+  ASSERT_EQ(catalogue.raceListCount, 1);
+  ASSERT_TRUE(ChooseFirstRace(catalogue, s));
+  EXPECT_EQ(catalogue.raceIndex, 1);
   ParseRaceFile(s, s.raceFilePath);
   ASSERT_EQ(s.boatCount, static_cast<int>(expected.size()));
   LoadWindFile(s);
