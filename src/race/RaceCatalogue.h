@@ -28,9 +28,10 @@ struct RaceCatalogue {
 // name ignoring letter case, so the order is the same on every machine.
 void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder);
 
-// Sets store.raceFilePath to the race named on the first line of raceadmin/racefile.st when that file
-// exists, else to the first race of the catalogue, and catalogue.raceIndex to its position in raceList
-// (unchanged when it is not there). Returns false when there is no race to name (raceFilePath is then empty).
+// Sets store.raceFilePath to the race named on the first line of raceadmin/racefile.st when that names a file
+// of raceadmin/, else (no settings file, an empty one, a path, a missing race) to the first race of the
+// catalogue, and catalogue.raceIndex to its position in raceList (unchanged when it is not there). Returns
+// false when there is no race to name (raceFilePath is then empty).
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store);
 
 }  // namespace race
