@@ -48,6 +48,16 @@ void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
   for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
 }
 
+int AddRace(RaceCatalogue& catalogue, const std::string& racePath) {
+  for (int k = 1; k <= catalogue.raceListCount; ++k)
+    if (catalogue.raceList[k] == racePath) return k;
+  if (catalogue.raceListCount >= kMaxRaces) return 0;
+  const int k = ++catalogue.raceListCount;
+  if (catalogue.raceList.size() < static_cast<std::size_t>(k) + 1) catalogue.raceList.resize(k + 1);
+  catalogue.raceList[k] = racePath;
+  return k;
+}
+
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
   if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {

@@ -16,9 +16,10 @@ struct RaceCatalogue {
   int comboRaceIndex = 0;  // the entry chosen in the race list (0-based, as the list box counts)
   int autoNext = 1;        // at the end of the time line the next race of the list is loaded
 
-  // Path of entry k under programFolder.
+  // Path of entry k: a name under programFolder's raceadmin/, or a race made elsewhere given by its whole
+  // path.
   std::string PathOf(const std::string& programFolder, int k) const {
-    return programFolder + "raceadmin/" + raceList[k];
+    return raceList[k].starts_with('/') ? raceList[k] : programFolder + "raceadmin/" + raceList[k];
   }
   // The entry after the shown race, wrapping round to the first.
   int NextIndex() const { return raceIndex + 1 > raceListCount ? 1 : raceIndex + 1; }
@@ -27,6 +28,10 @@ struct RaceCatalogue {
 // Fills raceList / raceListCount with the names of programFolder's raceadmin/*.txt (at most 200), sorted by
 // name ignoring letter case, so the order is the same on every machine.
 void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder);
+
+// Adds the race file at racePath (absolute) to the end of the list, once, and returns its entry; 0 when the
+// list is full.
+int AddRace(RaceCatalogue& catalogue, const std::string& racePath);
 
 // Sets store.raceFilePath to the race named on the first line of raceadmin/racefile.st when that file
 // exists, else to the first race of the catalogue, and catalogue.raceIndex to its position in raceList

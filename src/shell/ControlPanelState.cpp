@@ -18,6 +18,7 @@ void ControlPanel::ConnectSession() {
   connect(&session_, &RaceSession::seaChanged, this, &ControlPanel::ShowSea);
   connect(&session_, &RaceSession::raceLoaded, this, &ControlPanel::ShowRaceLoaded);
   connect(&session_, &RaceSession::languageChanged, this, &ControlPanel::ApplyLanguage);
+  connect(&session_, &RaceSession::raceListChanged, this, &ControlPanel::FillRaceList);
   connect(&session_, &RaceSession::speedChanged, this, [this](int position, const QString& text) {
     const QSignalBlocker blocker(ScrollBar1);
     ScrollBar1->setValue(position);
@@ -82,8 +83,10 @@ void ControlPanel::PaintSeaSwatches() {
 void ControlPanel::FillRaceList() {
   const race::RaceCatalogue& catalogue = session_.Catalogue();
   ComboBox1->clear();
+  // A race of the user's own is listed by its file name, as the program folder's races are.
   for (int i = 1; i <= catalogue.raceListCount; ++i)
-    ComboBox1->addItem(QString::fromStdString(catalogue.raceList[i]));
+    ComboBox1->addItem(
+        QString::fromStdString(std::filesystem::path(catalogue.raceList[i]).filename().string()));
 }
 
 void ControlPanel::ShowRaceLoaded() {
@@ -135,6 +138,7 @@ void ControlPanel::ApplyLanguage() {
   set(chkHint, TextId::chkHint);
   set(Button2, TextId::Button2);
   set(Button5, TextId::Button5);
+  set(btnOpenTracks, TextId::OpenTracksButton);
   // One flag offers the other language; in English without a switch neither shows.
   jpn->setVisible(language == 1);
   usa->setVisible(language == 0);

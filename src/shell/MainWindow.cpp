@@ -3,8 +3,12 @@
 #include "shell/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 #include "pages/BoatHighlight.h"
 #include "race/Numbers.h"
@@ -20,6 +24,15 @@ namespace {
 
 void Place(QWidget* widget, const view::Box& box) {
   widget->setGeometry(box.left, box.top, box.width, box.height);
+}
+
+// The local files and folders among dropped data; addresses of the web are no tracks to open.
+std::vector<std::string> DroppedPaths(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (data == nullptr) return paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  return paths;
 }
 
 }  // namespace
@@ -41,6 +54,7 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
   CreateLoadingPanel();
   // The chart takes the keys whatever was clicked last: no control keeps the focus.
   setFocusProxy(chart);
+  setAcceptDrops(true);
   chart->setFocus();
 
   connect(session_, &RaceSession::loadStarted, this, &TForm1::ShowLoadingPanel);
@@ -164,6 +178,18 @@ void TForm1::showEvent(QShowEvent* event) {
     loadingWindow_->FormDeactivate();
     loadingWindow_ = nullptr;
   }
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedPaths(event->mimeData()).empty() && !session_->Loading()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = DroppedPaths(event->mimeData());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  // The drop ends first: the file manager that sent it should not wait while the race is made and shown.
+  QTimer::singleShot(0, session_, [session = session_, paths] { session->OpenTracks(paths); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

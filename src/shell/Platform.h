@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -23,6 +24,10 @@ class Platform {
   virtual void ShowMessage(const std::string& text) = 0;
   // A yes/no question with the caption "Regatix"; true for yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // The files the user picks in an open dialog titled caption that shows filter ("Name (*.a *.b)"); empty
+  // when the dialog was cancelled.
+  virtual std::vector<std::string> ChooseFilesToOpen(const std::string& caption,
+                                                     const std::string& filter) = 0;
   // The user's documents folder, '/'-separated and ending in '/'.
   virtual std::string DocumentsFolder() = 0;
   // 1041 when the user's language is Japanese in Japan, otherwise another identifier.

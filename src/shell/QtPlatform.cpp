@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -54,6 +55,15 @@ void QtPlatform::ShowMessage(const std::string& text) {
 bool QtPlatform::AskYesNo(const std::string& text) {
   return QMessageBox::question(dialogParent_, QString::fromLatin1(kMessageCaption), FromUtf8(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::vector<std::string> QtPlatform::ChooseFilesToOpen(const std::string& caption,
+                                                       const std::string& filter) {
+  std::vector<std::string> paths;
+  for (const QString& file :
+       QFileDialog::getOpenFileNames(dialogParent_, FromUtf8(caption), QString(), FromUtf8(filter)))
+    paths.push_back(file.toStdString());
+  return paths;
 }
 
 std::string QtPlatform::DocumentsFolder() {

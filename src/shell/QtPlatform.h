@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   void OpenWithDesktop(const std::string& pathOrUrl) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  std::vector<std::string> ChooseFilesToOpen(const std::string& caption, const std::string& filter) override;
   std::string DocumentsFolder() override;
   int UserLocaleId() override;
   void ProcessPendingEvents() override;

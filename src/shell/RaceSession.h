@@ -4,6 +4,7 @@
 // commands (one per thing a control does) and redraw from its state when a signal arrives.
 //
 // Signals for other parts of the window to hook in:
+//   raceListChanged()   races were added to the catalogue
 //   raceLoaded()        a load succeeded; the store, catalogue index and pictures are the new race's
 //   loadFailed(text)    a load failed; the race shown before goes on (text was shown to the user)
 //   warningsFound(list) what the load, loaded or failed, found worth checking (possibly nothing)
@@ -90,6 +91,12 @@ class RaceSession : public QObject {
   LoadResult LoadRace(const std::string& path, int raceIndex);
   void ChooseRace(int comboIndex);  // the race list's choice, 0-based
   void ShowChosenRace();            // SHOW
+  // Open tracks: asks for track files, then OpenTracks.
+  void ChooseAndOpenTracks();
+  // Makes races from the tracks among paths (files or folders) under the user's races folder, adds them to
+  // the race list and shows the first; says in one message what was skipped or could not be found. Nothing is
+  // written when no race could be made.
+  LoadResult OpenTracks(const std::vector<std::string>& paths);
   void SetAutoNext(bool on);
   // The chart's size in pixels: pictures follow at once and the present moment is drawn again.
   void SetChartSize(int width, int height);
@@ -146,6 +153,7 @@ class RaceSession : public QObject {
  signals:
   void loadStarted();
   void loadProgress(const QString& caption, const QString& file, int boat, int boatCount);
+  void raceListChanged();
   void raceLoaded();
   void loadFailed(const QString& message);
   void warningsFound(const std::vector<race::LoadWarning>& warnings);

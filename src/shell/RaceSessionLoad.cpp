@@ -54,7 +54,7 @@ void RaceSession::ShowChosenRace() {
   const int k = catalogue.comboRaceIndex + 1;
   if (k < 1 || k > catalogue.raceListCount) return;
   // The shown race is recognised by its file name; a name that merely contains the chosen one is another.
-  if (FileNameOf(Store().raceFilePath) == catalogue.raceList[k]) {
+  if (FileNameOf(Store().raceFilePath) == FileNameOf(catalogue.raceList[k])) {
     platform_.ShowMessage(Tr(TextId::AlreadyShown));
     return;
   }

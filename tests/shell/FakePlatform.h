@@ -19,6 +19,10 @@ class FakePlatform : public shell::Platform {
     questions.push_back(text);
     return answer;
   }
+  std::vector<std::string> ChooseFilesToOpen(const std::string& caption, const std::string&) override {
+    dialogs.push_back(caption);
+    return chosenFiles;
+  }
   std::string DocumentsFolder() override { return documents; }
   int UserLocaleId() override { return localeId; }
   void ProcessPendingEvents() override {
@@ -31,7 +35,8 @@ class FakePlatform : public shell::Platform {
   int guns = 0;
   int eventRuns = 0;
   int oldExportRemovals = 0;
-  std::vector<std::string> opened, messages, questions;
+  std::vector<std::string> opened, messages, questions, dialogs;
+  std::vector<std::string> chosenFiles;  // what the open dialog answers
   bool answer = true;
   std::string documents = "/tmp/regatix-documents/";
   int localeId = 1033;
