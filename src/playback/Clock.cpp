@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "race/Numbers.h"
+#include "race/RaceCatalogue.h"
 
 namespace playback {
 
@@ -52,7 +53,7 @@ Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceSt
   if (!wrappedToEnd && raceTime >= store.timelineEnd) {
     if (store.autoNext == 1 && store.raceListCount > 0) {
       const int next = NextRaceIndex(store);
-      const std::string path = store.programFolder + "raceadmin/" + store.raceList[next];
+      const std::string path = race::CatalogueRacePath(store, store.raceList[next]);
       std::error_code error;
       if (std::filesystem::is_regular_file(path, error)) {
         effects.loadRacePath = path;

@@ -36,7 +36,9 @@ void AppendPoint(RaceStore& s, int& n, double lat, double lon) {
   s.coastLon[n] = lon;
 }
 
-std::filesystem::path CoastFolder(const RaceStore& s) { return s.programFolder + "coastline"; }
+std::filesystem::path CoastFolder(const RaceStore& s) {
+  return RaceDataFolder(s.programFolder, s.raceFilePath) + "coastline";
+}
 
 int CodeDigits(std::string_view line, std::size_t from, std::size_t count, const std::string& file, int at) {
   return ToInteger(line.substr(std::min(from, line.size()), count), file, at);

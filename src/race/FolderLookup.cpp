@@ -40,6 +40,12 @@ std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& f
   return std::nullopt;
 }
 
+std::string RaceDataFolder(const std::string& programFolder, const std::string& raceFilePath) {
+  const std::filesystem::path admin = std::filesystem::path(raceFilePath).parent_path();
+  if (admin.filename() != "raceadmin") return programFolder;
+  return admin.parent_path().generic_string() + '/';
+}
+
 std::string FileLabel(const std::string& programFolder, const std::filesystem::path& path) {
   const std::string text = path.generic_string();
   if (!programFolder.empty() && text.starts_with(programFolder)) return text.substr(programFolder.size());

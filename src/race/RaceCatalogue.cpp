@@ -23,27 +23,59 @@ bool IsRaceFileName(const std::string& name) {
   return name.size() > 4 && Upper(name.substr(name.size() - 4)) == ".TXT";
 }
 
-std::filesystem::path AdminFolder(const RaceStore& store) { return store.programFolder + "raceadmin"; }
+std::filesystem::path AdminFolder(const RaceStore& store) {
+  return store.programFolder + "raceadmin";
+}
 
-}  // namespace
-
-void BuildRaceList(RaceStore& store) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(AdminFolder(store), error), end; !error && it != end;
-       it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
-  }
-  // Directory order differs between file systems; the catalogue should not.
+void SortIgnoringCase(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const std::string ua = Upper(a), ub = Upper(b);
     return ua != ub ? ua < ub : a < b;
   });
+}
+
+// The race files of one raceadmin/ folder, sorted: directory order differs between file systems, the
+// catalogue should not.
+std::vector<std::string> RaceFilesIn(const std::filesystem::path& admin) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(admin, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
+  }
+  SortIgnoringCase(names);
+  return names;
+}
+
+}  // namespace
+
+void BuildRaceList(RaceStore& store) {
+  std::vector<std::string> names = RaceFilesIn(AdminFolder(store));
+  if (!store.userRacesFolder.empty()) {
+    std::vector<std::string> folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(store.userRacesFolder, error), end; !error && it != end;
+         it.increment(error)) {
+      if (it->is_directory(error)) folders.push_back(it->path().filename().string());
+    }
+    SortIgnoringCase(folders);
+    for (const std::string& folder : folders) {
+      for (const std::string& name : RaceFilesIn(store.userRacesFolder + folder + "/raceadmin"))
+        names.push_back(folder + '/' + name);
+    }
+  }
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
   if (store.raceList.size() < names.size() + 1) store.raceList.resize(names.size() + 1);
   store.raceListCount = static_cast<int>(names.size());
   for (int i = 1; i <= store.raceListCount; ++i) store.raceList[i] = names[i - 1];
+}
+
+std::string CatalogueRacePath(const RaceStore& store, const std::string& entry) {
+  const auto slash = entry.find('/');
+  if (slash == std::string::npos) return IsPlainName(entry) ? store.programFolder + "raceadmin/" + entry : "";
+  const std::string folder = entry.substr(0, slash), name = entry.substr(slash + 1);
+  if (store.userRacesFolder.empty() || !IsPlainName(folder) || !IsPlainName(name)) return "";
+  return store.userRacesFolder + folder + "/raceadmin/" + name;
 }
 
 bool ChooseFirstRace(RaceStore& store) {

@@ -37,7 +37,9 @@ struct Record {
 };
 
 bool Exists(const RaceStore& store, const char* folder, std::string_view name) {
-  return FindInFolder(std::filesystem::path(store.programFolder + folder), name).has_value();
+  return FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + folder),
+                      name)
+      .has_value();
 }
 
 void ApplyBoat(const Record& r) {

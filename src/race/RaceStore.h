@@ -102,6 +102,8 @@ struct RaceStore {
   int autoNext = 1;
   std::string documentsFolder;
   std::string programFolder;
+  // The user's own race folders (ending in '/'), listed after the program folder's races; empty: none.
+  std::string userRacesFolder;
 
   // Boat outline of the hull glyph, chosen at each load.
   double hullX[9] = {}, hullY[9] = {};

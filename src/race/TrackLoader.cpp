@@ -80,7 +80,9 @@ void FinishTrack(RaceStore& store, int slot, int n) {
 
 void LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
-  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
+  const auto path =
+      FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "gpsdat"),
+                   store.boatFile[i]);
   // GPX and NMEA logs stream through their readers; the text form is read whole and decoded.
   const TrackForm form = TrackFormOf(store.boatFile[i]);
   std::ifstream log;

@@ -19,7 +19,9 @@ void LoadWindFile(RaceStore& store) {
   store.windDir.assign(3, 0);
   store.windCount = 0;
 
-  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile);
+  const auto path =
+      FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "winddat"),
+                   store.windFile);
   const auto text = path ? ReadTextFile(*path) : std::nullopt;
   if (!text) {
     store.windFile.clear();

@@ -22,6 +22,7 @@
 #include "shell/Platform.h"
 #include "shell/QtCanvas.h"
 #include "shell/Shape.h"
+#include "shell/StartOptions.h"
 #include "shell/Texts.h"
 #include "shell/Tips.h"
 
@@ -46,6 +47,12 @@ class TForm1 : public QWidget {
   bool EndRequested() const { return endRequested_; }
 
   void BuildRaceList();
+  // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
+  // the race folder or race file of --open.
+  void TakeCommandLine(const StartOptions& options);
+  // Makes folder the program folder and shows its first race; when none loads, the race shown and its
+  // catalogue stay.
+  bool OpenProgramFolder(const std::string& folder);
   // Loads the race named by raceFilePath. A failed load leaves the race that was shown in place.
   LoadResult LoadRace();
   // Loads the race file at path as catalogue entry raceIndex; raceFilePath and raceIndex change only when

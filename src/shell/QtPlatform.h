@@ -26,6 +26,7 @@ class QtPlatform : public Platform {
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   std::string DocumentsFolder() override;
+  std::string UserRacesFolder() override;
   int UserLocaleId() override;
   void ProcessPendingEvents() override;
   void RemoveOldGlobeExport() override;

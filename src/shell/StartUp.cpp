@@ -21,11 +21,6 @@ std::string WithTrailingSlash(std::string folder) {
   return folder;
 }
 
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWindow)
@@ -50,6 +45,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
   race::RaceStore& store = Store();
   store.documentsFolder = platform_.DocumentsFolder();
+  store.userRacesFolder = platform_.UserRacesFolder();
   state_.firstLoadDone = 0;
   platform_.ProcessPendingEvents();
 
@@ -112,7 +108,7 @@ bool TForm1::LoadFirstRace() {
   if (LoadRace() == LoadResult::Loaded) return true;
   // The chosen race failed and said why: the catalogue's other races are tried in order.
   for (int k = 1; k <= store.raceListCount; ++k) {
-    const std::string path = store.programFolder + "raceadmin/" + store.raceList[k];
+    const std::string path = race::CatalogueRacePath(store, store.raceList[k]);
     if (path == chosen) continue;
     if (LoadRace(path, k) == LoadResult::Loaded) return true;
   }
@@ -138,14 +134,15 @@ void TForm1::chkAutoNextClick() {
 void TForm1::Button4Click() {
   if (loading_) return;  // the catalogue waits for the running load
   const std::string trimmed = ComboBox1->currentText().trimmed().toStdString();
-  // The shown race is recognised by its file name; a name that merely contains the chosen one is another
-  // race.
-  if (FileNameOf(Store().raceFilePath) == trimmed) {
+  // The shown race is recognised by its whole path; a name that merely contains the chosen one is another
+  // race, and a race of the user's own may share its file name with one of the program's.
+  const std::string path = race::CatalogueRacePath(Store(), trimmed);
+  if (path == Store().raceFilePath) {
     platform_.ShowMessage(Tr(TextId::AlreadyShown));
     return;
   }
   platform_.Beep();
-  LoadRace(Store().programFolder + "raceadmin/" + trimmed, Store().comboRaceIndex + 1);
+  LoadRace(path, Store().comboRaceIndex + 1);
 }
 
 void TForm1::BringToFront() {

@@ -4,6 +4,7 @@
 #include "RaceFolder.h"
 #include "race/BoatColours.h"
 #include "race/RaceCatalogue.h"
+#include "race/TrackLoader.h"
 
 namespace race {
 namespace {
@@ -70,6 +71,50 @@ TEST(RaceCatalogue, WithoutSettingsTheFirstRaceAndNoPartialNameMatches) {
   BuildRaceList(empty.store);
   EXPECT_EQ(empty.store.raceListCount, 0);
   EXPECT_FALSE(ChooseFirstRace(empty.store));
+}
+
+TEST(RaceCatalogue, TheUsersOwnRacesFollowTheProgramsAndNameTheirFolders) {
+  racetest::RaceFolder r;
+  testsupport::TempFolder user;
+  r.Write("raceadmin/b.txt", "");
+  r.Write("raceadmin/a.txt", "");
+  user.Write("saturday/raceadmin/race.txt", "");
+  user.Write("Club/raceadmin/two.TXT", "");
+  user.Write("Club/raceadmin/one.txt", "");
+  user.Write("Club/gpsdat/one.txt", "");  // a track, not a race
+  user.Write("loose.txt", "");            // not in a race folder
+  user.Write("empty/notes.txt", "");
+
+  BuildRaceList(r.store);
+  EXPECT_EQ(r.store.raceListCount, 2);  // no user folder given: the program's races only
+
+  r.store.userRacesFolder = user.folder();
+  BuildRaceList(r.store);
+  const std::vector<std::string> listed(r.store.raceList.begin() + 1,
+                                        r.store.raceList.begin() + 1 + r.store.raceListCount);
+  EXPECT_EQ(listed, (std::vector<std::string>{"a.txt", "b.txt", "Club/one.txt", "Club/two.TXT", "saturday/race.txt"}));
+
+  EXPECT_EQ(CatalogueRacePath(r.store, "a.txt"), r.store.programFolder + "raceadmin/a.txt");
+  EXPECT_EQ(CatalogueRacePath(r.store, "Club/two.TXT"), user.folder() + "Club/raceadmin/two.TXT");
+  // Typed into the race box: nothing that leads out of the folders.
+  for (const char* typed : {"../a.txt", "Club/../../a.txt", "/etc/passwd", "Club/", ""})
+    EXPECT_EQ(CatalogueRacePath(r.store, typed), "") << typed;
+}
+
+TEST(RaceCatalogue, ARaceOfTheUsersOwnReadsTheTracksOfItsOwnFolder) {
+  racetest::RaceFolder r;
+  testsupport::TempFolder user;
+  r.Write("gpsdat/alpha.txt", racetest::Track(60));  // the program folder's boat of the same name
+  user.Write("saturday/gpsdat/alpha.txt", racetest::Track(80));
+  user.Write("saturday/raceadmin/race.txt", racetest::kRaceTimes + "BN,alpha.txt,Alpha\r\n");
+  r.store.userRacesFolder = user.folder();
+
+  r.store.raceFilePath = CatalogueRacePath(r.store, "saturday/race.txt");
+  ParseRaceFile(r.store, r.store.raceFilePath);
+  SizeTrackArrays(r.store);
+  LoadAllTracks(r.store);
+  ASSERT_EQ(r.store.boatCount, 1);
+  EXPECT_EQ(r.store.fixCount[1], 80);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// What the running window does with the command line of a later start: it comes to the front and shows
+// the folder or race file named.
+#include <filesystem>
+
+#include "race/RaceCatalogue.h"
+#include "shell/MainWindow.h"
+
+namespace shell {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// A race file sits in the raceadmin/ of its race folder, which holds its tracks.
+bool IsRaceFile(const std::string& path) {
+  const std::filesystem::path file(path);
+  std::error_code error;
+  return file.parent_path().filename() == "raceadmin" && std::filesystem::is_regular_file(file, error);
+}
+
+}  // namespace
+
+void TForm1::TakeCommandLine(const StartOptions& options) {
+  BringToFront();
+  if (!options.folder.empty()) {
+    OpenProgramFolder(options.folder);
+    return;
+  }
+  for (const std::string& path : options.open) {
+    // A race folder, or a race file inside one; loose track files are left to the track import.
+    if (IsFolder(path + "/raceadmin")) {
+      OpenProgramFolder(path + '/');
+    } else if (IsRaceFile(path)) {
+      LoadRace(path, 0);
+    } else {
+      continue;
+    }
+    return;
+  }
+}
+
+bool TForm1::OpenProgramFolder(const std::string& folder) {
+  if (loading_) return false;
+  race::RaceStore& store = Store();
+  const std::string previousFolder = store.programFolder, previousRace = store.raceFilePath;
+  const int previousIndex = store.raceIndex;
+  store.programFolder = folder;
+  BuildRaceList();
+  const bool chosen = race::ChooseFirstRace(store);
+  const std::string path = store.raceFilePath;
+  const int index = store.raceIndex;
+  store.raceFilePath = previousRace;
+  store.raceIndex = previousIndex;
+  if (chosen && LoadRace(path, index) == LoadResult::Loaded) return true;
+  if (!chosen) platform_.ShowMessage(Tr(TextId::GpsFileNotExists));
+  // The race shown goes on, with the catalogue it came from.
+  Store().programFolder = previousFolder;
+  BuildRaceList();
+  return false;
+}
+
+}  // namespace shell
