@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QSettings>
 #include <string>
 
 #include "race/ProgramFolder.h"
@@ -29,11 +30,16 @@ int main(int argc, char* argv[]) {
   loadingWindow->show();
   QCoreApplication::processEvents();
 
+  // ~/.config/regatix/regatix.conf: language, last race, window, speed, zoom and view options.
+  QSettings settings(QStringLiteral("regatix"), QStringLiteral("regatix"));
+  if (options.resetSettings) settings.clear();
+
   shell::QtPlatform platform;
   const std::string folder =
       race::FindProgramFolder(options.folder, QCoreApplication::applicationDirPath().toStdString());
   shell::TForm1 mainWindow(platform, folder, loadingWindow);
   platform.SetDialogParent(&mainWindow);
+  mainWindow.UseSettings(&settings);
   QObject::connect(&instance, &shell::SingleInstance::commandLineReceived, &mainWindow,
                    [&mainWindow](const QString& workingFolder, const QStringList& arguments) {
                      mainWindow.TakeCommandLine(shell::ParseStartOptions(arguments, workingFolder));

@@ -50,6 +50,7 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::FormClose() {
+  SaveSettings();
   platform_.RemoveOldGlobeExport();
   platform_.Beep();
 }

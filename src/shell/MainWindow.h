@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <QSettings>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "shell/CanvasImage.h"
 #include "shell/Platform.h"
 #include "shell/QtCanvas.h"
+#include "shell/Settings.h"
 #include "shell/Shape.h"
 #include "shell/StartOptions.h"
 #include "shell/Texts.h"
@@ -45,6 +47,10 @@ class TForm1 : public QWidget {
   // whether the program is to end because no race could be shown.
   void FormCreate();
   bool EndRequested() const { return endRequested_; }
+  // Where the window's choices are remembered between runs (SettingsWiring.cpp); none: nothing is
+  // remembered. Read by FormCreate, written when the window closes.
+  void UseSettings(QSettings* settings);
+  void SaveSettings();
 
   void BuildRaceList();
   // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
@@ -150,6 +156,9 @@ class TForm1 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  WindowSettings RememberedSettings() const;
+  void RestoreBeforeFirstLoad(const WindowSettings& remembered);
+  void RestoreAfterFirstLoad(const WindowSettings& remembered);
   void CreateControls();
   void CreateControlPanel();
   void CreateSidePanels();
@@ -181,7 +190,8 @@ class TForm1 : public QWidget {
   void ApplyLoadedRace();
   void StopTimers();
   void ResumeAfterFailedLoad(bool timersWereRunning);
-  bool LoadFirstRace();
+  // The race the user saw last when it is still in the catalogue, else the start-up choice.
+  bool LoadFirstRace(const std::string& lastRace = {});
   std::string Tr(TextId id) const { return Text(id, state_.englishTexts); }
 
   Platform& platform_;
@@ -194,6 +204,7 @@ class TForm1 : public QWidget {
   int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
   bool focusRenewalQueued_ = false;
   bool endRequested_ = false;
+  QSettings* settings_ = nullptr;
 };
 
 }  // namespace shell

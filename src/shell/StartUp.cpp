@@ -44,6 +44,7 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   race::RaceStore& store = Store();
+  const WindowSettings remembered = RememberedSettings();
   store.documentsFolder = platform_.DocumentsFolder();
   store.userRacesFolder = platform_.UserRacesFolder();
   state_.firstLoadDone = 0;
@@ -84,21 +85,28 @@ void TForm1::FormCreate() {
     usa->hide();
   }
   ApplyLanguage();
+  RestoreBeforeFirstLoad(remembered);
 
   platform_.PlayStartGun();
   BuildRaceList();
   state_.sea = view::Sea{};  // the five presets and full brightness
   state_.frameInterval = 50;
-  LoadFirstRace();
+  LoadFirstRace(remembered.lastRace);
 
   ScrollBar3->setValue(100);
   view::ScrollBar3Change(state_.sea, 100);
   state_.sea.seaAuto = 1;
   CheckBox3->setChecked(true);
+  if (!endRequested_) RestoreAfterFirstLoad(remembered);
 }
 
-bool TForm1::LoadFirstRace() {
+bool TForm1::LoadFirstRace(const std::string& lastRace) {
   race::RaceStore& store = Store();
+  for (int k = 1; k <= store.raceListCount && !lastRace.empty(); ++k) {
+    if (store.raceList[k] == lastRace &&
+        LoadRace(race::CatalogueRacePath(store, lastRace), k) == LoadResult::Loaded)
+      return true;
+  }
   if (!race::ChooseFirstRace(store)) {
     platform_.ShowMessage(Tr(TextId::GpsFileNotExists));
     endRequested_ = true;
