@@ -49,16 +49,13 @@ bool TForm1::OpenProgramFolder(const std::string& folder) {
   const int previousIndex = store.raceIndex;
   store.programFolder = folder;
   BuildRaceList();
-  const bool chosen = race::ChooseFirstRace(store);
-  const std::string path = store.raceFilePath;
-  const int index = store.raceIndex;
+  if (LoadCatalogueFirstRace()) return true;
+  // The race shown goes on, with the race list it came from.
+  store.programFolder = previousFolder;
   store.raceFilePath = previousRace;
   store.raceIndex = previousIndex;
-  if (chosen && LoadRace(path, index) == LoadResult::Loaded) return true;
-  if (!chosen) platform_.ShowMessage(Tr(TextId::GpsFileNotExists));
-  // The race shown goes on, with the catalogue it came from.
-  Store().programFolder = previousFolder;
   BuildRaceList();
+  if (previousIndex >= 1) ComboBox1->setCurrentIndex(previousIndex - 1);
   return false;
 }
 

@@ -1,9 +1,8 @@
 // LoadRace: the new race is built in a copy of the store with a progress display, and swapped in only when
 // it loaded; then the window is set up for it. A failed load leaves the race that was shown in place.
-#include <filesystem>
-
 #include "analysis/PrepareRace.h"
 #include "race/Numbers.h"
+#include "race/RaceCatalogue.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "view/BoatGlyph.h"
@@ -207,9 +206,11 @@ void TForm1::ApplyLoadedRace() {
   state_.frame.timeBarHeight = TimeBar->height();
   state_.playback.raceTime = store.timelineStart;
 
-  const std::string fileName = std::filesystem::path(store.raceFilePath).filename().string();
-  const int item = ComboBox1->findText(QString::fromStdString(fileName));
-  if (item >= 0) ComboBox1->setCurrentIndex(item);
+  // By whole path: a race of the user's own may share its file name with one of the program's.
+  for (int k = 1; k <= store.raceListCount; ++k) {
+    if (race::CatalogueRacePath(store, store.raceList[k]) == store.raceFilePath)
+      ComboBox1->setCurrentIndex(k - 1);
+  }
   setWindowTitle(QString::fromStdString(store.raceCaption));
   Timer2->start(1000);
 

@@ -192,6 +192,9 @@ class TForm1 : public QWidget {
   void ResumeAfterFailedLoad(bool timersWereRunning);
   // The race the user saw last when it is still in the catalogue, else the start-up choice.
   bool LoadFirstRace(const std::string& lastRace = {});
+  // The start-up choice of the catalogue (racefile.st), else its other races in order, until one loads;
+  // false when none did, after saying why.
+  bool LoadCatalogueFirstRace();
   std::string Tr(TextId id) const { return Text(id, state_.englishTexts); }
 
   Platform& platform_;

@@ -107,9 +107,15 @@ bool TForm1::LoadFirstRace(const std::string& lastRace) {
         LoadRace(race::CatalogueRacePath(store, lastRace), k) == LoadResult::Loaded)
       return true;
   }
+  if (LoadCatalogueFirstRace()) return true;
+  endRequested_ = true;
+  return false;
+}
+
+bool TForm1::LoadCatalogueFirstRace() {
+  race::RaceStore& store = Store();
   if (!race::ChooseFirstRace(store)) {
     platform_.ShowMessage(Tr(TextId::GpsFileNotExists));
-    endRequested_ = true;
     return false;
   }
   const std::string chosen = store.raceFilePath;
@@ -120,7 +126,6 @@ bool TForm1::LoadFirstRace(const std::string& lastRace) {
     if (path == chosen) continue;
     if (LoadRace(path, k) == LoadResult::Loaded) return true;
   }
-  endRequested_ = true;
   return false;
 }
 

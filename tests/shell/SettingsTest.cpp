@@ -71,6 +71,7 @@ TEST_F(SettingsTest, TheWindowsChoicesSurviveARestartAndAResetForgetsThem) {
     auto form = Start();
     EXPECT_EQ(form->Store().raceFilePath, user.folder() + "club/raceadmin/club.txt");
     EXPECT_EQ(form->Store().title1, "Club Race");
+    EXPECT_EQ(form->ComboBox1->currentText(), "club/club.txt");
     EXPECT_EQ(form->State().englishTexts, 1);
     EXPECT_EQ(form->size(), QSize(1200, 800));
     EXPECT_EQ(form->State().speedFactor, 60.0);
