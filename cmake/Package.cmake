@@ -8,10 +8,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Regatix")
 set(CPACK_PACKAGE_CONTACT "Regatix developers <regatix@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Replay GPS-tracked yacht races on a chart")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Regatix replays a race sailed with a GPS logger on every boat on a chart, animated in time, with graphs, a\n"
-    "leg-by-leg performance report and KML export; English and Japanese. A sample regatta is included.\n"
-    "regatix-batch writes the same outputs without a window.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Regatix replays a race sailed with a GPS logger on every boat on a chart, animated in time, with\n"
+  "graphs, a leg-by-leg performance report and KML export; English and Japanese. A sample regatta is\n"
+  "included. regatix-batch writes the same outputs without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 # The installed programs need no debugging information; stripping makes the package a fraction of the size.

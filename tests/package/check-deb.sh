@@ -34,7 +34,7 @@ share="$root/usr/share"
 for file in bin/regatix bin/regatix-batch share/regatix/raceadmin/racefile.st share/regatix/help-e/index.html \
     share/regatix/ya share/applications/regatix.desktop share/metainfo/org.regatix.regatix.metainfo.xml \
     share/icons/hicolor/scalable/apps/regatix.svg share/icons/hicolor/48x48/apps/regatix.png \
-    share/icons/hicolor/256x256/apps/regatix.png share/man/man1/regatix-batch.1; do
+    share/icons/hicolor/256x256/apps/regatix.png share/man/man1/regatix-batch.1.gz; do
   [ -e "$root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
 [ ! -e "$share/regatix/truth" ] || fail "the package holds the tests' truth tables"
