@@ -43,7 +43,6 @@ WindowSettings ReadSettings(const QSettings& settings) {
   values.bigBoat = Flag(settings, QStringLiteral("view/bigBoat"));
   values.boatName = Flag(settings, QStringLiteral("view/boatName"));
   values.autoNext = Flag(settings, QStringLiteral("race/autoNext"));
-  values.lastFolder = settings.value(QStringLiteral("files/lastFolder")).toString().toStdString();
   return values;
 }
 
@@ -60,8 +59,6 @@ void WriteSettings(QSettings& settings, const WindowSettings& values) {
   PutFlag(settings, QStringLiteral("view/bigBoat"), values.bigBoat);
   PutFlag(settings, QStringLiteral("view/boatName"), values.boatName);
   PutFlag(settings, QStringLiteral("race/autoNext"), values.autoNext);
-  if (!values.lastFolder.empty())
-    settings.setValue(QStringLiteral("files/lastFolder"), QString::fromStdString(values.lastFolder));
   settings.sync();
 }
 

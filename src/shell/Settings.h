@@ -18,7 +18,6 @@ struct WindowSettings {
   std::optional<double> speed;  // replay speed factor
   std::optional<int> zoom;      // position of the zoom slider
   std::optional<bool> autoTrace, layLines, compLine, bigBoat, boatName, autoNext;
-  std::string lastFolder;  // where the last file dialog was left
 };
 
 WindowSettings ReadSettings(const QSettings& settings);
