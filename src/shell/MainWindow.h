@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
-#include <QSettings>
 #include <memory>
 #include <string>
 #include <vector>
