@@ -69,12 +69,19 @@ BatchRequest ParseBatchArguments(int argc, const char* const* argv) {
       request.northUp = true;
     } else if (option == "--manual") {
       request.manual = true;
+    } else if (option == "--make-race") {
+      request.makeRace.push_back(value());
+      while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+        request.makeRace.push_back(argv[++i]);
+    } else if (option == "--out") {
+      request.out = value();
     } else if (FindOutput(option) != nullptr) {
       request.outputs.push_back({option, value()});
     } else {
       throw UsageError("unknown option \"" + option + "\"");
     }
   }
+  if (!request.out.empty() && request.makeRace.empty()) throw UsageError("--out goes with --make-race");
   return request;
 }
 
@@ -92,6 +99,8 @@ std::string BatchUsage() {
       "  --full         all fixes in the JSON, not only the first and last three of each boat\n"
       "  --north-up     north at the top of pictures (default: the race file's choice)\n"
       "  --manual       pictures without the automatic boat focus\n"
+      "  --make-race PATH... [--out FOLDER]  make races from logger tracks (.gpx, .nmea, text; files or\n"
+      "                 folders) into new race folders under FOLDER (default: the user's races folder)\n"
       "Outputs:\n";
   for (const OutputKind& kind : BatchOutputs()) {
     std::string usage = kind.usage;

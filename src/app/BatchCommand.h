@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ struct BatchRequest {
   bool manual = false;
   bool help = false;
   std::vector<RequestedOutput> outputs;
+  std::vector<std::string> makeRace;  // track files or folders to make races from
+  std::string out;                    // where the made races go
 };
 
 struct LoadedRace {
@@ -65,5 +68,9 @@ std::string BatchUsage();
 // Loads the race as the desktop does and writes every requested output. Throws race::InputError for bad input
 // and std::runtime_error when an output cannot be written.
 void RunBatch(const BatchRequest& request, const std::string& executableFolder);
+
+// Makes races from request.makeRace under request.out (default: the user's races folder), saying on out what
+// it made and on err what it skipped or could not find. False when no race was made.
+bool RunMakeRace(const BatchRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace app

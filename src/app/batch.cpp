@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
       std::cout << app::BatchUsage();
       return 0;
     }
+    if (!request.makeRace.empty()) return app::RunMakeRace(request, std::cout, std::cerr) ? 0 : 1;
     app::RunBatch(request, ExecutableFolder(argv[0]));
     return 0;
   } catch (const app::UsageError& e) {

@@ -18,7 +18,7 @@ constexpr int kChunkBytes = 256 * 1024;
 constexpr char kNamespaceSeparator =
     ' ';  // cannot occur in a namespace name, so the local name is what follows
 
-enum class Node : std::uint8_t { Other, Gpx, Track, Segment, Point, PointTime };
+enum class Node : std::uint8_t { Other, Gpx, Metadata, Track, Segment, Point, PointTime, Name };
 
 std::string_view LocalName(const XML_Char* name) {
   std::string_view text(name);
@@ -35,8 +35,11 @@ std::string_view Trimmed(std::string_view text) {
 
 class GpxParse {
  public:
-  GpxParse(const std::string& file, const TrackFixSink& sink)
-      : parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator), &XML_ParserFree), file_(file), sink_(sink) {
+  GpxParse(const std::string& file, const TrackFixSink& sink, std::string* name = nullptr)
+      : parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator), &XML_ParserFree),
+        file_(file),
+        sink_(sink),
+        name_(name) {
     if (!parser_) {
       throw std::bad_alloc();
     }
@@ -99,8 +102,11 @@ class GpxParse {
   }
   static void XMLCALL OnText(void* self, const XML_Char* text, int length) {
     auto* parse = static_cast<GpxParse*>(self);
-    if (!parse->pending_ && !parse->nodes_.empty() && parse->nodes_.back() == Node::PointTime) {
+    if (parse->pending_ || parse->nodes_.empty()) return;
+    if (parse->nodes_.back() == Node::PointTime) {
       parse->timeText_.append(text, static_cast<std::size_t>(length));
+    } else if (parse->nodes_.back() == Node::Name) {
+      parse->nameText_.append(text, static_cast<std::size_t>(length));
     }
   }
 
@@ -112,6 +118,11 @@ class GpxParse {
         throw InputError(file_, Line(), "not a GPX file: the document is <" + std::string(name) + ">");
       }
       node = Node::Gpx;
+    } else if (parent == Node::Gpx && name == "metadata") {
+      node = Node::Metadata;
+    } else if ((parent == Node::Metadata || parent == Node::Track) && name == "name" && name_ != nullptr) {
+      node = Node::Name;
+      nameText_.clear();
     } else if (parent == Node::Gpx && name == "trk") {
       node = Node::Track;
     } else if (parent == Node::Track && name == "trkseg") {
@@ -160,7 +171,13 @@ class GpxParse {
   void End() {
     const Node node = nodes_.back();
     nodes_.pop_back();
-    if (node == Node::PointTime) {
+    if (node == Node::Name) {
+      // The first track's name names the boat better than the file's metadata does.
+      const std::string_view text = Trimmed(nameText_);
+      const bool ofTrack = nodes_.back() == Node::Track;
+      if (!text.empty() && (name_->empty() || (ofTrack && !trackNamed_))) *name_ = std::string(text);
+      trackNamed_ = trackNamed_ || (ofTrack && !text.empty());
+    } else if (node == Node::PointTime) {
       const auto time = ParseGpxTime(Trimmed(timeText_));
       if (!time) {
         throw InputError(file_, Line(), "not a time: \"" + timeText_ + "\"");
@@ -179,6 +196,9 @@ class GpxParse {
   std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser_;
   const std::string& file_;
   const TrackFixSink& sink_;
+  std::string* name_;
+  bool trackNamed_ = false;
+  std::string nameText_;
   std::vector<Node> nodes_;
   TrackFix fix_;
   bool pointHasTime_ = false;
@@ -234,8 +254,8 @@ std::optional<TDateTime> ParseGpxTime(std::string_view text) {
   return LoggerTime(year, month, day, hour, minute, *second, zoneMinutes);
 }
 
-void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink) {
-  GpxParse(file, sink).Run(in);
+void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink, std::string* name) {
+  GpxParse(file, sink, name).Run(in);
 }
 
 std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file) {

@@ -13,7 +13,9 @@ namespace race {
 // xsd:dateTime, with or without fractional seconds and zone suffix (none means UTC), rounded to whole
 // seconds. Throws InputError naming `file` and the line for malformed XML, a document that is not GPX, a
 // track point without a usable lat, lon or time.
-void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink);
+// When name is given it receives the first track's name, else the file's metadata name, else stays empty.
+void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink,
+                  std::string* name = nullptr);
 std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file);
 
 // The xsd:dateTime text of a GPX time element as a UTC date-time; empty when it is not one.

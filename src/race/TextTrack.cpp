@@ -27,8 +27,7 @@ std::string ReorderDate(std::string_view text) {
   const std::string_view rest = text.substr(first + 1, kMaxDatePart);
   const std::size_t second = rest.find('-');
   const std::string_view b = second == std::string_view::npos ? std::string_view() : rest.substr(0, second);
-  const std::string_view c =
-      second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
+  const std::string_view c = second == std::string_view::npos ? rest : rest.substr(second + 1, kMaxDatePart);
   std::string out;
   out.reserve(text.size());
   out.append(c).append("/").append(b).append("/").append(a);
@@ -96,19 +95,18 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate) {
   return ReorderDate(text);
 }
 
-void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n) {
+namespace {
+
+// Walks the fix lines of a text track. Each fix's date field goes through dayOf (nothing: the fix is left
+// out, as is one whose time cannot be read); use(gpsTime, coordinates) gets the rest, and calls coordinates()
+// for the position only when it keeps the fix, since most fixes of a long log lie outside the race.
+template <typename DayOf, typename Use>
+void ScanTextFixes(std::string_view text, const std::string& file, DayOf dayOf, Use use) {
   int coordFormat = kDegreesMinutes;
   // Consecutive fixes nearly always share their date: read it once per change.
   std::string lastDateField;
   std::optional<TDateTime> lastDate;
   bool haveDate = false;
-
-  // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
-  // moves its arrays while it grows.
-  const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
-  }
 
   LineReader lines(text);
   std::string_view line;
@@ -120,21 +118,48 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
 
     if (!haveDate || fields[4] != lastDateField) {
       lastDateField.assign(fields[4]);
-      lastDate = GpsDate(fields[4], store.raceDate);
+      lastDate = dayOf(fields[4]);
       haveDate = true;
     }
-    // A fix whose date or time cannot be read is left out, as is one outside the race window.
     if (!lastDate) continue;
     const auto timeOfDay = ParseTimeOfDay(fields[5]);
     if (!timeOfDay) continue;
-    const auto raceSeconds = RaceSecondsInWindow(store, slot, *lastDate + *timeOfDay / 86400.0);
-    if (!raceSeconds) continue;
-
     const int at = lines.lineNumber();
-    const double lat = ParseCoordinate(fields[2], coordFormat, file, at);
-    const double lon = ParseCoordinate(fields[3], coordFormat, file, at);
-    StoreFix(store, slot, n, *raceSeconds, lat, lon);
+    use(*lastDate + *timeOfDay / 86400.0, [&] {
+      return TrackFix{0, ParseCoordinate(fields[2], coordFormat, file, at),
+                      ParseCoordinate(fields[3], coordFormat, file, at), at};
+    });
   }
+}
+
+}  // namespace
+
+void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n) {
+  // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
+  // moves its arrays while it grows.
+  const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+    if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
+  }
+  const auto dayOf = [&store](std::string_view field) { return GpsDate(field, store.raceDate); };
+  ScanTextFixes(text, file, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+    const auto raceSeconds = RaceSecondsInWindow(store, slot, gpsTime);
+    if (!raceSeconds) return;
+    const TrackFix fix = coordinates();
+    StoreFix(store, slot, n, *raceSeconds, fix.lat, fix.lon);
+  });
+}
+
+std::vector<TrackFix> ReadTextTrackFixes(std::string_view text, const std::string& file) {
+  std::vector<TrackFix> fixes;
+  const auto dayOf = [](std::string_view field) { return ParseDateTime(ReorderDate(field) + " 0:00"); };
+  ScanTextFixes(text, file, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+    TrackFix fix = coordinates();
+    fix.gpsTime = gpsTime;
+    fixes.push_back(fix);
+  });
+  return fixes;
 }
 
 }  // namespace race

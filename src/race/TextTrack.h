@@ -3,8 +3,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "race/RaceStore.h"
+#include "race/TrackFix.h"
 
 namespace race {
 
@@ -23,5 +25,8 @@ std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate);
 // Reads decoded track text for the boat in slot, appending the fixes inside the race window from n on.
 // file names the file in messages.
 void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n);
+
+// Every fix of decoded track text whatever its date, in file order, for a race still to be made from it.
+std::vector<TrackFix> ReadTextTrackFixes(std::string_view text, const std::string& file);
 
 }  // namespace race

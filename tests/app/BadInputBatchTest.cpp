@@ -33,9 +33,10 @@ TEST(BadInputThroughBatch, EveryRowIsRefusedWithItsLineOrLoads) {
     badinput::WriteRow(folder, row);
     const auto json = folder.path() / "out.json";
     const auto err = folder.path() / "stderr.txt";
-    const int status = std::system((Quote(program) + " --folder " + Quote(folder.folder()) +
-                                    " --race bad.txt --json " + Quote(json.string()) + " 2>" + Quote(err.string()))
-                                       .c_str());
+    const int status =
+        std::system((Quote(program) + " --folder " + Quote(folder.folder()) + " --race bad.txt --json " +
+                     Quote(json.string()) + " 2>" + Quote(err.string()))
+                        .c_str());
     ASSERT_TRUE(WIFEXITED(status));
     const std::string stderrText = Visible(testsupport::ReadFile(err));
     if (row.message.empty()) {

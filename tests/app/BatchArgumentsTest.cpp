@@ -27,6 +27,14 @@ TEST(ParseBatchArguments, ReadsEveryOption) {
   EXPECT_TRUE(r.manual);
 }
 
+TEST(ParseBatchArguments, MakeRaceTakesEveryPathUpToTheNextOption) {
+  const BatchRequest r = Parse({"--make-race", "a.gpx", "tracks/", "b.nmea", "--out", "races"});
+  EXPECT_EQ(r.makeRace, (std::vector<std::string>{"a.gpx", "tracks/", "b.nmea"}));
+  EXPECT_EQ(r.out, "races");
+  EXPECT_THROW(Parse({"--make-race"}), UsageError);
+  EXPECT_THROW(Parse({"--out", "races"}), UsageError);
+}
+
 TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
   for (const auto& args : std::vector<std::vector<const char*>>{{"--size", "800"},
                                                                 {"--size", "0x600"},

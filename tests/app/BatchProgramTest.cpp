@@ -90,6 +90,29 @@ TEST(RegatixBatch, BadInputExitsOneWithFileAndLine) {
   EXPECT_EQ(usage.status, 2);
 }
 
+TEST(RegatixBatch, MakeRaceWritesARaceFolderFromTracksAndExitsOneWhenNoneWasMade) {
+  testsupport::TempFolder folder;
+  const std::filesystem::path sample = testsupport::SourceFolder() / "data" / "sample" / "gpsdat";
+  std::string tracks;
+  for (int b = 1; b <= 8; ++b)
+    tracks += " " + Quote((sample / ("toba-evening_0" + std::to_string(b) + ".gpx")).string());
+  folder.Write("notes.txt", "not a track\r\n");
+  const BatchRun made = RunBatch(folder, "--make-race" + tracks + " " + Quote(folder.folder() + "notes.txt") +
+                                             " --out " + Quote(folder.folder() + "races") + " >/dev/null");
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_NE(made.err.find("notes.txt: skipped"), std::string::npos) << made.err;
+  int raceFiles = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path() / "races")) {
+    raceFiles += entry.path().parent_path().filename() == "raceadmin";
+  }
+  EXPECT_EQ(raceFiles, 1);
+
+  const BatchRun none = RunBatch(folder, "--make-race " + Quote(folder.folder() + "notes.txt") + " --out " +
+                                             Quote(folder.folder() + "none"));
+  EXPECT_EQ(none.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "none"));
+}
+
 TEST(RegatixBatch, RealRacesFinishInTheOrderTheirReadmeStates) {
   const std::filesystem::path root = RealRaces();
   if (root.empty()) GTEST_SKIP() << "no real races here";

@@ -58,6 +58,26 @@ TEST(GpxTrackReader, JoinsEverySegmentOfEveryTrackInFileOrderAndSkipsOtherPoints
   EXPECT_NEAR(fixes[3].gpsTime, kMay17 + 3609 * kSecond, 1e-9);
 }
 
+TEST(GpxTrackReader, NamesTheBoatByItsFirstTrackElseTheFile) {
+  const auto nameOf = [](const std::string& text) {
+    std::istringstream in(text);
+    std::string name;
+    ReadGpxTrack(
+        in, "a.gpx", [](const TrackFix&) {}, &name);
+    return name;
+  };
+  const std::string point =
+      "<trkseg><trkpt lat=\"1\" lon=\"1\"><time>2008-05-17T00:00:00Z</time></trkpt></trkseg>";
+  EXPECT_EQ(nameOf("<gpx><metadata><name>Saturday</name></metadata><trk><name> Kaze </name>" + point +
+                   "</trk><trk><name>Other</name></trk></gpx>"),
+            "Kaze");
+  EXPECT_EQ(nameOf("<gpx><metadata><name>Saturday</name></metadata><trk>" + point + "</trk></gpx>"),
+            "Saturday");
+  // A waypoint's name names no boat.
+  EXPECT_EQ(nameOf("<gpx><wpt lat=\"1\" lon=\"1\"><name>Buoy</name></wpt><trk>" + point + "</trk></gpx>"),
+            "");
+}
+
 TEST(GpxTrackReader, ReadsGpx10AndPrefixedNamespaces) {
   const auto v10 = Read(
       "<gpx version=\"1.0\" xmlns=\"http://www.topografix.com/GPX/1/0\"><trk><trkseg>"

@@ -1,0 +1,24 @@
+// The batch command's race maker: races from logger tracks, said plainly on the console.
+#include <ostream>
+
+#include "app/BatchCommand.h"
+#include "inference/RaceMaker.h"
+#include "race/UserFolders.h"
+
+namespace app {
+
+bool RunMakeRace(const BatchRequest& request, std::ostream& out, std::ostream& err) {
+  std::vector<std::filesystem::path> paths(request.makeRace.begin(), request.makeRace.end());
+  const std::filesystem::path folder =
+      request.out.empty() ? race::UserRacesFolder() : std::filesystem::path(request.out);
+  const auto result = inference::MakeRaces(paths, folder);
+  for (const auto& message : result.messages) err << message << '\n';
+  for (const auto& made : result.races) {
+    out << made.raceFile.generic_string() << "  (" << made.boatCount << " boats)\n";
+    for (const auto& missing : made.notFound)
+      err << made.raceFile.filename().string() << ": not found: " << missing << '\n';
+  }
+  return !result.races.empty();
+}
+
+}  // namespace app
