@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <numbers>
 
 #include "analysis/Navigation.h"
@@ -81,8 +80,10 @@ ChartFit FitChart(const race::RaceStore& store, int mapWidth, int mapHeight) {
   }
   fit.overviewPxPerMinuteLat = fit.overviewHeight / fit.chartSpanLat;
   fit.overviewPxPerMinuteLon = fit.overviewWidth / fit.chartSpanLon;
-  fit.pxPerMinuteLat = fit.mapHeight / fit.chartSpanLat;
-  fit.pxPerMinuteLon = fit.mapWidth / fit.chartSpanLon;
+  // One scale in both directions, so a metre east is as long on the chart as a metre north: the square of
+  // the spans fits the chart's shorter side.
+  fit.pxPerMinuteLat = std::min(fit.mapWidth, fit.mapHeight) / fit.chartSpanLat;
+  fit.pxPerMinuteLon = fit.pxPerMinuteLat * fit.chartSpanLat / fit.chartSpanLon;
   return fit;
 }
 
@@ -102,16 +103,26 @@ int DayOfYear(race::TDateTime when) {
   return static_cast<int>(month <= 2 ? doy - 306 + 1 : doy + 59 + (leap ? 1 : 0) + 1);
 }
 
-SunEstimate EstimateSun(double midLon, race::TDateTime startTime, int timeDifferenceHours) {
+SunEstimate EstimateSun(double midLat, double midLon, race::TDateTime startTime, int timeDifferenceHours) {
+  // The NOAA solar calculation for the day of the race at the chart's centre: the equation of time and the
+  // sun's declination at noon, the hour angle of the sun's upper limb on the horizon (refraction included).
+  constexpr double kDegrees = std::numbers::pi / 180;
+  const double gamma = 2 * std::numbers::pi / 365 * (DayOfYear(startTime) - 1);
+  const double equationMinutes =
+      229.18 * (0.000075 + 0.001868 * std::cos(gamma) - 0.032077 * std::sin(gamma) -
+                0.014615 * std::cos(2 * gamma) - 0.040849 * std::sin(2 * gamma));
+  const double declination = 0.006918 - 0.399912 * std::cos(gamma) + 0.070257 * std::sin(gamma) -
+                             0.006758 * std::cos(2 * gamma) + 0.000907 * std::sin(2 * gamma) -
+                             0.002697 * std::cos(3 * gamma) + 0.00148 * std::sin(3 * gamma);
+  const double latitude = midLat / 60 * kDegrees;
+  const double cosHourAngle = std::cos(90.833 * kDegrees) / (std::cos(latitude) * std::cos(declination)) -
+                              std::tan(latitude) * std::tan(declination);
+  // Polar night: the sun never rises (rise and set at noon); midnight sun: it never sets.
+  const double hourAngle = std::acos(std::clamp(cosHourAngle, -1.0, 1.0)) / kDegrees;
+  const double noonSecond = (720 - 4 * (midLon / 60) - equationMinutes) * 60 + timeDifferenceHours * 3600.0;
   SunEstimate sun;
-  // The race clock keeps the time of the meridian 15 degrees east per hour of its difference from GPS time
-  // (135 E for Japan); a minute of arc is 4 seconds of time.
-  const double clockMeridian = timeDifferenceHours * 15.0 * 60.0;
-  const double lonOffset = (midLon - clockMeridian) * 4;
-  const int day = static_cast<std::int16_t>(DayOfYear(startTime));
-  const double delta = 4500 * std::sin((day - 83) / 365.0 * 6.28);
-  sun.sunriseSecond = 21600 - (delta + lonOffset) - lonOffset;
-  sun.sunsetSecond = 64800 + (delta + lonOffset) - lonOffset;
+  sun.sunriseSecond = cosHourAngle < -1 ? -86400 : noonSecond - hourAngle * 240;
+  sun.sunsetSecond = cosHourAngle < -1 ? 2 * 86400 : noonSecond + hourAngle * 240;
   // Milliseconds are dropped: round the fraction to milliseconds first, then keep whole seconds.
   const double dayFraction = startTime - std::floor(startTime);
   const long long millis = std::llround(dayFraction * 86400000.0);

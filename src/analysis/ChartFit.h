@@ -34,7 +34,9 @@ struct SunEstimate {
   double raceStartSecondOfDay = 0;
 };
 
-SunEstimate EstimateSun(double midLon, race::TDateTime startTime, int timeDifferenceHours);
+// Sunrise and sunset on the race clock (seconds of the day, may lie outside 0..86400) at the chart's centre
+// (minutes of arc) on the day of startTime; the race clock runs timeDifferenceHours ahead of UTC.
+SunEstimate EstimateSun(double midLat, double midLon, race::TDateTime startTime, int timeDifferenceHours);
 
 // Day of the year (1 = 1 January) of a date-time.
 int DayOfYear(race::TDateTime when);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/CoursePoints.h"
@@ -17,6 +18,7 @@ constexpr double kLeaveDistance = 0.1;    // minutes farther than the closest ap
 constexpr double kStartWindowFraction =
     0.2;  // a start crossing must come in the first fifth of the time line
 constexpr double kTrimSeconds = 60;
+constexpr double kNoStop = std::numeric_limits<double>::infinity();
 
 struct Track {
   const std::vector<double>& t;
@@ -53,48 +55,38 @@ struct LineSide {
   }
 };
 
-void FindCrossing(const race::RaceStore& store, const LineSide& line, int k, int b,
-                  std::vector<int>& searchFrom, double& markTime) {
-  const Track tr = TrackOf(store, b);
-  int from, to;
-  if (k == 1) {
-    searchFrom[b] = 1;
-    from = 1;
-    to = race::RoundToInt(tr.n / 2.0) - 1;
-  } else {
-    from = searchFrom[b] + 1;
-    to = tr.n - 1;
-  }
-  for (int i = from; i <= to; ++i) {
+// The first fix at or after the gun: the searches for every point after the start look from there on.
+int FirstFixAtGun(const Track& tr) {
+  int i = 1;
+  while (i <= tr.n && tr.t[i] < 0) ++i;
+  return i;
+}
+
+// Looks for a crossing between the ends on the segments i -> i + 1, i = from..to. An accepted crossing sets
+// markTime and moves searchFrom past it; a crossing outside the ends is no passing and moves nothing.
+void FindCrossing(const Track& tr, const LineSide& line, int from, int to, double stopAfter, int& searchFrom,
+                  double& markTime) {
+  for (int i = std::max(from, 1); i <= to; ++i) {
     const double s1 = line.Side(tr.lat[i], tr.lon[i]);
     const double s2 = line.Side(tr.lat[i + 1], tr.lon[i + 1]);
     if (s1 * s2 <= 0) {
       double f = s1 == s2 ? 0.0 : std::fabs(s1 / (s2 - s1));
       if (f > 1) f = 0;
-      markTime = tr.t[i] + (tr.t[i + 1] - tr.t[i]) * f;
-      searchFrom[b] = i + 1;
       const double pLat = tr.lat[i] + (tr.lat[i + 1] - tr.lat[i]) * f;
       const double pLon = tr.lon[i] + (tr.lon[i + 1] - tr.lon[i]) * f;
-      if (line.BetweenEnds(pLat, pLon)) return;
-      markTime = race::kNotPassed;
+      if (line.BetweenEnds(pLat, pLon)) {
+        markTime = tr.t[i] + (tr.t[i + 1] - tr.t[i]) * f;
+        searchFrom = i + 1;
+        return;
+      }
     }
-    if (k == 1 && kStartWindowFraction * store.timelineEnd < tr.t[i]) return;
+    if (stopAfter < tr.t[i]) return;
   }
 }
 
-void FindClosestApproach(const race::RaceStore& store, const CoursePoint& p, int k, int b,
-                         std::vector<int>& searchFrom, double& markTime) {
-  const Track tr = TrackOf(store, b);
-  int from, to;
-  if (k == 1) {
-    from = 1;
-    to = race::RoundToInt(tr.n / 2.0);
-  } else {
-    if (store.markTime[b][k - 1] > kPassedBelow)
-      searchFrom[b] = 1;  // previous point missed: search from the top
-    from = searchFrom[b];
-    to = tr.n - 1;
-  }
+// The closest fix within the proximity radius among fixes from..to, ending once the boat has moved away.
+void FindClosestApproach(const Track& tr, const CoursePoint& p, int from, int to, int& searchFrom,
+                         double& markTime) {
   double best = kProximityRadius;
   for (int i = std::max(from, 1); i <= to; ++i) {
     const double dLat = p.lat - tr.lat[i], dLon = p.lon - tr.lon[i];
@@ -102,13 +94,85 @@ void FindClosestApproach(const race::RaceStore& store, const CoursePoint& p, int
     if (d < best) {
       best = d;
       markTime = race::Round(tr.t[i]);
-      searchFrom[b] = i + 1;
+      searchFrom = i + 1;
     }
     if (best < kProximityRadius && best + kLeaveDistance < d) return;
   }
 }
 
+// The start: the first crossing between the ends in the first half of the track and the first fifth of the
+// time line, else the closest approach to end 1. Crossings before the gun stay: they show early starters.
+void FindStart(const Track& tr, const CoursePoint& p, double timelineEnd, int& searchFrom, double& markTime) {
+  const int half = race::RoundToInt(tr.n / 2.0);
+  if (p.isLine)
+    FindCrossing(tr, LineSide(p), 1, half - 1, kStartWindowFraction * timelineEnd, searchFrom, markTime);
+  if (markTime > kPassedBelow) FindClosestApproach(tr, p, 1, half, searchFrom, markTime);
+}
+
+// A later point: from where the boat's last passing left off, never before the gun and never back. A line
+// counts only when crossed between its ends; a mark by closest approach (never the finish, which is a line).
+void FindLaterPoint(const Track& tr, const CoursePoint& p, bool isFinish, int& searchFrom, double& markTime) {
+  const int gun = FirstFixAtGun(tr);
+  if (p.isLine) {
+    FindCrossing(tr, LineSide(p), std::max(searchFrom + 1, gun), tr.n - 1, kNoStop, searchFrom, markTime);
+  } else if (!isFinish) {
+    FindClosestApproach(tr, p, std::max(searchFrom, gun), tr.n - 1, searchFrom, markTime);
+  }
+}
+
 }  // namespace
+
+void RankFinishers(race::RaceStore& store) {
+  SizeAnalysisTables(store);
+  const int count = store.courseCount;
+  const int boats = std::min<int>(store.boatCount, static_cast<int>(store.markTime.size()) - 1);
+  std::vector<int> group(std::max(boats, 0) + 1, 2);
+  for (int b = 1; b <= boats; ++b) {
+    if (count >= 1 && Passed(store, b, count)) group[b] = MissedPoints(store, b).empty() ? 0 : 1;
+  }
+  for (int b = 1; b <= boats; ++b) {
+    int rank = 1;
+    for (int c = 1; c <= boats; ++c) {
+      if (group[c] < group[b] ||
+          (group[c] == group[b] && group[b] < 2 && store.markTime[c][count] < store.markTime[b][count]))
+        ++rank;
+    }
+    store.finishRank[b] = rank;
+  }
+}
+
+bool Passed(const race::RaceStore& store, int b, int k) {
+  return b >= 1 && b < static_cast<int>(store.markTime.size()) && k >= 1 &&
+         k < static_cast<int>(store.markTime[b].size()) && store.markTime[b][k] < kPassedBelow;
+}
+
+bool PassedInOrder(const race::RaceStore& store, int b, int k) {
+  return Passed(store, b, k) && (k < 3 || Passed(store, b, k - 1));
+}
+
+std::vector<int> MissedPoints(const race::RaceStore& store, int b) {
+  std::vector<int> missed;
+  const int boats = std::min<int>(store.boatCount, static_cast<int>(store.markTime.size()) - 1);
+  for (int k = 2; k < store.courseCount; ++k) {
+    if (Passed(store, b, k)) continue;
+    for (int c = 1; c <= boats; ++c) {
+      if (Passed(store, c, k)) {
+        missed.push_back(k);
+        break;
+      }
+    }
+  }
+  return missed;
+}
+
+std::string MissedPointNames(const race::RaceStore& store, int b) {
+  std::string names;
+  for (const int k : MissedPoints(store, b)) {
+    if (!names.empty()) names += ' ';
+    names += k < static_cast<int>(store.courseMark.size()) ? store.courseMark[k] : std::string();
+  }
+  return names;
+}
 
 void DetectMarkPassings(race::RaceStore& store) {
   const std::vector<CoursePoint> course = ResolveCourse(store);
@@ -123,47 +187,26 @@ void DetectMarkPassings(race::RaceStore& store) {
   for (int k = 1; k <= count; ++k) {
     const CoursePoint& p = course[k];
     if (!p.exists) continue;  // a mark or line the race file lacks is never passed
-    if (p.isLine) {
-      const LineSide line(p);
-      for (int b = 1; b <= boats; ++b) FindCrossing(store, line, k, b, searchFrom, store.markTime[b][k]);
-    }
-    if (k == count) continue;  // the finish is found by crossing only
     for (int b = 1; b <= boats; ++b) {
-      if (store.markTime[b][k] > kPassedBelow)
-        FindClosestApproach(store, p, k, b, searchFrom, store.markTime[b][k]);
+      const Track tr = TrackOf(store, b);
+      if (k == 1) {
+        FindStart(tr, p, store.timelineEnd, searchFrom[b], store.markTime[b][k]);
+      } else {
+        FindLaterPoint(tr, p, k == count, searchFrom[b], store.markTime[b][k]);
+      }
     }
   }
 
-  // A boat that left out a course point did not sail the course: its crossing of the finish line is no
-  // finish, so it gets no place among the finishers.
-  for (int b = 1; b <= boats; ++b) {
-    for (int k = 1; k < count; ++k) {
-      if (course[k].exists && store.markTime[b][k] > kPassedBelow)
-        store.markTime[b][count] = race::kNotPassed;
-    }
-  }
-
-  // A point nobody passed reads as not passed, rather than keeping what an earlier race left there.
+  // The first boat at each point; a passing after a missed point (a boat sailing home past a mark it has
+  // not reached in the race) is no arrival. A point nobody passed reads as not passed.
   std::fill(store.firstArrivalTime.begin(), store.firstArrivalTime.end(), race::kNotPassed);
   for (int k = 1; k <= count; ++k) {
-    double best = 1000000.0;
     for (int b = 1; b <= boats; ++b) {
-      if (store.markTime[b][k] < best) {
-        best = store.markTime[b][k];
-        store.firstArrivalTime[k] = best;
-      }
+      if (PassedInOrder(store, b, k) && store.markTime[b][k] < store.firstArrivalTime[k])
+        store.firstArrivalTime[k] = store.markTime[b][k];
     }
   }
-
-  for (int b = 1; b <= boats; ++b) {
-    int rank = 1;
-    if (count >= 1) {
-      for (int c = 1; c <= boats; ++c) {
-        if (store.markTime[c][count] < store.markTime[b][count]) ++rank;
-      }
-    }
-    store.finishRank[b] = rank;
-  }
+  RankFinishers(store);
 }
 
 void TrimAfterFinish(race::RaceStore& store) {

@@ -1,8 +1,10 @@
 // The data steps of the load sequence, in order.
 #include "analysis/PrepareRace.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "analysis/CourseWarnings.h"
 #include "analysis/FixCourseAndSpeed.h"
 #include "analysis/Legs.h"
 #include "analysis/MarkPassings.h"
@@ -43,9 +45,13 @@ void ReleaseTracks(race::RaceStore& store) {
 
 }  // namespace
 
+NoBoatKeptError::NoBoatKeptError(const std::string& raceFile)
+    : race::InputError(raceFile, 0, kNoBoatKeptMessage) {}
+
 void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                  const TrackProgress& progress) {
   ResetRaceTexts(store);
+  store.warnings.clear();
   // A missing race file would leave the previous race's boats in place: refuse it instead.
   std::error_code error;
   if (!std::filesystem::is_regular_file(store.raceFilePath, error))
@@ -58,12 +64,25 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
   race::SizeTrackArrays(store);
   race::SetBoatColours(store);
   race::LoadAllTracks(store, progress);
+  // Every boat dropped: an empty chart would say nothing, so the load fails; the warnings say why. When not
+  // one track file was there, it is the refusal of a race without tracks.
+  if (store.boatCount < 1) {
+    const std::string raceFile = race::FileLabel(store.programFolder, store.raceFilePath);
+    const bool noFileFound =
+        std::all_of(store.warnings.begin(), store.warnings.end(), [](const race::LoadWarning& w) {
+          return w.kind == race::WarningKind::kTrackFileMissing ||
+                 w.kind == race::WarningKind::kBoatsBeyondCapacity;
+        });
+    if (noFileFound) throw NoTracksError(raceFile);
+    throw NoBoatKeptError(raceFile);
+  }
 
   fit = FitChart(store, mapWidth, mapHeight);
   race::LoadCoastline(store, race::CoastWindowFit{fit.trackMinLat, fit.trackMaxLat, fit.midLat, fit.midLon});
 
   ComputeFixCourseAndSpeed(store, fit.cosMidLatitude);
   DetectMarkPassings(store);
+  WarnAboutCourse(store, fit.cosMidLatitude);
   TrimAfterFinish(store);
   ComputeLegSailedDistances(store, fit.cosMidLatitude);
   ComputeCourseLegs(store, fit.cosMidLatitude);

@@ -26,9 +26,19 @@ class NoTracksError : public race::InputError {
 
 inline constexpr char kNoTracksMessage[] = "GPS file not exists.";
 
+// Track files were found, but every boat was left out (no fixes inside the race window ...); the store's
+// warnings, filled before the throw, say why for each boat.
+class NoBoatKeptError : public race::InputError {
+ public:
+  explicit NoBoatKeptError(const std::string& raceFile);
+};
+
+inline constexpr char kNoBoatKeptMessage[] = "no boat has fixes inside the race window (see the warnings)";
+
 // Loads the race named by store.raceFilePath (files under store.programFolder) into store and fits the chart
-// to a mapWidth x mapHeight chart. Throws NoTracksError, or race::InputError for malformed input; the store
-// is then half loaded, so callers load into a copy and keep it only when this returns.
+// to a mapWidth x mapHeight chart; store.warnings lists what the load found worth checking, also when it
+// throws. Throws NoTracksError, NoBoatKeptError, or race::InputError for malformed input; the store is then
+// half loaded, so callers load into a copy and keep it only when this returns.
 void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                  const TrackProgress& progress = {});
 

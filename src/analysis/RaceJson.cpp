@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "analysis/MarkPassings.h"
 #include "race/Numbers.h"
 
 namespace analysis {
@@ -47,6 +48,10 @@ Json Boats(const race::RaceStore& store, bool allFixes) {
     boat["fixInterval"] = store.fixInterval[b];
     boat["boatColour"] = store.boatColour[b];
     boat["kmlColour"] = store.kmlColour[b];
+    // Course points (numbers into markTime's rows) the boat missed although another boat passed them.
+    const std::vector<int> missed = MissedPoints(store, b);
+    boat["sailedCourse"] = missed.empty();
+    boat["missedPoints"] = missed;
     boat["fixes"] = Fixes(store, b, allFixes);
     boats.push_back(std::move(boat));
   }
@@ -116,6 +121,9 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["windDataPresent"] = store.windDataPresent;
   out["coastCount"] = store.coastCount;
   out["chartFit"] = Fit(fit);
+  Json warnings = Json::array();
+  for (const race::LoadWarning& warning : store.warnings) warnings.push_back(race::WarningText(warning));
+  out["warnings"] = warnings;
   return out;
 }
 

@@ -21,7 +21,7 @@ int ParsePositive(const std::string& text, const std::string& what) {
   int value = 0;
   const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || ptr != text.data() + text.size() || value < 1) {
-    throw UsageError("--size: " + what + " is not a positive number: \"" + text + "\"");
+    throw UsageError(what + " is not a positive number: \"" + text + "\"");
   }
   return value;
 }
@@ -29,15 +29,16 @@ int ParsePositive(const std::string& text, const std::string& what) {
 void ParseSize(const std::string& text, BatchRequest& request) {
   const auto x = text.find_first_of("xX");
   if (x == std::string::npos) throw UsageError("--size wants WIDTHxHEIGHT, not \"" + text + "\"");
-  request.width = ParsePositive(text.substr(0, x), "width");
-  request.height = ParsePositive(text.substr(x + 1), "height");
+  request.width = ParsePositive(text.substr(0, x), "--size: width");
+  request.height = ParsePositive(text.substr(x + 1), "--size: height");
+  request.sizeGiven = true;
 }
 
-double ParseSeconds(const std::string& text) {
+double ParseNumber(const std::string& option, const std::string& text, const char* what) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
   if (text.empty() || *end != '\0' || !std::isfinite(value)) {
-    throw UsageError("--at wants race seconds, not \"" + text + "\"");
+    throw UsageError(option + " wants " + what + ", not \"" + text + "\"");
   }
   return value;
 }
@@ -62,7 +63,15 @@ BatchRequest ParseBatchArguments(int argc, const char* const* argv) {
     } else if (option == "--size") {
       ParseSize(value(), request);
     } else if (option == "--at") {
-      request.at = ParseSeconds(value());
+      request.at = ParseNumber(option, value(), "race seconds");
+    } else if (option == "--from") {
+      request.from = ParseNumber(option, value(), "race seconds");
+    } else if (option == "--to") {
+      request.to = ParseNumber(option, value(), "race seconds");
+    } else if (option == "--speed") {
+      request.speed = ParseNumber(option, value(), "a replay speed (race seconds per second)");
+    } else if (option == "--fps") {
+      request.fps = ParsePositive(value(), "--fps");
     } else if (option == "--full") {
       request.full = true;
     } else if (option == "--north-up") {
@@ -96,6 +105,9 @@ std::string BatchUsage() {
       "  --size WxH     chart size the race is fitted to (default 1285x1000, the map area of a 1600x1000 "
       "window)\n"
       "  --at SECONDS   replay time, for the outputs of one moment\n"
+      "  --from S, --to S   the span of race seconds a video shows (default: the whole time line)\n"
+      "  --speed X      race seconds per second of video (default 10)\n"
+      "  --fps N        frames per second of video (default 25); a video's --size defaults to 1280x720\n"
       "  --full         all fixes in the JSON, not only the first and last three of each boat\n"
       "  --north-up     north at the top of pictures (default: the race file's choice)\n"
       "  --manual       pictures without the automatic boat focus\n"

@@ -33,8 +33,12 @@ struct BatchRequest {
   std::string race;    // race file under raceadmin/ (or a path); empty: the race the desktop would show first
   int width = kDefaultChartWidth;
   int height = kDefaultChartHeight;
-  std::optional<double> at;  // replay time in race seconds, for outputs of one moment
-  bool full = false;         // every fix in the JSON
+  bool sizeGiven = false;          // --size was given (a video has a size of its own otherwise)
+  std::optional<double> at;        // replay time in race seconds, for outputs of one moment
+  std::optional<double> from, to;  // the span of a video, race seconds; the whole time line when not given
+  std::optional<double> speed;     // race seconds per second of video
+  std::optional<int> fps;
+  bool full = false;  // every fix in the JSON
   bool northUp = false;
   bool manual = false;
   bool help = false;

@@ -4,18 +4,22 @@
 
 #include "analysis/RaceJson.h"
 #include "app/BatchCommand.h"
+#include "export/GpxExport.h"
 #include "export/KmlExport.h"
 #include "pages/PerformanceReport.h"
 
 #ifdef REGATIX_WITH_IMAGES
+#include <QBuffer>
 #include <QGuiApplication>
 
 #include "pages/GraphPage.h"
-#include "shell/Pictures.h"
+#include "playback/WindowOverlays.h"
+#include "race/PartFile.h"
 #include "shell/QtCanvas.h"
-#include "view/BoatGlyph.h"
+#include "shell/ReplayVideo.h"
+#include "shell/TrackPageFrames.h"
+#include "video/VideoSettings.h"
 #include "view/SeaColour.h"
-#include "view/TrackPagePicture.h"
 #endif
 
 namespace app {
@@ -43,6 +47,16 @@ kml::KmlOptions BatchKmlOptions(const LoadedRace& race) {
 
 void WriteKmlRace(const LoadedRace& race, const BatchRequest&, const std::string& path) {
   const std::string error = kml::ExportWholeRace(path, race.store, BatchKmlOptions(race));
+  if (!error.empty()) throw std::runtime_error(path + ": " + error);
+}
+
+void WriteKmlTime(const LoadedRace& race, const BatchRequest&, const std::string& path) {
+  const std::string error = kml::ExportTimedRace(path, race.store, BatchKmlOptions(race));
+  if (!error.empty()) throw std::runtime_error(path + ": " + error);
+}
+
+void WriteGpx(const LoadedRace& race, const BatchRequest&, const std::string& path) {
+  const std::string error = gpx::ExportRaceGpx(path, race.store);
   if (!error.empty()) throw std::runtime_error(path + ": " + error);
 }
 
@@ -75,32 +89,60 @@ void EnsureGuiApplication() {
   (void)application;
 }
 
+// A picture as PNG, replacing the file only once it is complete.
+void SavePng(const QImage& picture, const std::string& path) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!picture.save(&buffer, "PNG")) throw std::runtime_error(path + ": cannot make the picture");
+  const std::string error =
+      race::WriteWholeFile(path, [&](std::ostream& out) { out.write(png.constData(), png.size()); });
+  if (!error.empty()) throw std::runtime_error(path + ": " + error);
+}
+
 // The Graph page of a window whose chart area is the --size.
 void WriteGraph(const LoadedRace& race, const BatchRequest& request, const std::string& path) {
   EnsureGuiApplication();
   shell::QtCanvas graphBitmap(request.width, request.height);
   pages::DrawGraphPage(graphBitmap, race.store, request.width, request.height, view::Sea{}.seaColour);
-  if (!graphBitmap.Image().save(QString::fromStdString(path), "PNG")) {
-    throw std::runtime_error(path + ": cannot write the file");
-  }
+  SavePng(graphBitmap.Image(), path);
 }
 
-// The Track page at --at: the replay frame (the still chart with --manual) under the compass and wind graph.
+// The Track page as the window shows it at `at`: north-up as the race file or --north-up says, boat names.
+view::TrackPageRequest TrackPageLook(const LoadedRace& race, const BatchRequest& request, double at) {
+  view::TrackPageRequest look;
+  look.at = at;
+  look.northUp = race.store.northUp > 0;
+  look.manual = request.manual;
+  look.overlays = playback::WindowOverlaysAt(race.store, at);
+  return look;
+}
+
+// The Track page at --at: the replay frame (the still chart with --manual) with the window's panels.
 void WriteChart(const LoadedRace& race, const BatchRequest& request, const std::string& path) {
   if (!request.at) throw UsageError("--chart needs --at SECONDS");
   EnsureGuiApplication();
-  shell::InitShellResources();
-  race::RaceStore store = race.store;
-  view::SelectHullOutline(store);  // chosen at each load, as the desktop does
-  const QImage rosePicture = shell::Picture(QStringLiteral("compass"));
-  shell::QtCanvas rose(rosePicture.width(), rosePicture.height());
-  rose.DrawImage(0, 0, rosePicture);
-  shell::QtCanvas picture(request.width, request.height), compass(100, 100), windGraph(100, 100);
-  view::DrawTrackPagePicture(picture, store, race.fit, rose, compass, windGraph,
-                             {*request.at, store.northUp > 0, request.manual});
-  if (!picture.Image().save(QString::fromStdString(path), "PNG")) {
-    throw std::runtime_error(path + ": cannot write the file");
+  shell::TrackPageFrames frames(race.store, race.fit);
+  SavePng(frames.Draw(TrackPageLook(race, request, *request.at)), path);
+}
+
+// The replay from --from to --to at --speed, --fps frames a second, --size (default 1280x720).
+void WriteVideo(const LoadedRace& race, const BatchRequest& request, const std::string& path) {
+  video::VideoSettings settings = video::WholeRaceVideo(race.store);
+  if (request.from) settings.from = *request.from;
+  if (request.to) settings.to = *request.to;
+  if (request.speed) settings.speed = *request.speed;
+  if (request.fps) settings.fps = *request.fps;
+  if (request.sizeGiven) {
+    settings.width = request.width;
+    settings.height = request.height;
   }
+  const std::string problem = video::CheckVideoSettings(settings, race.store);
+  if (!problem.empty()) throw std::runtime_error(path + ": " + problem);
+  EnsureGuiApplication();
+  const video::VideoResult result =
+      shell::ExportReplayVideo(path, race.store, settings, TrackPageLook(race, request, settings.from));
+  if (!result.error.empty()) throw std::runtime_error(path + ": " + result.error);
 }
 #endif
 
@@ -111,10 +153,16 @@ const std::vector<OutputKind>& BatchOutputs() {
       {"--json", "--json OUT", "the loaded and analysed race as JSON", WriteJson},
       {"--report", "--report OUT.csv", "the performance report", WriteReport},
       {"--kml-race", "--kml-race OUT.kml", "the whole-race KML", WriteKmlRace},
+      {"--kml-time", "--kml-time OUT.kml",
+       "the race with time: a track per boat for a globe viewer's time slider", WriteKmlTime},
+      {"--gpx", "--gpx OUT.gpx", "the tracks (UTC times) with marks and line ends as waypoints", WriteGpx},
       {"--kml-scene", "--kml-scene OUT.kml", "the present-scene KML at --at SECONDS", WriteKmlScene},
 #ifdef REGATIX_WITH_IMAGES
       {"--graph", "--graph OUT.png", "the Graph page picture (--size: the chart area)", WriteGraph},
-      {"--chart", "--chart OUT.png", "the Track page picture at --at SECONDS (--north-up, --manual)", WriteChart},
+      {"--chart", "--chart OUT.png", "the Track page picture at --at SECONDS (--north-up, --manual)",
+       WriteChart},
+      {"--video", "--video OUT.mp4", "the replay as an H.264 video (--from, --to, --speed, --fps, --size)",
+       WriteVideo},
 #endif
   };
   return outputs;

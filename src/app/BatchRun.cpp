@@ -1,5 +1,6 @@
 // Loading the race for the batch command: the program folder, the race file, then the desktop's data steps.
 #include <filesystem>
+#include <iostream>
 
 #include "analysis/PrepareRace.h"
 #include "app/BatchCommand.h"
@@ -23,7 +24,18 @@ void RunBatch(const BatchRequest& request, const std::string& executableFolder) 
     const auto found = race::FindInFolder(store.programFolder + "raceadmin", request.race);
     store.raceFilePath = found ? found->generic_string() : store.programFolder + "raceadmin/" + request.race;
   }
-  analysis::PrepareRace(store, loaded.fit, request.width, request.height);
+  // The warnings go out before the outputs, and before the error when the load fails: they say why.
+  const auto printWarnings = [&store] {
+    for (const race::LoadWarning& warning : store.warnings)
+      std::cerr << "warning: " << race::WarningText(warning) << '\n';
+  };
+  try {
+    analysis::PrepareRace(store, loaded.fit, request.width, request.height);
+  } catch (const race::InputError&) {
+    printWarnings();
+    throw;
+  }
+  printWarnings();
   if (request.northUp) store.northUp = 1;
 
   for (const RequestedOutput& wanted : request.outputs) {

@@ -42,4 +42,7 @@ void AskFocusQuestion(KmlSession& session, int unfocusedCount, const AskYesNo& a
 KmlExportResult Button3MouseDown(bool leftButton, const Button3Input& input, KmlSession& session,
                                  const AskYesNo& ask);
 
+// The third form beside the button's two: the race with time, asked and written the same way.
+KmlExportResult ExportRaceWithTime(const Button3Input& input, KmlSession& session, const AskYesNo& ask);
+
 }  // namespace kml

@@ -1,5 +1,6 @@
-// The two KML exports: the present scene (recent wakes and positions at the replay time) and the whole
-// race (tracks, position snapshots, marks and lines), written to a stream or to a file.
+// The three KML exports: the present scene (recent wakes and positions at the replay time), the whole
+// race (tracks, position snapshots, marks and lines) and the race with time (a timed track per boat that a
+// globe viewer's time slider plays, marks and lines), written to a stream or to a file.
 #pragma once
 
 #include <functional>
@@ -25,11 +26,14 @@ struct KmlOptions {
 void WritePresentScene(std::ostream& out, const race::RaceStore& store, const view::FrameState& frame,
                        double raceTime, const KmlOptions& options);
 void WriteWholeRace(std::ostream& out, const race::RaceStore& store, const KmlOptions& options);
+// Each boat a gx:Track with a time (UTC) and a place per fix, in the boat's KML colour.
+void WriteTimedRace(std::ostream& out, const race::RaceStore& store, const KmlOptions& options);
 
-// The same into a file (created or overwritten). Empty on success, else the reason it failed.
+// The same into a file (created, or replaced once complete). Empty on success, else the reason it failed.
 std::string ExportPresentScene(const std::string& path, const race::RaceStore& store,
                                const view::FrameState& frame, double raceTime, const KmlOptions& options);
 std::string ExportWholeRace(const std::string& path, const race::RaceStore& store, const KmlOptions& options);
+std::string ExportTimedRace(const std::string& path, const race::RaceStore& store, const KmlOptions& options);
 
 // The seconds between the whole-race snapshots for a time line ending at timelineEnd.
 int SnapshotInterval(double timelineEnd);

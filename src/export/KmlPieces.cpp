@@ -57,7 +57,8 @@ void WriteTrackPoint(KmlWriter& out, double lat, double lon) {
 namespace {
 
 // One description line: prefix, number, suffix.
-void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number, std::string_view suffix) {
+void DescriptionLine(KmlWriter& out, std::string_view prefix, const std::string& number,
+                     std::string_view suffix) {
   std::string& line = out.Open();
   line += prefix;
   line += number;
@@ -103,8 +104,8 @@ void WriteBoatPoint(KmlWriter& out, const KmlOptions& options, const BoatPoint& 
     DescriptionLine(out, "<li>針路： ", heading, "度(T)<br>");
   }
   out.Line("</ul>]]></description>");
-  out.Line("<visibility>1</visibility><Style><IconStyle><Icon><href>");
-  out.Open() += XmlText(options.iconFolder) + "ar" + std::to_string(IconHeading(point.course)) +
+  out.Line("<visibility>1</visibility><Style><IconStyle><Icon>");
+  out.Open() += "<href>" + XmlText(options.iconFolder) + "ar" + std::to_string(IconHeading(point.course)) +
                 ".png</href></Icon></IconStyle></Style>";
   out.End();
   WritePointLine(out, point.lat, point.lon);
@@ -121,6 +122,32 @@ void WriteBuoy(KmlWriter& out, const KmlOptions& options, std::string_view name,
   out.End();
   WritePointLine(out, lat, lon);
   out.Line("</Point></Placemark>");
+}
+
+void WriteMarksAndLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options) {
+  out.Line("<Folder><name>MARK_LINES</name>");
+  const int marks = std::clamp(store.markCount, 0, static_cast<int>(store.markLat.size()) - 1);
+  for (int m = 1; m <= marks; ++m) {
+    WriteBuoy(out, options, "MK" + std::to_string(m), store.markLat[m], store.markLon[m]);
+  }
+  const int lines = std::clamp(store.lineCount, 0, static_cast<int>(store.lineLat1.size()) - 1);
+  for (int j = 1; j <= lines; ++j) {
+    const std::string number = std::to_string(j);
+    out.Open() += "<Placemark><name>line" + number + "</name>";
+    out.End();
+    const std::string colour =
+        j < static_cast<int>(store.kmlColour.size()) ? store.kmlColour[j] : std::string();
+    out.Open() += "<Style><LineStyle><color>" + XmlText(OpaqueColour(colour)) +
+                  "</color><width>1</width></LineStyle></Style>";
+    out.End();
+    out.Line("<LineString><coordinates>");
+    WriteTrackPoint(out, store.lineLat1[j], store.lineLon1[j]);
+    WriteTrackPoint(out, store.lineLat2[j], store.lineLon2[j]);
+    out.Line("</coordinates></LineString></Placemark>");
+    WriteBuoy(out, options, "LINE" + number + "-P", store.lineLat1[j], store.lineLon1[j]);
+    WriteBuoy(out, options, "LINE" + number + "-S", store.lineLat2[j], store.lineLon2[j]);
+  }
+  out.Line("</Folder>");
 }
 
 }  // namespace kml

@@ -21,7 +21,8 @@ int UsableFixes(const race::RaceStore& store, int b);
 // XML declaration, root element, outer folder and its name line.
 void WriteHead(KmlWriter& out, const race::RaceStore& store);
 
-// "<Placemark><name>", the escaped boat name, colour and width of its track line, "<LineString><coordinates>".
+// "<Placemark><name>", the escaped boat name, colour and width of its track line,
+// "<LineString><coordinates>".
 void WriteTrackStart(KmlWriter& out, const race::RaceStore& store, int boat);
 // One track point, lon,lat,0.0 and a trailing blank (minutes of arc in, degrees out).
 void WriteTrackPoint(KmlWriter& out, double lat, double lon);
@@ -36,5 +37,8 @@ void WriteBoatPoint(KmlWriter& out, const KmlOptions& options, const BoatPoint& 
 
 // A buoy placemark: marks and the ends of lines.
 void WriteBuoy(KmlWriter& out, const KmlOptions& options, std::string_view name, double lat, double lon);
+
+// The "MARK_LINES" folder: a buoy per mark, and per line its line string and a buoy at each end.
+void WriteMarksAndLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options);
 
 }  // namespace kml

@@ -66,31 +66,6 @@ void WriteSnapshots(KmlWriter& out, const race::RaceStore& store, const KmlOptio
   out.Line("</Folder>");
 }
 
-void WriteMarksAndLines(KmlWriter& out, const race::RaceStore& store, const KmlOptions& options) {
-  out.Line("<Folder><name>MARK_LINES</name>");
-  const int marks = std::clamp(store.markCount, 0, static_cast<int>(store.markLat.size()) - 1);
-  for (int m = 1; m <= marks; ++m) {
-    WriteBuoy(out, options, "MK" + std::to_string(m), store.markLat[m], store.markLon[m]);
-  }
-  const int lines = std::clamp(store.lineCount, 0, static_cast<int>(store.lineLat1.size()) - 1);
-  for (int j = 1; j <= lines; ++j) {
-    const std::string number = std::to_string(j);
-    out.Open() += "<Placemark><name>line" + number + "</name>";
-    out.End();
-    const std::string colour = j < static_cast<int>(store.kmlColour.size()) ? store.kmlColour[j] : std::string();
-    out.Open() += "<Style><LineStyle><color>" + XmlText(OpaqueColour(colour)) +
-                  "</color><width>1</width></LineStyle></Style>";
-    out.End();
-    out.Line("<LineString><coordinates>");
-    WriteTrackPoint(out, store.lineLat1[j], store.lineLon1[j]);
-    WriteTrackPoint(out, store.lineLat2[j], store.lineLon2[j]);
-    out.Line("</coordinates></LineString></Placemark>");
-    WriteBuoy(out, options, "LINE" + number + "-P", store.lineLat1[j], store.lineLon1[j]);
-    WriteBuoy(out, options, "LINE" + number + "-S", store.lineLat2[j], store.lineLon2[j]);
-  }
-  out.Line("</Folder>");
-}
-
 }  // namespace
 
 int SnapshotInterval(double timelineEnd) {

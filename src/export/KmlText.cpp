@@ -67,12 +67,23 @@ std::string CleanText(std::string_view text, Ascii plain) {
 std::string XmlText(std::string_view text) {
   return CleanText(text, [](std::string& out, char c) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += c;
     }
   });
 }
@@ -90,7 +101,9 @@ std::string CdataText(std::string_view text) {
   return out;
 }
 
-void AppendNumber(std::string& out, double value) { out += race::FormatGeneral(value); }
+void AppendNumber(std::string& out, double value) {
+  out += race::FormatGeneral(value);
+}
 
 std::string NumberText(double value) {
   std::string text;
@@ -102,8 +115,25 @@ std::string DocumentName(std::string_view raceCaption) {
   const size_t blank = raceCaption.find(' ');
   const size_t start = blank == std::string_view::npos ? 0 : blank + 1;
   const size_t point = raceCaption.find('.');
-  if (point == std::string_view::npos || point < start) return {};
-  return std::string(raceCaption.substr(start, point - start));
+  if (point != std::string_view::npos && point >= start)
+    return std::string(raceCaption.substr(start, point - start));
+  // Captions made from titles have no "."; the folder then carries the whole caption, trailing blanks off.
+  const size_t last = raceCaption.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string() : std::string(raceCaption.substr(0, last + 1));
+}
+
+std::string RaceTitle(std::string_view raceCaption) {
+  const size_t blank = raceCaption.find(' ');
+  std::string_view rest = blank == std::string_view::npos ? raceCaption : raceCaption.substr(blank + 1);
+  rest = rest.substr(0, rest.find('.'));
+  std::string title;
+  for (char c : rest) {
+    const bool space = c == ' ' || c == '\t';
+    if (space && (title.empty() || title.back() == ' ')) continue;
+    title += space ? ' ' : c;
+  }
+  if (!title.empty() && title.back() == ' ') title.pop_back();
+  return title;
 }
 
 int IconHeading(double course) {
@@ -112,9 +142,13 @@ int IconHeading(double course) {
   return heading == 360 ? 0 : heading;
 }
 
-double KmlSpeed(double knots) { return race::Int(knots * 100 + 0.5) / 100.0; }
+double KmlSpeed(double knots) {
+  return race::Int(knots * 100 + 0.5) / 100.0;
+}
 
-int KmlHeading(double course) { return race::Int(course); }
+int KmlHeading(double course) {
+  return race::Int(course);
+}
 
 std::string OpaqueColour(std::string_view kmlColour) {
   if (kmlColour.size() < 6) return "ffffffff";

@@ -27,6 +27,10 @@ inline void AppendDegrees(std::string& out, double minutes) { AppendNumber(out, 
 // when it has no "." after that point.
 std::string DocumentName(std::string_view raceCaption);
 
+// The race's title for the newer exports (race with time, GPX): the caption from the character after its
+// first blank up to its first "." or its end, with runs of blanks made one and none at either end.
+std::string RaceTitle(std::string_view raceCaption);
+
 // Course rounded to the nearest 10 degrees, halves up, 360 written as 0: the N of "arN.png".
 int IconHeading(double course);
 // Speed to two decimals, halves up.

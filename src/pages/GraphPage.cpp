@@ -93,7 +93,10 @@ std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAx
 
 std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat) {
   const auto b = static_cast<std::size_t>(boat);
-  return BoatTrace(store, axes, boat, [&](std::size_t i) { return axes.SpeedX(store.trackSpeed[b][i]); });
+  // A speed beyond the scale (a GPS jump) stays on the plot's edge rather than running into the margin.
+  return BoatTrace(store, axes, boat, [&](std::size_t i) {
+    return std::clamp(axes.SpeedX(store.trackSpeed[b][i]), axes.x1, axes.x1 + axes.w2);
+  });
 }
 
 std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes& axes) {

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 
+#include "analysis/MarkPassings.h"
 #include "pages/ReportFigures.h"
 
 namespace pages {
@@ -19,6 +22,7 @@ using race::FormatSigned;
 using race::FormatWholeDegrees;
 
 constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kNone = "-";
 
 // The desktop's date-time form leaves the time out at midnight; both forms put the date before the first
@@ -28,6 +32,19 @@ std::string StartTimeText(double startTime, const DateTimeText& dateTimeText) {
   const double seconds = std::round(startTime * 86400.0);
   if (std::fmod(seconds, 86400.0) == 0 && text.find(' ') != std::string::npos) text.erase(text.find(' '));
   return text;
+}
+
+// A text cell (a name, the caption, a course point) as a spreadsheet reads it back: a text beginning like a
+// formula gets a leading apostrophe so it stays text, and a cell holding a quote, comma or line break is
+// quoted with its quotes doubled, so no name can split or merge rows.
+std::string CsvText(const std::string& text) {
+  std::string cell = text;
+  if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
+    cell.insert(0, "'");
+  if (cell.find_first_of("\",\r\n") == std::string::npos) return cell;
+  std::string quoted = "\"";
+  for (const char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 class ReportBuilder {
@@ -44,7 +61,7 @@ class ReportBuilder {
   void KindRow();
   // "Boat Name" and the leg labels, then the closing headers.
   void LegHeader(const std::string& tail);
-  std::string Name(int boat) const { return f_.Store().boatName[static_cast<std::size_t>(boat)]; }
+  std::string Name(int boat) const { return CsvText(f_.Store().boatName[static_cast<std::size_t>(boat)]); }
 
   // A boat's speed on a leg is known when the leg was timed, its end passed and its distance measured.
   bool LegSpeedKnown(int boat, int leg) const {
@@ -70,7 +87,7 @@ class ReportBuilder {
 
 std::string ReportBuilder::Build(const DateTimeText& dateTimeText) {
   const race::RaceStore& store = f_.Store();
-  Line(store.raceCaption);
+  Line(CsvText(store.raceCaption));
   Line("Start Time," + StartTimeText(store.startTime, dateTimeText));
   Line("Mean Wind Dir," + FormatInteger(store.windDirection) + " deg");
   Blank();
@@ -104,7 +121,7 @@ void ReportBuilder::KindRow() {
 
 void ReportBuilder::LegHeader(const std::string& tail) {
   std::string row = "Boat Name";
-  for (int j = 1; j <= f_.Legs(); ++j) row += "," + f_.LegLabel(j);
+  for (int j = 1; j <= f_.Legs(); ++j) row += "," + CsvText(f_.LegLabel(j));
   Line(row + tail);
 }
 
@@ -131,12 +148,12 @@ void ReportBuilder::TimeByLeg() {
 void ReportBuilder::Positions() {
   Line("Position by each Mark/Line");
   std::string header = "Boat Name";
-  for (int k = 1; k <= L(); ++k) header += "," + f_.PositionHeader(k);
-  Line(header);
+  for (int k = 1; k <= L(); ++k) header += "," + CsvText(f_.PositionHeader(k));
+  Line(header + ",MISSED");
   for (int b = 1; b <= f_.Boats(); ++b) {
     std::string row = Name(b);
-    for (int k = 1; k <= L(); ++k) row += "," + (f_.Passed(b, k) ? FormatInteger(f_.Position(b, k)) : kNone);
-    Line(row);
+    for (int k = 1; k <= L(); ++k) row += "," + (f_.Placed(b, k) ? FormatInteger(f_.Position(b, k)) : kNone);
+    Line(row + "," + CsvText(analysis::MissedPointNames(f_.Store(), b)));
   }
 }
 
@@ -150,7 +167,7 @@ void ReportBuilder::CourseLength() {
   for (int j = 1; j <= f_.Legs(); ++j) {
     if (f_.LegKind(j) == 1) upMiles += f_.LegLength(j) / kMetresPerMile;
     if (f_.LegKind(j) == 2) downMiles += f_.LegLength(j) / kMetresPerMile;
-    labels += "," + f_.LegLabel(j);
+    labels += "," + CsvText(f_.LegLabel(j));
     kinds += "," + f_.KindLabel(j);
     double magnetic = f_.LegBearing(j) - variation;
     if (magnetic < 0) magnetic += 360;
@@ -206,20 +223,26 @@ void ReportBuilder::Summary() {
   Line(",(UP),(UP),(UP),(UP),,(DN),(DN),(DN),(DN)");
   Line("BOAT NAME,TIME,DIST,BSP,VMC,,TIME,DIST,BSP,VMC");
   for (int b = 1; b <= f_.Boats(); ++b) {
-    // Every leg of the kind counts, passed or not: the sums are the raw leg figures.
+    // A kind with a leg whose end the boat did not pass has no sum: its leg times would be made up.
     double time[3] = {0, 0, 0};
     double miles[3] = {0, 0, 0};
+    bool complete[3] = {true, true, true};
     for (int j = 1; j <= f_.Legs(); ++j) {
       const int kind = f_.LegKind(j);
       if (kind != 1 && kind != 2) continue;
       time[kind] += f_.LegTime(b, j);
       miles[kind] += f_.Sailed(b, j) / kMetresPerMile;
+      complete[kind] = complete[kind] && f_.Passed(b, j) && f_.Passed(b, j + 1);
     }
     std::string row = Name(b);
     const double course[3] = {0, upCourse, downCourse};
     for (int kind = 1; kind <= 2; ++kind) {
       const bool timed = time[kind] > 0;
       if (kind == 2) row += ",";
+      if (!complete[kind]) {
+        for (int cell = 0; cell < 4; ++cell) row += std::string(",") + kNone;
+        continue;
+      }
       row += "," + FormatInteger(time[kind]);
       row += "," + FormatFiveChar(miles[kind]);
       row += "," + FormatFiveChar(timed ? miles[kind] * 3600 / time[kind] : 0);
@@ -305,7 +328,8 @@ std::string PerformanceReportText(const race::RaceStore& store, const DateTimeTe
 ReportResult WritePerformanceReportFile(const race::RaceStore& store, const std::string& path,
                                         const DateTimeText& dateTimeText) {
   ReportResult result{path, {}};
-  const std::string text = PerformanceReportText(store, dateTimeText);
+  // The byte-order mark tells a spreadsheet the file is UTF-8, so Japanese names read right on Windows too.
+  const std::string text = kUtf8ByteOrderMark + PerformanceReportText(store, dateTimeText);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) {
     result.error = std::strerror(errno);
@@ -321,6 +345,9 @@ ReportResult WritePerformanceReportFile(const race::RaceStore& store, const std:
 ReportResult WritePerformanceReport(const race::RaceStore& store, const std::string& folder,
                                     const DateTimeText& dateTimeText) {
   std::string path = folder;
+  // The documents folder may not exist yet: make it rather than fail the report.
+  std::error_code ignored;
+  if (!path.empty()) std::filesystem::create_directories(path, ignored);
   if (!path.empty() && path.back() != '/') path += '/';
   return WritePerformanceReportFile(store, path + kReportFileName, dateTimeText);
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "analysis/MarkPassings.h"
+
 namespace pages {
 namespace {
 
@@ -25,12 +27,8 @@ ReportFigures::ReportFigures(const race::RaceStore& store) : store_(store) {
   const int rows = static_cast<int>(std::min(store.boatName.size(), store.markTime.size())) - 1;
   boats_ = std::clamp(store.boatCount, 0, std::max(rows, 0));
   points_ = std::max(store.courseCount, 0);
-  double best = kBestBoatBelow;
-  for (int b = 1; b <= boats_ && points_ >= 1; ++b) {
-    if (MarkTime(b, points_) < best) {
-      best = MarkTime(b, points_);
-      bestBoat_ = b;
-    }
+  for (int b = 1; b <= boats_ && points_ >= 1 && bestBoat_ == 0; ++b) {
+    if (Passed(b, points_) && At(store.finishRank, b, 0) == 1) bestBoat_ = b;
   }
 }
 
@@ -84,11 +82,16 @@ std::string ReportFigures::PositionHeader(int point) const {
   return PointName(point);
 }
 
+bool ReportFigures::Placed(int boat, int point) const {
+  return point == points_ ? Passed(boat, point) : analysis::PassedInOrder(store_, boat, point);
+}
+
 int ReportFigures::Position(int boat, int point) const {
+  if (point == points_) return At(store_.finishRank, boat, 0);
   const double own = MarkTime(boat, point);
   int ahead = 0;
   for (int c = 1; c <= boats_; ++c) {
-    if (MarkTime(c, point) < own) ++ahead;
+    if (Placed(c, point) && MarkTime(c, point) < own) ++ahead;
   }
   return 1 + ahead;
 }

@@ -10,8 +10,6 @@ namespace pages {
 
 // A passing is a mark time below this; 10000000 marks "not passed".
 inline constexpr double kPassedBelow = 999999.0;
-// A finish time below this can make a boat the best boat.
-inline constexpr double kBestBoatBelow = 1000000.0;
 inline constexpr double kMetresPerMile = 1852.0;
 
 class ReportFigures {
@@ -42,9 +40,11 @@ class ReportFigures {
   // "START", the mark name, or "FINISH" for the last point (also when the course has one point).
   std::string PositionHeader(int point) const;
 
-  // 1 + the number of boats that passed the point earlier.
+  // Whether the boat has a place at the point: its finish, or a passing in order (after the point before it).
+  bool Placed(int boat, int point) const;
+  // The finishing place at the finish; elsewhere 1 + the number of boats placed there earlier.
   int Position(int boat, int point) const;
-  // The first finisher (lowest boat number on a tie), or 0 when nobody finished.
+  // The boat placed 1st (lowest boat number on a tie), or 0 when nobody finished.
   int BestBoat() const { return bestBoat_; }
 
  private:

@@ -137,6 +137,12 @@ Effects Timer2Tick(Clock& clock, view::Playback& playback, const race::RaceStore
   if (raceTime >= -30 && raceTime < 0) ++effects.beeps;
   if (raceTime < 0 && raceTime / 60 == race::Int(raceTime / 60)) ++effects.beeps;
 
+  UpdateRoundingNotice(playback, store);
+  return effects;
+}
+
+void UpdateRoundingNotice(view::Playback& playback, const race::RaceStore& store) {
+  const double raceTime = playback.raceTime;
   playback.roundingNoticeIndex = 0;
   for (int c = store.courseCount - 1; c >= 2; --c) {
     const double first = store.firstArrivalTime[c];
@@ -146,7 +152,6 @@ Effects Timer2Tick(Clock& clock, view::Playback& playback, const race::RaceStore
       break;
     }
   }
-  return effects;
 }
 
 Flags FlagsAt(double raceTime) {

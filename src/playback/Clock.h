@@ -65,6 +65,10 @@ ScoreChange SignalFinishes(Clock& clock, double raceTime, const race::RaceStore&
 // mark-rounding notice. Counts the frames afresh.
 Effects Timer2Tick(Clock& clock, view::Playback& playback, const race::RaceStore& store);
 
+// The mark-rounding notice at raceTime: the last course point (not start, not finish) first rounded less
+// than 180 s before, with the seconds since.
+void UpdateRoundingNotice(view::Playback& playback, const race::RaceStore& store);
+
 // Flags of the start sequence at a replay time.
 struct Flags {
   bool panelVisible = false;  // pnlFLAG, until the gun

@@ -29,9 +29,15 @@ int DaysInMonth(int year, int month) {
   return month == 2 && leap ? 29 : kDays[month];
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Digits only, at most 4 of them; -1 otherwise.
 int SmallNumber(std::string_view s) {
@@ -46,9 +52,9 @@ int SmallNumber(std::string_view s) {
 
 // 1..12 for an English month name or its three-letter abbreviation, any case; 0 otherwise.
 int MonthFromName(std::string_view s) {
-  static constexpr std::array<std::string_view, 12> kNames = {"january", "february", "march",     "april",
-                                                              "may",     "june",     "july",      "august",
-                                                              "september", "october", "november", "december"};
+  static constexpr std::array<std::string_view, 12> kNames = {
+      "january", "february", "march",     "april",   "may",      "june",
+      "july",    "august",   "september", "october", "november", "december"};
   if (s.size() < 3) return 0;
   for (char c : s) {
     if (!IsLetter(c)) return 0;
@@ -81,12 +87,15 @@ std::optional<double> ParseDate(std::string_view text) {
   const std::string_view c = text.substr(second + 1);
   const int va = SmallNumber(a), vc = SmallNumber(c);
   if (va < 0 || vc < 0 || a.size() == 3 || c.size() == 3) return std::nullopt;
-  int month = MonthFromName(b);
-  if (month == 0) month = b.size() <= 2 ? SmallNumber(b) : -1;
+  const int named = MonthFromName(b);
+  const int month = named > 0 ? named : b.size() <= 2 ? SmallNumber(b) : -1;
   if (month < 1 || month > 12) return std::nullopt;
   int year = 0, day = 0;
   if (c.size() == 4 && a.size() <= 2) {  // day-month-year
     year = vc, day = va;
+  } else if (separator == '-' && named > 0 && a.size() <= 2 && c.size() <= 2) {
+    // The loggers' 17-MAY-08 is 17 May 2008 in every file, as the track files have always read it.
+    year = FullYear(c, vc), day = va;
   } else if (c.size() <= 2) {  // year-month-day, the year possibly two-digit
     year = FullYear(a, va), day = vc;
   } else {
@@ -112,10 +121,11 @@ std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour, 
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
     return std::nullopt;
   }
-  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60)) return std::nullopt;
-  const double days = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                                        static_cast<unsigned>(day)) -
-                                          kDaysFrom1970To1899_12_30);
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || !(second >= 0 && second < 60))
+    return std::nullopt;
+  const double days =
+      static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+                          kDaysFrom1970To1899_12_30);
   return days + (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
 }
 
@@ -123,7 +133,8 @@ std::optional<double> ParseTimeOfDay(std::string_view text) {
   std::size_t i = 0;
   auto readNumber = [&](int maxDigits) {
     int value = 0, digits = 0;
-    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits) value = value * 10 + (text[i++] - '0'), ++digits;
+    while (i < text.size() && IsDigit(text[i]) && digits < maxDigits)
+      value = value * 10 + (text[i++] - '0'), ++digits;
     return digits == 0 ? -1 : value;
   };
   const int hour = readNumber(2);
@@ -192,6 +203,45 @@ std::optional<TDateTime> ParseDateTime(std::string_view text) {
 TDateTime TextToDateTime(std::string_view text, const std::string& file, int line) {
   if (const auto value = ParseDateTime(text)) return *value;
   throw InputError(file, line, "not a date: \"" + std::string(text) + "\"");
+}
+
+long long WholeSeconds(TDateTime value) { return std::llround(value * kSecondsPerDay); }
+
+void AppendUtcText(std::string& out, long long seconds) {
+  const long long perDay = static_cast<long long>(kSecondsPerDay);
+  long long days = seconds / perDay;
+  long long second = seconds % perDay;
+  if (second < 0) {
+    second += perDay;
+    --days;
+  }
+  // Civil date from days since 1970-01-01: the inverse of DaysFromCivil (Howard Hinnant's algorithm).
+  const long long z = days + kDaysFrom1970To1899_12_30 + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long dayOfEra = z - era * 146097;
+  const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long long mp = (5 * dayOfYear + 2) / 153;
+  const long long day = dayOfYear - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  if (year < 0 || year > 9999) {  // outside what xsd:dateTime's four-digit form can say
+    out += "0001-01-01T00:00:00Z";
+    return;
+  }
+  char text[] = "0000-00-00T00:00:00Z";
+  const auto two = [&text](int at, long long value) {
+    text[at] = static_cast<char>('0' + value / 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
+  };
+  two(0, year / 100);
+  two(2, year % 100);
+  two(5, month);
+  two(8, day);
+  two(11, second / 3600);
+  two(14, second / 60 % 60);
+  two(17, second % 60);
+  out.append(text, sizeof text - 1);
 }
 
 }  // namespace race

@@ -19,7 +19,8 @@ std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour =
 
 // Reads a date-time text. Accepted forms (a date, a time, or a date, blanks or "T", and a time):
 //   date: y/m/d or y-m-d; with a four-digit last part d/m/y; with an English month name in the middle
-//         (08/MAY/17, 17-May-2008), the four-digit part is the year, else the first part.
+//         (08/MAY/17, 17-May-2008), the four-digit part is the year, else the first part, except that the
+//         loggers' day-month-year with "-" (17-MAY-08) is read as such.
 //         Two-digit years: 00-29 are 2000-2029, 30-99 are 1930-1999.
 //   time: h:mm or h:mm:ss, seconds may have decimals. A time alone lies on day 0 (1899-12-30).
 // Nothing when the text is not one of these or names no real day or time.
@@ -30,5 +31,11 @@ std::optional<double> ParseTimeOfDay(std::string_view text);
 
 // ParseDateTime that throws InputError(file, line, "not a date: \"text\"") when the text is not a date.
 TDateTime TextToDateTime(std::string_view text, const std::string& file = {}, int line = 0);
+
+// Whole seconds since 1899-12-30 00:00 of a date-time, rounded to the nearest second.
+long long WholeSeconds(TDateTime value);
+// Appends the xsd:dateTime text of a count of whole seconds since 1899-12-30 taken as UTC:
+// "2008-05-17T01:02:03Z". Written digit by digit: exports write one per fix, millions of them.
+void AppendUtcText(std::string& out, long long seconds);
 
 }  // namespace race

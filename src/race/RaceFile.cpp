@@ -46,7 +46,8 @@ void ApplyBoat(const Record& r) {
   r.Need(3, "BN");
   RaceStore& s = r.store;
   const std::string name = r.fields.Text(2);
-  if (s.boatCount >= kMaxBoats || !Exists(s, "gpsdat", name)) return;
+  // A boat whose file is missing stays in the list so the track load names it and counts it as dropped.
+  if (s.boatCount >= kMaxBoats) return;
   const int offset = r.fields.lineFieldCount >= 4 ? r.Integer(4) : 0;
   const int b = ++s.boatCount;
   s.boatFile[b] = name;
@@ -119,8 +120,8 @@ void ApplyRecord(const Record& r) {
     return;
   }
   // The remaining keywords carry one value.
-  const bool single = key == "MG" || key == "LG" || key == "ST" || key == "FT" || key == "TD" || key == "WD" ||
-                      key == "BT" || key == "NU";
+  const bool single = key == "MG" || key == "LG" || key == "ST" || key == "FT" || key == "TD" ||
+                      key == "WD" || key == "BT" || key == "NU";
   if (!single) return;  // not a record of this file (blank lines included)
   r.Need(2, key);
   if (key == "MG") s.magneticVariation = r.Number(2);
@@ -168,10 +169,14 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   LineReader lines(*text);
   std::string_view line;
   Fields fields;
+  int boatsNamed = 0;
   while (lines.Next(line)) {
     SplitFields(line, ',', fields);
+    if (fields[1] == "BN") ++boatsNamed;
     ApplyRecord(Record{store, fields, file, lines.lineNumber()});
   }
+  if (boatsNamed > kMaxBoats)
+    Warn(store, WarningKind::kBoatsBeyondCapacity, {std::to_string(boatsNamed), std::to_string(kMaxBoats)});
   Derive(store, path);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "race/LoadWarning.h"
+
 namespace race {
 
 using TDateTime = double;  // days since 1899-12-30, time of day in the fraction
@@ -40,10 +42,13 @@ struct RaceStore {
 
   // Course geometry, minutes of arc.
   int markCount = 0;
-  std::vector<double> markLat = std::vector<double>(kMaxMarks + 1), markLon = std::vector<double>(kMaxMarks + 1);
+  std::vector<double> markLat = std::vector<double>(kMaxMarks + 1),
+                      markLon = std::vector<double>(kMaxMarks + 1);
   int lineCount = 0;
-  std::vector<double> lineLat1 = std::vector<double>(kMaxLines + 1), lineLon1 = std::vector<double>(kMaxLines + 1);
-  std::vector<double> lineLat2 = std::vector<double>(kMaxLines + 1), lineLon2 = std::vector<double>(kMaxLines + 1);
+  std::vector<double> lineLat1 = std::vector<double>(kMaxLines + 1),
+                      lineLon1 = std::vector<double>(kMaxLines + 1);
+  std::vector<double> lineLat2 = std::vector<double>(kMaxLines + 1),
+                      lineLon2 = std::vector<double>(kMaxLines + 1);
   int courseCount = 0;
   std::vector<std::string> courseMark = std::vector<std::string>(kMaxCourseEntries + 1);
   int mapImageCount = 0;
@@ -63,9 +68,11 @@ struct RaceStore {
   std::vector<Colour> boatColour = std::vector<Colour>(kMaxBoats + 1);
   std::vector<std::string> kmlColour = std::vector<std::string>(kMaxBoats + 1);
   int droppedBoatCount = 0;
-  // What the load found worth checking, one line each (a boat outside the race window, a missing file ...).
-  // Filled afresh by every load; the batch command prints them, the window lists them once.
-  std::vector<std::string> warnings;
+  // What the load found worth checking (a boat outside the race window, a missing file ...), cleared at the
+  // start of every load. A step adds one with race::Warn(store, kind, values); the kind's wording in both
+  // languages lives in one table (race/LoadWarning.cpp), so a new warning is an enum value and a table row.
+  // The batch command prints race::WarningText(w) in English, the window lists them in the user's language.
+  std::vector<LoadWarning> warnings;
   Colour layColourPort = 0, layColourStarboard = 0, windAxisColour = 0;
 
   // Track channels [boat][fix], boat slots 0..boatCount+1, fix 0 unused.

@@ -52,14 +52,14 @@ double Part(std::string_view part, std::string_view text, const std::string& fil
   return *value;
 }
 
-// The coordinate form after a line: "DMS" anywhere selects degrees-minutes-seconds, "DEG" decimal degrees,
-// and "DEG" wins on a line holding both. One pass over the line, since every fix line is looked at.
-int FormSwitch(std::string_view line, int coordFormat) {
+// The coordinate form after a header line: a word "DMS" selects degrees-minutes-seconds, a word "DEG" decimal
+// degrees ("DEG" wins on a line holding both). Only whole words count, so a track named "DEGAS" changes
+// nothing.
+int FormSwitch(const Fields& fields, int coordFormat) {
   bool dms = false, deg = false;
-  for (std::size_t p = line.find('D'); p != std::string_view::npos; p = line.find('D', p + 1)) {
-    const std::string_view next = line.substr(p + 1, 2);
-    dms = dms || next == "MS";
-    deg = deg || next == "EG";
+  for (int i = 1; i <= fields.lineFieldCount; ++i) {
+    dms = dms || fields[i] == "DMS";
+    deg = deg || fields[i] == "DEG";
   }
   return deg ? kDecimalDegrees : dms ? kDegreesMinutesSeconds : coordFormat;
 }
@@ -113,8 +113,10 @@ void ScanTextFixes(std::string_view text, const std::string& file, DayOf dayOf, 
   Fields fields;
   while (lines.Next(line)) {
     SplitFields(line, ' ', fields);
-    coordFormat = FormSwitch(line, coordFormat);
-    if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) continue;
+    if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) {
+      coordFormat = FormSwitch(fields, coordFormat);
+      continue;
+    }
 
     if (!haveDate || fields[4] != lastDateField) {
       lastDateField.assign(fields[4]);

@@ -11,6 +11,7 @@
 #include "race/Numbers.h"
 #include "race/TextInput.h"
 #include "race/TextTrack.h"
+#include "race/TrackWindowCheck.h"
 
 namespace race {
 namespace {
@@ -18,12 +19,13 @@ namespace {
 constexpr int kInitialFixCapacity = 100;
 constexpr int kGrowthMargin = 50;  // the arrays grow when fewer than this many entries are left
 constexpr int kGrowthStep = 100;
-constexpr int kIntervalTrim = 5;   // fixes left out at either end when measuring the interval
+constexpr int kIntervalTrim = 5;        // fixes left out at either end when measuring the interval
 constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
 
 template <typename Visit>
 void ForEachChannel(RaceStore& s, Visit visit) {
-  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse}) visit(*channel);
+  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
+    visit(*channel);
 }
 
 }  // namespace
@@ -44,7 +46,8 @@ void SizeBoatTrack(RaceStore& store, int slot, int size) {
 }
 
 std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime) {
-  const double rel = static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
+  const double rel =
+      static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
   const int toFinish = SpanSeconds(store.finishTimeGps, gpsTime);
   if (rel > -store.preStartSeconds - 60.0 && toFinish < 30) return rel;
   return std::nullopt;
@@ -78,7 +81,7 @@ void FinishTrack(RaceStore& store, int slot, int n) {
   }
 }
 
-void LoadTrackFile(RaceStore& store, int i) {
+bool LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
       FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "gpsdat"),
@@ -90,7 +93,7 @@ void LoadTrackFile(RaceStore& store, int i) {
   const auto text = path && form == TrackForm::kText ? ReadTextFile(*path) : std::nullopt;
   if (form == TrackForm::kText ? !text : !log.is_open()) {
     store.fixCount[slot] = 0;
-    return;
+    return false;
   }
   if (slot != i) {
     store.boatFile[slot] = store.boatFile[i];
@@ -106,6 +109,7 @@ void LoadTrackFile(RaceStore& store, int i) {
     ReadLoggerTrack(store, slot, log, form, FileLabel(store.programFolder, *path), n);
   }
   FinishTrack(store, slot, n);
+  return true;
 }
 
 void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
@@ -114,8 +118,13 @@ void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
   if (store.trackTime.size() < static_cast<std::size_t>(count) + 2) SizeTrackArrays(store);
   for (int i = 1; i <= count; ++i) {
     if (progress) progress(store.boatFile[i], i, count);
-    LoadTrackFile(store, i);
-    if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) ++store.droppedBoatCount;
+    if (!LoadTrackFile(store, i)) {
+      Warn(store, WarningKind::kTrackFileMissing, {store.boatName[i], store.boatFile[i]});
+      ++store.droppedBoatCount;
+    } else if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) {
+      WarnShortTrack(store, i, store.fixCount[i - store.droppedBoatCount]);
+      ++store.droppedBoatCount;
+    }
   }
   store.boatCount = count - store.droppedBoatCount;
 }

@@ -14,7 +14,8 @@ namespace race {
 inline constexpr int kMinFixesToKeep = 50;  // a boat with fewer fixes in the window is dropped
 inline constexpr int kShortTrackInterval = 30;
 
-// Called before each boat's file is read: its file name, its 1-based number and the boat count of the race file.
+// Called before each boat's file is read: its file name, its 1-based number and the boat count of the race
+// file.
 using TrackProgress = std::function<void(const std::string& boatFile, int i, int boatCount)>;
 
 // Gives each of the five track channels boatCount + 2 empty boat slots (0..boatCount + 1).
@@ -22,14 +23,15 @@ void SizeTrackArrays(RaceStore& store);
 // Gives each channel's fix array of the slot size elements (0..size - 1); existing values survive.
 void SizeBoatTrack(RaceStore& store, int slot, int size);
 
-// Reads every boat's track (boats 1..boatCount as the race file left them). Boats with fewer than 50
-// fixes inside the race window are dropped and later boats move down; afterwards boatCount counts the
-// boats kept and droppedBoatCount those dropped. Throws InputError from a malformed track file.
+// Reads every boat's track (boats 1..boatCount as the race file left them). Boats whose file is missing or
+// has fewer than 50 fixes inside the race window are dropped, each with a warning, and later boats move down;
+// afterwards boatCount counts the boats kept and droppedBoatCount those dropped. Throws InputError from a
+// malformed track file.
 void LoadAllTracks(RaceStore& store, const TrackProgress& progress = {});
 
 // Reads the file of boat i into slot i - droppedBoatCount (moving the boat's file, name, offset and shown
-// flag down first). A missing file leaves the slot with fixCount 0.
-void LoadTrackFile(RaceStore& store, int i);
+// flag down first). A missing file leaves the slot with fixCount 0 and returns false.
+bool LoadTrackFile(RaceStore& store, int i);
 
 // The race-window rules every track reader applies to a fix, in this order:
 // The fix time in race seconds (offset of the slot's boat included) when the fix lies inside the race

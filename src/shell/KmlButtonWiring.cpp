@@ -22,11 +22,21 @@ bool KmlButtonWiring::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KmlButtonWiring::Button3MouseDown(Qt::MouseButton button) {
+  Export([button](const kml::Button3Input& input, kml::KmlSession& session, const kml::AskYesNo& ask) {
+    return kml::Button3MouseDown(button == Qt::LeftButton, input, session, ask);
+  });
+}
+
+void KmlButtonWiring::RaceWithTime() {
+  Export(kml::ExportRaceWithTime);
+}
+
+void KmlButtonWiring::Export(const ExportCall& exportCall) {
   const kml::Button3Input input{*state_.store,         state_.frame,        state_.playback.raceTime,
                                 state_.unfocusedCount, state_.englishTexts, dateTimeText_};
-  const kml::KmlExportResult result = kml::Button3MouseDown(
-      button == Qt::LeftButton, input, session_,
-      [this] { return platform_.AskYesNo(Text(TextId::HideUnfocusedQuestion, state_.englishTexts)); });
+  const kml::KmlExportResult result = exportCall(input, session_, [this] {
+    return platform_.AskYesNo(Text(TextId::HideUnfocusedQuestion, state_.englishTexts));
+  });
   if (!result.error.empty()) {
     platform_.ShowMessage(Text(TextId::CannotWriteFile, state_.englishTexts, {result.path, result.error}));
     return;

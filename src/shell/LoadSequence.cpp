@@ -3,10 +3,13 @@
 #include "analysis/PrepareRace.h"
 #include "race/Numbers.h"
 #include "race/RaceCatalogue.h"
+#include "shell/BoatResultText.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "view/BoatGlyph.h"
 #include "view/Compass.h"
+#include "view/ReplayPanels.h"
 #include "view/TimeBar.h"
 #include "view/WindowLayout.h"
 
@@ -65,6 +68,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   if (!failure.empty()) {
     loading_ = false;
     platform_.ShowMessage(failure);
+    ShowLoadWarnings(this, next->warnings, state_.englishTexts);
     if (frameBitmap) {
       // The race that was shown goes on as it was.
       pnlSPLITE->hide();
@@ -79,6 +83,7 @@ LoadResult TForm1::LoadRace(const std::string& path, int raceIndex) {
   state_.store = std::move(next);
   state_.chartFit = fit;
   ApplyLoadedRace();
+  ShowLoadWarnings(this, Store().warnings, state_.englishTexts);
   loading_ = false;
   return LoadResult::Loaded;
 }
@@ -135,25 +140,17 @@ void TForm1::CreateScoreLabels() {
   const race::RaceStore& store = Store();
   scoreLabel.assign(static_cast<size_t>(store.boatCount) + 1, nullptr);
   if (store.lineCount < 1 || store.boatCount < 1) return;
-  const int finish = store.courseCount;
   for (int b = 1; b <= store.boatCount; ++b) {
-    const bool hasFinish = finish >= 0 && static_cast<size_t>(finish) < store.markTime[b].size() &&
-                           static_cast<size_t>(finish) < store.firstArrivalTime.size();
-    const long behind =
-        hasFinish ? static_cast<long>(race::Round(store.markTime[b][finish] - store.firstArrivalTime[finish]))
-                  : 0;
     auto* label = new QLabel(pnlScore);
     label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QStringLiteral(" %1  %2  (+%3sec)")
-                       .arg(store.finishRank[b])
-                       .arg(QString::fromStdString(store.boatName[b]))
-                       .arg(behind));
+    label->setText(QString::fromStdString(
+        view::ScoreLabelText(store, b, NameWithMissedPoints(store, b, state_.englishTexts))));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
-    label->setGeometry(6, store.finishRank[b] * 15 - 10, pnlScore->width() - 12, 13);
+    label->setGeometry(6, store.finishRank[b] * view::kScoreRowHeight - 10, pnlScore->width() - 12, 13);
     label->hide();
     scoreLabel[b] = label;
   }

@@ -31,6 +31,7 @@ namespace shell {
 
 class TForm2;
 class PlaybackWiring;
+class ShareMenu;
 
 enum class LoadResult { Loaded, Failed, HeldOff };
 
@@ -207,6 +208,7 @@ class TForm1 : public QWidget {
   bool focusRenewalQueued_ = false;
   bool endRequested_ = false;
   QSettings* settings_ = nullptr;
+  ShareMenu* shareMenu_ = nullptr;  // the video and the race with time, under HELP
 };
 
 }  // namespace shell

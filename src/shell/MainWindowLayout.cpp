@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include "shell/MainWindow.h"
+#include "shell/ShareMenu.h"
 #include "view/FrameRenderer.h"
 #include "view/TimeBar.h"
 #include "view/WindowLayout.h"
@@ -125,6 +126,7 @@ void TForm1::ApplyLanguage() {
   set(chkHint, TextId::chkHint);
   set(Button2, TextId::Button2);
   set(Button5, TextId::Button5);
+  if (shareMenu_ != nullptr) shareMenu_->ApplyLanguage();
 }
 
 void TForm1::PresentFrame() {

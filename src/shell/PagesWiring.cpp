@@ -1,11 +1,13 @@
-// The Graph and Table choices and the Google Earth button: the window's side of the graph page, the
-// performance report and the KML export, whose work lives in the toolkit-free pages and export code.
+// The Graph and Table choices, the Google Earth button and the share menu: the window's side of the graph
+// page, the performance report and the KML export, whose work lives in the toolkit-free pages and export
+// code.
 #include "export/KmlButton.h"
 #include "pages/GraphPage.h"
 #include "pages/PerformanceReport.h"
 #include "shell/KmlButtonWiring.h"
 #include "shell/MainWindow.h"
 #include "shell/PlaybackWiring.h"
+#include "shell/ShareMenu.h"
 
 namespace shell {
 
@@ -16,7 +18,8 @@ void TForm1::WirePages() {
   connect(RadioButton3, &QRadioButton::toggled, this, [this](bool checked) {
     if (checked) RadioButton3Click();
   });
-  new KmlButtonWiring(Button3, state_, platform_, LocaleDateTimeText);
+  auto* kmlButton = new KmlButtonWiring(Button3, state_, platform_, LocaleDateTimeText);
+  shareMenu_ = new ShareMenu(*this, platform_, imgLOGO, *kmlButton);
 }
 
 void TForm1::ShowGraphPage() {
@@ -32,17 +35,20 @@ void TForm1::ShowGraphPage() {
   update();
 }
 
-void TForm1::RadioButton2Click() { ShowGraphPage(); }
+void TForm1::RadioButton2Click() {
+  ShowGraphPage();
+}
 
 void TForm1::RadioButton3Click() {
   ShowGraphPage();
   if (Loading() || !graphBitmap) return;
-  const pages::ReportDesktop desktop{[this] { platform_.ProcessPendingEvents(); },
-                                     [this](const std::string& path) { platform_.OpenWithDesktop(path); },
-                                     [this](const pages::ReportResult& failure) {
-                                       platform_.ShowMessage(Text(TextId::ReportNotWritten, state_.englishTexts,
-                                                                  {failure.path, failure.error}));
-                                     }};
+  const pages::ReportDesktop desktop{
+      [this] { platform_.ProcessPendingEvents(); },
+      [this](const std::string& path) { platform_.OpenWithDesktop(path); },
+      [this](const pages::ReportResult& failure) {
+        platform_.ShowMessage(
+            Text(TextId::ReportNotWritten, state_.englishTexts, {failure.path, failure.error}));
+      }};
   pages::WriteAndOpenPerformanceReport(Store(), platform_.DocumentsFolder(), desktop, LocaleDateTimeText);
 }
 

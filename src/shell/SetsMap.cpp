@@ -2,6 +2,7 @@
 // per-boat controls of the overview and the boat list, and the sun estimate.
 #include <QFileInfo>
 
+#include "shell/BoatResultText.h"
 #include "shell/MainWindow.h"
 #include "view/WindowLayout.h"
 
@@ -48,7 +49,8 @@ void TForm1::SetsMap() {
   overview.SetPen(view::Rgb(0, 0, 0));
   overview.Rectangle(0, 0, view::kOverviewSize, view::kOverviewSize);
 
-  state_.sun = analysis::EstimateSun(state_.chartFit.midLon, store.startTime, store.timeDifferenceHours);
+  state_.sun = analysis::EstimateSun(state_.chartFit.midLat, state_.chartFit.midLon, store.startTime,
+                                     store.timeDifferenceHours);
   platform_.Beep();
 }
 
@@ -70,7 +72,8 @@ void TForm1::CreateBoatObjects() {
     boatDot[i] = dot;
   }
   for (int i = 1; i <= store.boatCount; ++i) {
-    auto* check = new QCheckBox(QString::fromStdString(store.boatName[i]), pnlBOATlist);
+    auto* check = new QCheckBox(QString::fromStdString(NameWithMissedPoints(store, i, state_.englishTexts)),
+                                pnlBOATlist);
     check->setObjectName(QStringLiteral("boatCheck"));
     check->setProperty("tag", i);
     check->setGeometry(5, 14 * i, 120, 12);

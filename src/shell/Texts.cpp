@@ -77,6 +77,22 @@ constexpr TextEntry kTexts[] = {
     {TextId::CannotWriteFile, "Cannot write %1: %2", "%1 に書き込めません: %2"},
     {TextId::ReportNotWritten, "The report could not be written:\r\n%1\r\n%2",
      "レポートを書き込めませんでした:\r\n%1\r\n%2"},
+    {TextId::ShareButton, "Share", "共有"},
+    {TextId::VideoCommand, "Video...", "ビデオ..."},
+    {TextId::RaceWithTimeCommand, "Google Earth: race with time", "Google Earth: 時間付きレース"},
+    {TextId::VideoTitle, "Video of the replay", "リプレイのビデオ"},
+    {TextId::VideoFrom, "From (race seconds)", "開始 (スタートからの秒)"},
+    {TextId::VideoTo, "To (race seconds)", "終了 (スタートからの秒)"},
+    {TextId::VideoSpeed, "Speed", "速度"},
+    {TextId::VideoFps, "Frames per second", "毎秒のフレーム数"},
+    {TextId::VideoSize, "Size", "サイズ"},
+    {TextId::VideoFileFilter, "MP4 video (*.mp4)", "MP4 ビデオ (*.mp4)"},
+    {TextId::VideoWriting, "Writing the video...", "ビデオを書き出しています..."},
+    {TextId::VideoCancel, "Cancel", "キャンセル"},
+    {TextId::VideoCannotMake, "Cannot make the video: %1", "ビデオを作れません: %1"},
+    {TextId::LoadWarningsTitle, "Check before trusting the results", "結果を見る前に確かめてください"},
+    {TextId::LoadWarningsClose, "Close", "閉じる"},
+    {TextId::MissedPoints, " (missed %1)", " (%1 未通過)"},
 };
 
 }  // namespace

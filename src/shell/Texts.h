@@ -69,6 +69,25 @@ enum class TextId {
   // Files that could not be written (picture, globe viewer file, report); %1 is the path, %2 the reason.
   CannotWriteFile,
   ReportNotWritten,
+  // The share menu under HELP: the replay video and the race with time.
+  ShareButton,
+  VideoCommand,
+  RaceWithTimeCommand,
+  VideoTitle,
+  VideoFrom,
+  VideoTo,
+  VideoSpeed,
+  VideoFps,
+  VideoSize,
+  VideoFileFilter,
+  VideoWriting,
+  VideoCancel,
+  VideoCannotMake,  // %1 what is wrong
+  // The list of what a load found worth checking: its caption and its button.
+  LoadWarningsTitle,
+  LoadWarningsClose,
+  // After a boat's name in the boat list and the score panel: %1 the course points it missed.
+  MissedPoints,
 };
 
 struct TextEntry {

@@ -5,14 +5,16 @@
 #include "view/Compass.h"
 #include "view/DrawStyle.h"
 #include "view/FrameRenderer.h"
+#include "view/ReplayPanels.h"
 #include "view/StaticChart.h"
 #include "view/TimeBar.h"
 
 namespace view {
 
 void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const analysis::ChartFit& fit,
-                          const Canvas& rose, Canvas& compass, Canvas& windGraph, const TrackPageRequest& request) {
-  const analysis::SunEstimate sun = analysis::EstimateSun(fit.midLon, store.startTime, store.timeDifferenceHours);
+                          const TrackPagePanels& panels, const TrackPageRequest& request) {
+  const analysis::SunEstimate sun =
+      analysis::EstimateSun(fit.midLat, fit.midLon, store.startTime, store.timeDifferenceHours);
   Sea sea;
   ViewOptions options;
   options.northUp = request.northUp;
@@ -23,6 +25,8 @@ void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const a
   Playback playback;
   playback.raceTime = request.at;
   playback.clockSecond = ApplyAutoSea(sea, sun, request.at);  // the sea follows the time of day
+  playback.roundingNoticeIndex = request.overlays.roundingNoticeIndex;
+  playback.roundingNoticeText = request.overlays.roundingNoticeText;
   FrameState state;
   ResetFrameState(state, store.boatCount);
   state.windowHeight = picture.Height();
@@ -40,7 +44,8 @@ void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const a
     DrawFrame(picture, request.at, scene, playback, state);
   }
 
-  DrawCompass(compass, rose, CompassAngle(store, request.northUp));
+  Canvas& compass = panels.compass;
+  DrawCompass(compass, panels.rose, CompassAngle(store, request.northUp));
   picture.CopyFrom(compass, kCompassPanelPlace.x, kCompassPanelPlace.y);
   // The red wind dot on the rim, and the wind direction in the middle.
   const int dotX = kCompassPanelPlace.x + state.windMarkerLeft;
@@ -55,13 +60,16 @@ void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const a
                   state.compassWindText);
 
   if (store.windCount > 0 && !store.windFile.empty()) {
-    DrawWindGraph(windGraph, store);
-    picture.CopyFrom(windGraph, kWindGraphPanelPlace.x, kWindGraphPanelPlace.y);
+    DrawWindGraph(panels.windGraph, store);
+    picture.CopyFrom(panels.windGraph, kWindGraphPanelPlace.x, kWindGraphPanelPlace.y);
     picture.SetPen(kRed, 1);
     const int y = kWindGraphPanelPlace.y + WindBarTop(store, request.at);
     picture.MoveTo(kWindGraphPanelPlace.x + 5, y);
     picture.LineTo(kWindGraphPanelPlace.x + 95, y);
   }
+
+  if (request.overlays.flagPanel) DrawFlagPanel(picture, panels.blueFlag, request.overlays.blueFlag);
+  DrawScorePanel(picture, store, request.overlays.finishedBoats);
 }
 
 }  // namespace view

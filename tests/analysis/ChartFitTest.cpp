@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "analysis/ChartFit.h"
+#include "analysis/Navigation.h"
 
 namespace analysis {
 namespace {
@@ -25,7 +26,7 @@ void AddBoat(race::RaceStore& store, std::vector<std::array<double, 3>> fixes) {
   store.fixCount[b] = static_cast<int>(fixes.size());
 }
 
-TEST(FitChart, SquaresTheLongitudeSpanAt35North) {
+TEST(FitChart, SquaresTheLongitudeSpanAt35NorthAndKeepsOneScaleInBothDirections) {
   race::RaceStore store;
   store.timelineStart = -100;
   store.timelineEnd = 1000;
@@ -40,7 +41,11 @@ TEST(FitChart, SquaresTheLongitudeSpanAt35North) {
   EXPECT_NEAR(fit.chartSpanLon, 14.649, 1e-3);
   EXPECT_NEAR(fit.pxPerMinuteLat, 50, 1e-9);
   EXPECT_NEAR(fit.overviewPxPerMinuteLat, 170 / 12.0, 1e-9);
-  EXPECT_NEAR(fit.pxPerMinuteLon, 1000 / fit.chartSpanLon, 1e-9);
+  // A wide chart: 400 px east covers as many metres as 400 px north.
+  const double metresEast = 400 / fit.pxPerMinuteLon * fit.metresPerMinuteLon();
+  const double metresNorth = 400 / fit.pxPerMinuteLat * kMetresPerMinuteLat;
+  EXPECT_NEAR(metresEast, metresNorth, 1e-6);
+  EXPECT_NEAR(FitChart(store, 600, 1000).pxPerMinuteLat, 50, 1e-9);  // a tall one: the width sets the scale
 }
 
 TEST(FitChart, WideAreaStretchesTheLatitudeSpan) {
@@ -88,28 +93,27 @@ TEST(FitChart, EmptyRaceAndSinglePointStayFinite) {
   EXPECT_DOUBLE_EQ(fit.midLat, 2000);
 }
 
-TEST(EstimateSun, EquinoxAt135EastAndFurtherEast) {
-  // 24 March 2009 (day 83 of a common year), 10:30:15.
-  const double day = 39896;  // 2009-03-24
-  ASSERT_EQ(DayOfYear(day), 83);
-  const SunEstimate at135 = EstimateSun(8100, day + (10 * 3600 + 30 * 60 + 15) / 86400.0, 9);
-  EXPECT_DOUBLE_EQ(at135.sunriseSecond, 21600);
-  EXPECT_DOUBLE_EQ(at135.sunsetSecond, 64800);
-  EXPECT_DOUBLE_EQ(at135.raceStartSecondOfDay, 37815);
-  const SunEstimate at139 = EstimateSun(8370, day, 9);
-  EXPECT_DOUBLE_EQ(at139.sunriseSecond, 21600 - 2160);
-  EXPECT_DOUBLE_EQ(at139.sunsetSecond, 64800);
-}
+// Sunrise and sunset from the sun's real path: a Japanese race sees the same day it always did, a northern
+// summer evening stays light, and the poles keep their night or their midnight sun.
+TEST(EstimateSun, RealSunriseAndSunsetAtTheRaceAndOnItsClock) {
+  const double equinox = 39896;  // 2009-03-24
+  const SunEstimate toba =
+      EstimateSun(34.48 * 60, 136.84 * 60, equinox + (10 * 3600 + 30 * 60 + 15) / 86400.0, 9);
+  EXPECT_NEAR(toba.sunriseSecond, 5 * 3600 + 48 * 60, 5 * 60);  // about 05:48 and 18:03 there
+  EXPECT_NEAR(toba.sunsetSecond, 18 * 3600 + 3 * 60, 5 * 60);
+  EXPECT_DOUBLE_EQ(toba.raceStartSecondOfDay, 37815);
 
-// A race in Europe keeps its daylight: the clock's meridian follows the race's time difference, so a
-// midsummer race at 10 E on a UTC+2 clock has its sun up well before and down well after midday.
-TEST(EstimateSun, FollowsTheMeridianOfTheRaceClock) {
-  const double midsummer = 45108;  // 2023-07-01
-  const SunEstimate hamburg = EstimateSun(9.8 * 60, midsummer + 0.5, 2);
-  EXPECT_LT(hamburg.sunriseSecond, 8 * 3600);
-  EXPECT_GT(hamburg.sunsetSecond, 18 * 3600);
-  const SunEstimate tokyo = EstimateSun(8100, midsummer + 0.5, 9);
-  EXPECT_DOUBLE_EQ(hamburg.sunsetSecond, tokyo.sunsetSecond);
+  const double july = 45108;  // 2023-07-01, Hamburg on CEST
+  const SunEstimate hamburg = EstimateSun(53.55 * 60, 9.99 * 60, july + 0.5, 2);
+  EXPECT_NEAR(hamburg.sunriseSecond, 4 * 3600 + 53 * 60, 5 * 60);
+  EXPECT_NEAR(hamburg.sunsetSecond, 21 * 3600 + 52 * 60, 5 * 60);
+  EXPECT_GT(hamburg.sunsetSecond - 3600, 19 * 3600 + 58 * 60);  // 19:58 is broad daylight
+
+  const SunEstimate arctic = EstimateSun(78 * 60, 15 * 60, july, 2);
+  EXPECT_LT(arctic.sunriseSecond, 0);
+  EXPECT_GT(arctic.sunsetSecond, 86400);
+  const SunEstimate winter = EstimateSun(78 * 60, 15 * 60, 45280, 1);  // 2023-12-18
+  EXPECT_DOUBLE_EQ(winter.sunriseSecond, winter.sunsetSecond);
 }
 
 TEST(DayOfYear, LeapYearsAndYearEnds) {

@@ -50,10 +50,10 @@ TEST(DetectMarkPassings, StartCrossingMustComeInTheFirstFifthOfTheTimeLine) {
   AddBoat(store, NorthTrack(61, 100));
   DetectMarkPassings(store);
   EXPECT_EQ(store.markTime[1][1], race::kNotPassed);
-  EXPECT_DOUBLE_EQ(store.markTime[1][2], 440);  // the mark search then starts again from fix 1
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 440);  // the mark is still looked for from the gun on
 }
 
-TEST(DetectMarkPassings, SharedPlacesAndNonFinishers) {
+TEST(DetectMarkPassings, SharedPlacesThenFinishersThatMissedAPointThenNonFinishers) {
   race::RaceStore store = NorthRace();
   AddBoat(store, NorthTrack(61, 30));        // finishes at 535
   AddBoat(store, NorthTrack(61));            // 505
@@ -64,29 +64,50 @@ TEST(DetectMarkPassings, SharedPlacesAndNonFinishers) {
   EXPECT_EQ(store.finishRank[2], 1);
   EXPECT_EQ(store.finishRank[3], 1);
   EXPECT_EQ(store.finishRank[1], 3);
-  EXPECT_EQ(store.finishRank[4], 4);
   EXPECT_EQ(store.markTime[4][3], race::kNotPassed);
-  // Leaving out the mark: no finish, so no place among the finishers and no trimming.
+  // Leaving out the mark: the finish is kept (with its time, trimming and distances), placed after the boats
+  // that sailed the course, and the boat shows what it missed.
   EXPECT_DOUBLE_EQ(store.markTime[5][1], -10);
   EXPECT_EQ(store.markTime[5][2], race::kNotPassed);
-  EXPECT_EQ(store.markTime[5][3], race::kNotPassed);
+  EXPECT_DOUBLE_EQ(store.markTime[5][3], 475);
   EXPECT_EQ(store.finishRank[5], 4);
-  EXPECT_DOUBLE_EQ(store.firstArrivalTime[3], 505);
+  EXPECT_EQ(MissedPoints(store, 5), std::vector<int>{2});
+  EXPECT_TRUE(MissedPoints(store, 1).empty());
+  EXPECT_EQ(store.finishRank[4], 5);
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[3], 505);  // a finish after a missed point is no first arrival
   TrimAfterFinish(store);
-  EXPECT_EQ(store.fixCount[5], 61);
+  EXPECT_EQ(store.fixCount[5], 57);
   EXPECT_DOUBLE_EQ(store.firstArrivalTime[2], 340);  // ties go to the lower boat number; same time
 }
 
-TEST(DetectMarkPassings, MarkNeverApproachedStaysNotPassed) {
+TEST(DetectMarkPassings, LaterPointsAreLookedForOnlyAfterTheGun) {
   race::RaceStore store = NorthRace();
-  AddMark(store, 150, 0.5);  // MK2, far away
-  SetCourse(store, {"L1", "MK2", "MK1", "L2"});
+  AddMark(store, 100.5, 0.5);  // MK2, just past the start line
+  SetCourse(store, {"L1", "MK2", "L2"});
+  AddBoat(store, NorthTrack(61, -200));  // over the line at -180, past MK2 at -100: all before the gun
   AddBoat(store, NorthTrack(61));
   DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][1], -180);  // an early start stays
   EXPECT_EQ(store.markTime[1][2], race::kNotPassed);
-  EXPECT_DOUBLE_EQ(store.markTime[1][3], 340);
-  EXPECT_EQ(store.markTime[1][4], race::kNotPassed);       // the line is crossed, but MK2 was left out
-  EXPECT_EQ(store.firstArrivalTime[2], race::kNotPassed);  // nobody passed: not left from an earlier race
+  EXPECT_DOUBLE_EQ(store.markTime[2][2], 100);
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[2], 100);
+  EXPECT_DOUBLE_EQ(store.markTime[1][3], 305);
+  EXPECT_EQ(store.finishRank[2], 1);
+  EXPECT_EQ(store.finishRank[1], 2);  // first home, but without MK2
+}
+
+TEST(DetectMarkPassings, PassingAfterAMissedPointIsNoArrival) {
+  race::RaceStore store = NorthRace();
+  AddMark(store, 102.5, 0.72);  // MK2
+  SetCourse(store, {"L1", "MK1", "MK2", "L2"});
+  AddBoat(store, NorthTrack(61, -30, 0.9));  // wide of MK1, past MK2 at 390, home at 475
+  AddBoat(store, NorthTrack(61, 0, 0.55));   // every point; MK2 at 420
+  DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][3], 390);  // the passing itself is kept
+  EXPECT_FALSE(PassedInOrder(store, 1, 3));
+  EXPECT_DOUBLE_EQ(store.firstArrivalTime[3], 420);
+  EXPECT_EQ(store.finishRank[2], 1);
+  EXPECT_EQ(store.finishRank[1], 2);
 }
 
 TEST(DetectMarkPassings, MissingMarksAndLinesAreNeverPassedAndBadNumbersAreInputErrors) {
@@ -130,13 +151,26 @@ TEST(DetectMarkPassings, CourseLongerThanTwelvePointsIsAnalysedWhole) {
   EXPECT_EQ(store.finishRank[1], 1);
 }
 
-TEST(DetectMarkPassings, LineNotCrossedBetweenItsEndsIsFoundNearEndOne) {
+TEST(DetectMarkPassings, LineAfterTheStartCountsOnlyWhenCrossedBetweenItsEnds) {
   race::RaceStore store = NorthRace();
   AddLine(store, 101.03125, 0.6, 101.03125, 1.6);  // L3: the track passes 0.1 west of end 1
-  SetCourse(store, {"L1", "L3", "L2"});
+  AddLine(store, 100.25, 0.4, 100.25, 0.6);        // L4: the start's neighbour, crossed between its ends
+  SetCourse(store, {"L1", "L3", "L4", "L2"});
   AddBoat(store, NorthTrack(61));
   DetectMarkPassings(store);
-  EXPECT_DOUBLE_EQ(store.markTime[1][2], 190);  // the fix after the crossing, closest to end 1
+  EXPECT_EQ(store.markTime[1][2], race::kNotPassed);  // near end 1 is no passing
+  EXPECT_DOUBLE_EQ(store.markTime[1][3], 60);         // looked for from the start on, as L3 was not found
+  EXPECT_DOUBLE_EQ(store.markTime[1][4], 505);
+  SetCourse(store, {"L1", "L4", "L1", "L2"});
+  DetectMarkPassings(store);
+  EXPECT_DOUBLE_EQ(store.markTime[1][2], 60);
+  EXPECT_EQ(store.markTime[1][3], race::kNotPassed);  // the start line again lies behind: never back
+
+  // The start keeps its nearness rule: a boat passing 0.1 west of its end 1 has started.
+  race::RaceStore start = NorthRace();
+  AddBoat(start, NorthTrack(61, 0, -0.1));
+  DetectMarkPassings(start);
+  EXPECT_DOUBLE_EQ(start.markTime[1][1], 20);
 }
 
 TEST(TrimAfterFinish, DropsFixesAMinuteAfterTheFinishOnly) {

@@ -27,8 +27,11 @@ TEST(PrepareRace, LoadsAnalysesAndReportsProgress) {
   PrepareRace(store, fit, 1285, 1000, [&](const std::string& file, int i, int count) {
     seen.push_back(file + " " + std::to_string(i) + "/" + std::to_string(count));
   });
-  EXPECT_EQ(seen, (std::vector<std::string>{"alpha.txt 1/2", "bravo.txt 2/2"}));  // Charlie has no file
+  EXPECT_EQ(seen, (std::vector<std::string>{"alpha.txt 1/3", "bravo.txt 2/3", "charlie.txt 3/3"}));
   ASSERT_EQ(store.boatCount, 2);
+  EXPECT_EQ(store.droppedBoatCount, 1);  // Charlie has no file, and the load says so
+  ASSERT_EQ(store.warnings.size(), 1u);
+  EXPECT_EQ(store.warnings[0].kind, race::WarningKind::kTrackFileMissing);
   EXPECT_EQ(store.boatName[1], "Alpha");
   EXPECT_EQ(fit.mapWidth, 1285);
   EXPECT_NEAR(fit.midLat, 3000 + 0.001 * (620 - 170) / 2, 0.01);
@@ -47,7 +50,7 @@ TEST(PrepareRace, LoadsAnalysesAndReportsProgress) {
   EXPECT_TRUE(store.windFile.empty());
 }
 
-TEST(PrepareRace, MissingRaceFileOrNoTrackIsNoTracksError) {
+TEST(PrepareRace, MissingRaceFileOrTracksAreNoTracksErrorAndEveryBoatDroppedIsAnErrorToo) {
   testsupport::TempFolder folder;
   analysistest::WriteSampleRace(folder);
   race::RaceStore missing = StoreFor(folder, "nothing.txt");
@@ -62,7 +65,21 @@ TEST(PrepareRace, MissingRaceFileOrNoTrackIsNoTracksError) {
     FAIL() << "no error";
   } catch (const NoTracksError& e) {
     EXPECT_EQ(e.problem(), "GPS file not exists.");
+    ASSERT_EQ(empty.warnings.size(), 1u);  // and the warning names the file looked for
+    EXPECT_EQ(race::WarningText(empty.warnings[0]),
+              "boat Nobody: track file \"none.txt\" not found in gpsdat; the boat is left out");
   }
+
+  // Tracks there, but every boat outside the race window (a start a day late): refused, each boat named.
+  analysistest::WriteSampleRace(folder);
+  folder.Write("raceadmin/late.txt",
+               "ST,2024/06/02 12:00:00\r\nFT,2024/06/02 12:10:00\r\nTD,2\r\n"
+               "BN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
+  race::RaceStore late = StoreFor(folder, "late.txt");
+  EXPECT_THROW(PrepareRace(late, fit, 100, 100), NoBoatKeptError);
+  ASSERT_EQ(late.warnings.size(), 2u);
+  EXPECT_EQ(late.warnings[1].kind, race::WarningKind::kNoFixInWindowHours);
+  EXPECT_EQ(late.warnings[1].values.back(), "26");  // TD 26, or ST a day earlier
 }
 
 TEST(PrepareRace, MalformedCourseIsAnInputErrorNamingTheRaceFile) {

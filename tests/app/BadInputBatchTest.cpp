@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "app/BadInputCases.h"
 #include "support/TempFolder.h"
@@ -38,10 +40,23 @@ TEST(BadInputThroughBatch, EveryRowIsRefusedWithItsLineOrLoads) {
                      Quote(json.string()) + " 2>" + Quote(err.string()))
                         .c_str());
     ASSERT_TRUE(WIFEXITED(status));
-    const std::string stderrText = Visible(testsupport::ReadFile(err));
+    // The warnings come first, one "warning: " line each, then the refusal if any.
+    std::string stderrText = Visible(testsupport::ReadFile(err));
+    std::vector<std::string> warnings;
+    while (stderrText.starts_with("warning: ")) {
+      const auto end = stderrText.find('\n');
+      warnings.push_back(stderrText.substr(9, end - 9));
+      stderrText.erase(0, end + 1);
+    }
+    ASSERT_EQ(warnings.size(), row.warnings.size()) << testsupport::ReadFile(err);
+    for (std::size_t w = 0; w < warnings.size(); ++w)
+      EXPECT_EQ(warnings[w].rfind(row.warnings[w], 0), 0u) << warnings[w];
     if (row.message.empty()) {
+      EXPECT_EQ(stderrText, "");
       ASSERT_EQ(WEXITSTATUS(status), 0) << stderrText;
-      EXPECT_EQ(nlohmann::json::parse(testsupport::ReadFile(json))["boatCount"], row.boats);
+      const auto out = nlohmann::json::parse(testsupport::ReadFile(json));
+      EXPECT_EQ(out["boatCount"], row.boats);
+      EXPECT_EQ(out["warnings"].size(), row.warnings.size());
     } else {
       EXPECT_EQ(WEXITSTATUS(status), 1);
       EXPECT_EQ(stderrText.rfind(row.message, 0), 0u) << stderrText;

@@ -25,6 +25,15 @@ TEST(ParseBatchArguments, ReadsEveryOption) {
   EXPECT_DOUBLE_EQ(*r.at, -12.5);
   EXPECT_TRUE(r.northUp);
   EXPECT_TRUE(r.manual);
+  EXPECT_TRUE(r.sizeGiven);
+
+  const BatchRequest video =
+      Parse({"--video", "r.mp4", "--from", "-60", "--to", "600.5", "--speed", "2.5", "--fps", "30"});
+  EXPECT_FALSE(video.sizeGiven);  // so the video takes its own 1280x720
+  EXPECT_DOUBLE_EQ(*video.from, -60);
+  EXPECT_DOUBLE_EQ(*video.to, 600.5);
+  EXPECT_DOUBLE_EQ(*video.speed, 2.5);
+  EXPECT_EQ(*video.fps, 30);
 }
 
 TEST(ParseBatchArguments, MakeRaceTakesEveryPathUpToTheNextOption) {
@@ -41,6 +50,9 @@ TEST(ParseBatchArguments, RefusesWhatItCannotAct) {
                                                                 {"--size", "800x60a"},
                                                                 {"--json"},
                                                                 {"--at", "soon"},
+                                                                {"--from", "start"},
+                                                                {"--speed", "inf"},
+                                                                {"--fps", "25.5"},
                                                                 {"--frobnicate"}}) {
     EXPECT_THROW(Parse(args), UsageError) << args[0];
   }

@@ -63,6 +63,13 @@ TEST(RegatixBatch, WritesTheAnalysedRaceAsJson) {
   EXPECT_EQ(race["legBearing"].size(), 2u);
   EXPECT_EQ(race["legLengthMetres"].size(), 3u);
   EXPECT_EQ(race["chartFit"]["mapWidth"], 1285);
+  EXPECT_EQ(race["boats"][1]["sailedCourse"], true);
+  EXPECT_EQ(race["boats"][1]["missedPoints"], nlohmann::json::array());
+  // Charlie's file is missing: named on stderr and in the JSON, and the run still succeeds.
+  const std::string charlie =
+      "boat Charlie: track file \"charlie.txt\" not found in gpsdat; the boat is left out";
+  EXPECT_EQ(race["warnings"], (nlohmann::json{charlie}));
+  EXPECT_EQ(run.err, "warning: " + charlie + "\n");
 
   const BatchRun full = RunBatch(folder, "--folder " + Quote(folder.folder()) +
                                              " --race SAMPLE.TXT --size 640x480 --full"

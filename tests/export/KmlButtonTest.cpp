@@ -1,6 +1,8 @@
 // The "Google Earth" button: when the focus question is asked, what its answer exports, and which file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "KmlFixture.h"
 #include "XmlCheck.h"
 #include "export/KmlButton.h"
@@ -74,19 +76,24 @@ TEST_F(GoogleEarthButton, LeftButtonExportsTheSceneAndOtherButtonsTheRace) {
   auto parsed = ParseKml(testsupport::ReadFile(scene.path));
   EXPECT_EQ(parsed.placemarks.at("10:30:00"), (std::vector<std::string>{"Three", "Three"}));
   EXPECT_EQ(parsed.placemarks.count("Track Lines"), 0u);
-  EXPECT_NE(testsupport::ReadFile(scene.path).find("<href>\r\n/opt/regatix/ya/ar"), std::string::npos);
+  EXPECT_NE(testsupport::ReadFile(scene.path).find("<Icon>\r\n<href>/opt/regatix/ya/ar"), std::string::npos);
 
   Press(false, 0, true);
   EXPECT_EQ(TrackLines().size(), 5u);
 }
 
-TEST_F(GoogleEarthButton, JapaneseQuestionAndAFailureNamingPathAndReason) {
+TEST_F(GoogleEarthButton, MissingFolderIsMadeAndAFailureNamesPathAndReason) {
   store.documentsFolder = documents.folder() + "gone/";
+  EXPECT_EQ(Press(false, 0, true).error, "");
+  EXPECT_TRUE(std::filesystem::is_regular_file(documents.path() / "gone/ZELMap5.kml"));
+
+  documents.Write("plain", "");
+  store.documentsFolder = documents.folder() + "plain/sub/";  // under a file: cannot be made
   const auto result = Press(true, 1, false, 0);
   EXPECT_EQ(questionsAsked, 1);
-  EXPECT_EQ(result.path, documents.folder() + "gone/ZELMap5.kml");
-  EXPECT_EQ(result.error, "No such file or directory");
-  EXPECT_EQ(session.kmlPath, "");
+  EXPECT_EQ(result.path, documents.folder() + "plain/sub/ZELMap5.kml");
+  EXPECT_EQ(result.error, "Not a directory");
+  EXPECT_EQ(session.kmlPath, documents.folder() + "gone/ZELMap5.kml");  // the last file written
 }
 
 }  // namespace

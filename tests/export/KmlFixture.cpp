@@ -16,7 +16,8 @@ int AddBoat(race::RaceStore& store, const std::string& name, const std::string& 
   store.kmlColour[b] = kmlColour;
   store.boatShown[b] = shown;
   store.fixCount[b] = static_cast<int>(times.size());
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
+  for (auto* channel :
+       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
     channel->resize(race::kMaxBoats + 2);
     (*channel)[b].assign(times.size() + 1, 0.0);
   }
@@ -28,6 +29,14 @@ int AddBoat(race::RaceStore& store, const std::string& name, const std::string& 
     store.trackCourse[b][i] = 10.0 * static_cast<double>(i);
   }
   return b;
+}
+
+void AddMarkAndLine(race::RaceStore& store) {
+  store.markCount = 1;
+  store.markLat[1] = 2106, store.markLon[1] = 8346;
+  store.lineCount = 1;
+  store.lineLat1[1] = 2094, store.lineLon1[1] = 8334;
+  store.lineLat2[1] = 2094, store.lineLon2[1] = 8337;
 }
 
 race::RaceStore SmallRace() {
@@ -43,7 +52,8 @@ view::FrameState EmptyScene(const race::RaceStore& store) {
   const size_t n = static_cast<size_t>(store.boatCount) + 1;
   scene.lastFixIndex.assign(n, 0);
   scene.boatActive.assign(n, 0);
-  for (auto* values : {&scene.curLat, &scene.curLon, &scene.curSpeed, &scene.curCourse}) values->assign(n, 0.0);
+  for (auto* values : {&scene.curLat, &scene.curLon, &scene.curSpeed, &scene.curCourse})
+    values->assign(n, 0.0);
   return scene;
 }
 

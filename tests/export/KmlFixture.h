@@ -14,6 +14,9 @@ namespace kmltest {
 int AddBoat(race::RaceStore& store, const std::string& name, const std::string& kmlColour,
             const std::vector<double>& times, int shown = 1);
 
+// Mark 1 at (2106, 8346) and line 1 from (2094, 8334) to (2094, 8337), minutes of arc.
+void AddMarkAndLine(race::RaceStore& store);
+
 // A race started 2008/05/17 10:30:00 with a 400 s time line, captioned "Regatix  Spring Cup.     ".
 race::RaceStore SmallRace();
 

@@ -15,11 +15,7 @@ class WholeRace : public ::testing::Test {
  protected:
   WholeRace() {
     AddBoat(store, "Alpha", "80FF0000", {-30, -10, 10, 30, 50});
-    store.markCount = 1;
-    store.markLat[1] = 2106, store.markLon[1] = 8346;
-    store.lineCount = 1;
-    store.lineLat1[1] = 2094, store.lineLon1[1] = 8334;
-    store.lineLat2[1] = 2094, store.lineLon2[1] = 8337;
+    AddMarkAndLine(store);
     options.iconFolder = "/opt/regatix/ya/";
   }
   race::RaceStore store = SmallRace();
@@ -61,8 +57,8 @@ TEST_F(WholeRace, WritesEveryLineOfTheRace) {
       "<li>BSP： 5.3 KTS<br>",  // speed and course of fix 3
       "<li>HDG： 30 DEG(T)<br>",
       "</ul>]]></description>",
-      "<visibility>1</visibility><Style><IconStyle><Icon><href>",
-      "/opt/regatix/ya/ar30.png</href></Icon></IconStyle></Style>",
+      "<visibility>1</visibility><Style><IconStyle><Icon>",
+      "<href>/opt/regatix/ya/ar30.png</href></Icon></IconStyle></Style>",
       "<Point><coordinates>139.0125,35.025,0</coordinates>",
       "</Point></Placemark>",
       "</Folder>",
@@ -78,7 +74,8 @@ TEST_F(WholeRace, WritesEveryLineOfTheRace) {
                             "<Style><LineStyle><color>ffFF0000</color><width>1</width></LineStyle></Style>",
                             "<LineString><coordinates>", "138.9,34.9,0.0 ", "138.95,34.9,0.0 ",
                             "</coordinates></LineString></Placemark>"},
-                           Buoy("LINE1-P", "138.9,34.9"), Buoy("LINE1-S", "138.95,34.9"),
+                           Buoy("LINE1-P", "138.9,34.9"),
+                           Buoy("LINE1-S", "138.95,34.9"),
                            {"</Folder>", "</Folder></kml>"}}) {
     expected.insert(expected.end(), part.begin(), part.end());
   }
@@ -108,9 +105,10 @@ TEST_F(WholeRace, SnapshotsOfA7200SecondRaceAndBoatsOnlyInsideTheirTracks) {
   AddBoat(store, "Bravo", "FF00FF00", times);
   const std::string text = RaceText(store, options);
   const auto lines = Lines(text);
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                          [](const std::string& line) { return line.rfind("<Folder><name>2008/05/17", 0) == 0; }),
-            26);
+  EXPECT_EQ(
+      std::count_if(lines.begin(), lines.end(),
+                    [](const std::string& line) { return line.rfind("<Folder><name>2008/05/17", 0) == 0; }),
+      26);
   EXPECT_NE(std::find(lines.begin(), lines.end(), "<Folder><name>2008/05/17 12:35:00</name>"), lines.end());
   const auto parsed = ParseKml(text);
   ASSERT_EQ(parsed.error, "");
@@ -118,7 +116,8 @@ TEST_F(WholeRace, SnapshotsOfA7200SecondRaceAndBoatsOnlyInsideTheirTracks) {
   for (const auto& [name, boats] : parsed.placemarks) {
     if (name.rfind("2008/05/17", 0) != 0) continue;
     ++folders;
-    // Bravo is there while t < 6900 (the last bracket searched ends at its last-but-one fix); Alpha only at 0.
+    // Bravo is there while t < 6900 (the last bracket searched ends at its last-but-one fix); Alpha only at
+    // 0.
     const std::vector<std::string> expected = name == "2008/05/17 10:30:00"
                                                   ? std::vector<std::string>{"Alpha", "Bravo"}
                                                   : std::vector<std::string>{"Bravo"};
@@ -148,7 +147,8 @@ TEST_F(WholeRace, HostileTextsStillGiveAWellFormedDocument) {
   options.dateTimeText = [](race::TDateTime) { return std::string("17/05/2008 ]]> 10:30 <b>"); };
   for (int english : {2, 0}) {
     options.englishTexts = english;
-    for (const std::string& text : {RaceText(store, options), SceneText(store, EmptyScene(store), 0, options)}) {
+    for (const std::string& text :
+         {RaceText(store, options), SceneText(store, EmptyScene(store), 0, options)}) {
       const auto parsed = ParseKml(text);
       ASSERT_EQ(parsed.error, "") << text;
     }
@@ -179,7 +179,8 @@ TEST_F(WholeRace, FileIsWrittenWithoutByteOrderMarkOrReportsWhyNot) {
 
   const std::string missing = folder.folder() + "no such folder/ZELMap5.kml";
   EXPECT_EQ(kml::ExportWholeRace(missing, store, options), "No such file or directory");
-  EXPECT_EQ(kml::ExportPresentScene(missing, store, EmptyScene(store), 0, options), "No such file or directory");
+  EXPECT_EQ(kml::ExportPresentScene(missing, store, EmptyScene(store), 0, options),
+            "No such file or directory");
 }
 
 }  // namespace

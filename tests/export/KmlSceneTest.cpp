@@ -51,8 +51,8 @@ TEST_F(PresentScene, WritesEveryLineOfTheScene) {
       "<li>BSP： 6.25 KTS<br>",
       "<li>HDG： 356 DEG(T)<br>",
       "</ul>]]></description>",
-      "<visibility>1</visibility><Style><IconStyle><Icon><href>",
-      "/opt/regatix/ya/ar0.png</href></Icon></IconStyle></Style>",  // 356 degrees: the 0 arrow
+      "<visibility>1</visibility><Style><IconStyle><Icon>",
+      "<href>/opt/regatix/ya/ar0.png</href></Icon></IconStyle></Style>",  // 356 degrees: the 0 arrow
       "<Point><coordinates>139.016666666667,35.0325,0</coordinates>",
       "</Point></Placemark>",
       "</Folder></Folder></kml>",
@@ -76,8 +76,8 @@ TEST_F(PresentScene, JapaneseDescriptionAndIconRounding) {
       "<li>速度： 6.25ノット<br>",
       "<li>針路： 354度(T)<br>",
       "</ul>]]></description>",
-      "<visibility>1</visibility><Style><IconStyle><Icon><href>",
-      "/opt/regatix/ya/ar350.png</href></Icon></IconStyle></Style>",
+      "<visibility>1</visibility><Style><IconStyle><Icon>",
+      "<href>/opt/regatix/ya/ar350.png</href></Icon></IconStyle></Style>",
   };
   EXPECT_EQ(description, expected);
 }

@@ -1,11 +1,10 @@
 // The small texts of the KML files: escaping, CDATA, numbers, names, icon headings and colours.
-#include "export/KmlText.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
+#include "export/KmlText.h"
 #include "race/Numbers.h"
 
 namespace kml {
@@ -16,7 +15,9 @@ TEST(KmlText, EscapesMarkupAndDropsWhatXmlForbids) {
   EXPECT_EQ(XmlText("日本丸 ]]>"), "日本丸 ]]&gt;");
   EXPECT_EQ(XmlText(std::string("a\x01\x1F\tb", 5)), "a\tb");
   // A stray Shift-JIS byte and a truncated sequence become U+FFFD instead of breaking the document.
-  EXPECT_EQ(XmlText("\x83\x41x"), "\xEF\xBF\xBD" "Ax");
+  EXPECT_EQ(XmlText("\x83\x41x"),
+            "\xEF\xBF\xBD"
+            "Ax");
   EXPECT_EQ(XmlText("\xE6\x97"), "\xEF\xBF\xBD\xEF\xBF\xBD");
   EXPECT_EQ(XmlText("\xEF\xBF\xBF"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // U+FFFF is not a character
 }
@@ -28,12 +29,12 @@ TEST(KmlText, CdataSplitsEverySectionEnd) {
   EXPECT_EQ(CdataText("]]]>"), "]]]]]><![CDATA[>");
 }
 
-TEST(KmlText, DocumentNameRunsFromTheFirstBlankToTheFirstPoint) {
+TEST(KmlText, DocumentNameRunsFromTheFirstBlankToTheFirstPointElseIsTheWholeCaption) {
   EXPECT_EQ(DocumentName("Regatix  Spring Cup Race 1.     "), " Spring Cup Race 1");
   EXPECT_EQ(DocumentName("Regatix  race1.txt       "), " race1");
-  EXPECT_EQ(DocumentName("Regatix  No point here"), "");
+  EXPECT_EQ(DocumentName("Regatix  Spring Cup     Race 1     "), "Regatix  Spring Cup     Race 1");
   EXPECT_EQ(DocumentName("race.txt"), "race");
-  EXPECT_EQ(DocumentName("a.b c"), "");  // the point comes before the blank
+  EXPECT_EQ(DocumentName("a.b c"), "a.b c");  // the point comes before the blank
   EXPECT_EQ(DocumentName(""), "");
 }
 

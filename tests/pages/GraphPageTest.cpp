@@ -172,6 +172,17 @@ TEST(GraphPage, CourseTraceBreaksWhereItComesRoundThePlotEdge) {
   EXPECT_EQ(traces[2].points.size(), 4u);
 }
 
+TEST(GraphPage, SpeedTraceStaysInsideItsPlot) {
+  race::RaceStore store = EmptyRace();  // a 7-knot scale
+  AddBoat(store, 0xFF, true, {{0, 90, 5}, {30, 90, 25}, {60, 90, -1}});
+  const GraphAxes a = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  const auto trace = SpeedTrace(store, a, 1);
+  ASSERT_EQ(trace.size(), 3u);
+  EXPECT_EQ(trace[0].x, a.SpeedX(5));
+  EXPECT_EQ(trace[1].x, a.x1 + a.w2);
+  EXPECT_EQ(trace[2].x, a.x1);
+}
+
 TEST(GraphPage, RaceWithoutWindOrBoatsDrawsNoTraces) {
   race::RaceStore store = EmptyRace();
   view::RecordingCanvas empty(kMapWidth, kClientHeight);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/MarkPassings.h"
 #include "pages/PerformanceReport.h"
 #include "support/TempFolder.h"
 
@@ -42,6 +43,7 @@ race::RaceStore MakeRace(const std::vector<std::string>& course, const std::vect
     for (std::size_t k = 0; k < boats[b].sailed.size(); ++k)
       store.legSailedMetres[b + 1][k + 1] = boats[b].sailed[k];
   }
+  analysis::RankFinishers(store);
   return store;
 }
 
@@ -91,11 +93,13 @@ TEST(PerformanceReport, FourPointRaceReadsLineByLine) {
                   " ",
                   " ",
                   "Position by each Mark/Line",
-                  "Boat Name,START,MK1,MK2,FINISH",
-                  "Alpha,2,1,2,1",
-                  "Bravo,3,2,1,3",
-                  "Charlie,1,-,3,2",
-                  "Delta,4,3,-,-",
+                  // Charlie's MK2 comes after a missed MK1: no place there; home first, but placed after
+                  // the boats that sailed the course.
+                  "Boat Name,START,MK1,MK2,FINISH,MISSED",
+                  "Alpha,2,1,2,1,",
+                  "Bravo,3,2,1,2,",
+                  "Charlie,1,-,-,3,MK1",
+                  "Delta,4,3,-,-,MK2",
                   " ",
                   " ",
                   "Course Length by each leg (N Miles)",
@@ -128,9 +132,9 @@ TEST(PerformanceReport, FourPointRaceReadsLineByLine) {
                   "BOAT NAME,TIME,DIST,BSP,VMC,,TIME,DIST,BSP,VMC",
                   "Alpha,1200,3,9,6,,800,1.5,6.75,6.75",
                   "Bravo,1260,2.123,6.067,5.714,,720,1.45,7.25,7.5",
-                  // The sums take every leg of the kind, passed or not.
-                  "Charlie,10000000,0,0,0.000,,-9997950,0,0,0",
-                  "Delta,1300,0,0,5.538,,9998700,0,0,0.000",
+                  // A kind with a leg whose end the boat did not pass has no sums.
+                  "Charlie,-,-,-,-,,-,-,-,-",
+                  "Delta,1300,0,0,5.538,,-,-,-,-",
                   " ",
                   " ",
                   "COMPARISON OF DATA (Best boat:=0",
@@ -175,9 +179,9 @@ TEST(PerformanceReport, TwoPointCourseHasOneLegAndZeroSpeedsWithoutUpwindTime) {
   EXPECT_EQ(lines[6], "Boat Name,ST->L2,Total(A),,Sail Dist(B),BSP(C=B/A)");
   EXPECT_EQ(lines[7], "Solo,700,700,,1.1000,5.6571");
   EXPECT_EQ(lines[8], "Late,-,-,,-,-");
-  EXPECT_EQ(lines[12], "Boat Name,START,FINISH");
-  EXPECT_EQ(lines[13], "Solo,1,1");  // the start crossed at the gun
-  EXPECT_EQ(lines[14], "Late,2,-");
+  EXPECT_EQ(lines[12], "Boat Name,START,FINISH,MISSED");
+  EXPECT_EQ(lines[13], "Solo,1,1,");  // the start crossed at the gun
+  EXPECT_EQ(lines[14], "Late,2,-,");
   EXPECT_EQ(lines[19], "Point of sail,,,,UP_DIST,DN_DIST");
   EXPECT_EQ(lines[20], "Length,1,1,,0,0");
   EXPECT_EQ(lines[21], "BRG(deg/Mag),83,-");
@@ -194,8 +198,8 @@ TEST(PerformanceReport, TwoPointCourseHasOneLegAndZeroSpeedsWithoutUpwindTime) {
 TEST(PerformanceReport, CourseOfOnePointIsHeadedFinish) {
   race::RaceStore store = MakeRace({"L2"}, {}, {}, {0}, {{"Solo", {300}, {900}}});
   const std::vector<std::string> lines = Lines(PerformanceReportText(store));
-  EXPECT_EQ(lines[11], "Boat Name,FINISH");
-  EXPECT_EQ(lines[12], "Solo,1");
+  EXPECT_EQ(lines[11], "Boat Name,FINISH,MISSED");
+  EXPECT_EQ(lines[12], "Solo,1,");
 }
 
 // Without a finisher there is no best boat to compare with.
@@ -221,17 +225,51 @@ TEST(PerformanceReport, DifferencesNeedTheBestBoatsOwnFigure) {
   EXPECT_EQ(lines[65], "Slow,-,-1.6461,-8.6402");
 }
 
-TEST(PerformanceReport, WritesNoNameCsvAndReportsWhatCannotBeWritten) {
+// The best boat is the boat placed first, even when a boat that missed a mark crossed the line before it.
+TEST(PerformanceReport, BestBoatIsTheWinnerNotTheFirstOverTheLine) {
+  race::RaceStore store =
+      MakeRace({"L1", "MK1", "L2"}, {1, 2}, {0, 180}, {1852, 1852, 3704},
+               {{"Cutter", {0, X, 400}, {0, 0, 3000}}, {"Winner", {5, 600, 1300}, {1852, 2000, 3852}}});
+  const std::vector<std::string> lines = Lines(PerformanceReportText(store));
+  ASSERT_EQ(lines.size(), 66u);
+  EXPECT_EQ(lines[13], "Cutter,1,-,2,MK1");
+  EXPECT_EQ(lines[14], "Winner,2,1,1,");
+  EXPECT_EQ(lines[50], "Cutter,-,-,-900");
+  EXPECT_EQ(lines[51], "Winner,0,0,0");
+}
+
+// Names come from race files: they may hold quotes and commas, or begin like a formula.
+TEST(PerformanceReport, NamesStayOneTextCellAndNumbersStayNumbers) {
+  race::RaceStore store = MakeRace({"L1", "L2"}, {3}, {90}, {1852, 1852},
+                                   {{"=1+1", {0, 700}, {2037.2, 2037.2}},
+                                    {"\"Quoted\", and more", {5, 710}, {2037.2, 2037.2}},
+                                    {"@home", {6, 720}, {2037.2, 2037.2}},
+                                    {"-5 knots", {7, 730}, {2037.2, 2037.2}}});
+  store.raceCaption = "Regatix  Cup, Race 1     ";
+  const std::vector<std::string> lines = Lines(PerformanceReportText(store));
+  EXPECT_EQ(lines[0], "\"Regatix  Cup, Race 1     \"");
+  EXPECT_EQ(lines[7], "'=1+1,700,700,,1.1000,5.6571");
+  EXPECT_EQ(lines[8], "\"\"\"Quoted\"\", and more\",710,710,,1.1000,5.5774");
+  EXPECT_EQ(lines[9], "'@home,720,720,,1.1000,5.5000");
+  EXPECT_EQ(lines[10], "'-5 knots,730,730,,1.1000,5.4246");
+}
+
+TEST(PerformanceReport, WritesNoNameCsvWithAByteOrderMarkMakingItsFolder) {
   testsupport::TempFolder folder;
   folder.Write("NoName.csv", "an older report");
   const ReportResult written = WritePerformanceReport(FourPointRace(), folder.path().string());
   EXPECT_TRUE(written.ok()) << written.error;
   EXPECT_EQ(written.path, folder.folder() + "NoName.csv");
-  EXPECT_EQ(testsupport::ReadFile(written.path), PerformanceReportText(FourPointRace()));
+  EXPECT_EQ(testsupport::ReadFile(written.path), "\xEF\xBB\xBF" + PerformanceReportText(FourPointRace()));
 
-  const ReportResult failed = WritePerformanceReport(FourPointRace(), folder.folder() + "missing/");
+  const ReportResult made = WritePerformanceReport(FourPointRace(), folder.folder() + "missing/");
+  EXPECT_TRUE(made.ok()) << made.error;
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() / "missing/NoName.csv"));
+
+  folder.Write("plain", "");
+  const ReportResult failed = WritePerformanceReport(FourPointRace(), folder.folder() + "plain/sub/");
   EXPECT_FALSE(failed.ok());
-  EXPECT_EQ(failed.path, folder.folder() + "missing/NoName.csv");
+  EXPECT_EQ(failed.path, folder.folder() + "plain/sub/NoName.csv");
   EXPECT_FALSE(std::filesystem::exists(failed.path));
 }
 
@@ -245,11 +283,11 @@ TEST(PerformanceReport, TableChoiceOpensTheWrittenReportOrNamesTheFailure) {
   EXPECT_EQ(steps, (std::vector<std::string>{"events", "open " + folder.folder() + "NoName.csv"}));
 
   steps.clear();
-  const std::string missing = folder.folder() + "gone";
+  folder.Write("plain", "");
+  const std::string missing = folder.folder() + "plain/gone";
   EXPECT_FALSE(WriteAndOpenPerformanceReport(FourPointRace(), missing, desktop).ok());
   // The failure is reported with path and reason, and nothing is opened.
-  EXPECT_EQ(steps,
-            (std::vector<std::string>{"failure " + missing + "/NoName.csv No such file or directory"}));
+  EXPECT_EQ(steps, (std::vector<std::string>{"failure " + missing + "/NoName.csv Not a directory"}));
 }
 
 }  // namespace

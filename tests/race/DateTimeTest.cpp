@@ -1,10 +1,11 @@
 // Date-time texts and spans in seconds.
 #include <gtest/gtest.h>
 
-#include "race/DateTime.h"
-#include "race/InputError.h"
 #include <cmath>
 #include <cstdio>
+
+#include "race/DateTime.h"
+#include "race/InputError.h"
 
 namespace race {
 namespace {
@@ -59,6 +60,10 @@ TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
   EXPECT_EQ(Read("23/JUL/01 10:53:32"), "2023/07/01 10:53:32");
   EXPECT_EQ(Read("23/jul/01"), "2023/07/01 00:00:00");
   EXPECT_EQ(Read("17-May-2008"), "2008/05/17 00:00:00");
+  // The loggers' form reads the same in a race or wind file as in a track file.
+  EXPECT_EQ(Read("17-MAY-08 10:00:00"), "2008/05/17 10:00:00");
+  EXPECT_EQ(Read("01-jul-23"), "2023/07/01 00:00:00");
+  EXPECT_EQ(Read("2008-05-17"), "2008/05/17 00:00:00");
   EXPECT_EQ(Read("2008/October/3"), "2008/10/03 00:00:00");
   EXPECT_EQ(Read("29/1/1"), "2029/01/01 00:00:00");
   EXPECT_EQ(Read("30/1/1"), "1930/01/01 00:00:00");
@@ -67,9 +72,10 @@ TEST(DateTime, TwoDigitYearsAndEnglishMonthNames) {
 }
 
 TEST(DateTime, RejectedTexts) {
-  for (const char* bad : {"", "0", "x", "2008/05", "2008/13/01", "2008/02/30", "2008/05/17 24:00", "2008/05/17 10:60",
-                          "2008/05/17 10:30:61", "2008/05/17 10", "08/MAI/17", "2008/05-17", "2008/05/17/1",
-                          "2008/05/17 10:30 x", "123/05/17", "17/05/2008/", "2008/ma/17"}) {
+  for (const char* bad :
+       {"", "0", "x", "2008/05", "2008/13/01", "2008/02/30", "2008/05/17 24:00", "2008/05/17 10:60",
+        "2008/05/17 10:30:61", "2008/05/17 10", "08/MAI/17", "2008/05-17", "2008/05/17/1",
+        "2008/05/17 10:30 x", "123/05/17", "17/05/2008/", "2008/ma/17"}) {
     EXPECT_EQ(Read(bad), "none") << bad;
   }
   try {
@@ -97,6 +103,22 @@ TEST(DateTime, SpanSecondsIsSignedAndRounded) {
     ASSERT_EQ(SpanSeconds(t, gun), k + 1) << k;
   }
   EXPECT_EQ(SpanSeconds(0, 30000), -1000000);  // does not fit an int
+}
+
+TEST(UtcText, WritesXsdDateTimesAcrossCenturiesLeapDaysAndBeforeTheEpoch) {
+  const auto text = [](long long seconds) {
+    std::string out;
+    AppendUtcText(out, seconds);
+    return out;
+  };
+  EXPECT_EQ(text(0), "1899-12-30T00:00:00Z");
+  EXPECT_EQ(text(-1), "1899-12-29T23:59:59Z");
+  EXPECT_EQ(text(WholeSeconds(*EncodeDateTime(2008, 5, 17, 1, 2, 3))), "2008-05-17T01:02:03Z");
+  EXPECT_EQ(text(WholeSeconds(*EncodeDateTime(2024, 2, 29, 23, 59, 59))), "2024-02-29T23:59:59Z");
+  EXPECT_EQ(text(WholeSeconds(*EncodeDateTime(2000, 3, 1))), "2000-03-01T00:00:00Z");
+  EXPECT_EQ(text(WholeSeconds(*EncodeDateTime(2100, 3, 1))), "2100-03-01T00:00:00Z");
+  // Beyond what four digits of year can hold: a valid text rather than a broken one.
+  EXPECT_EQ(text(400000LL * 365 * 86400), "0001-01-01T00:00:00Z");
 }
 
 }  // namespace

@@ -5,27 +5,29 @@
 #include "race/DateTime.h"
 #include "race/InputError.h"
 #include "race/RaceFile.h"
+#include "race/TrackLoader.h"
 
 namespace race {
 namespace {
 
 using racetest::RaceFolder;
 
-TEST(RaceFile, BoatRecordsNeedTheirTrackFileAndReadOffsetAndShownFlag) {
+TEST(RaceFile, BoatRecordsReadOffsetAndShownFlagAndKeepMissingFilesForTheTrackLoadToName) {
   RaceFolder r;
   r.Write("gpsdat/a.txt", "");
   r.Write("gpsdat/B.TXT", "");  // made on Windows: the race file names it in lower case
   r.Parse("BN,a.txt,Alpha\r\nBN,missing.txt,Ghost\r\nBN,b.txt,Bravo,30,x\r\n");
   const RaceStore& s = r.store;
-  ASSERT_EQ(s.boatCount, 2);
+  ASSERT_EQ(s.boatCount, 3);
   EXPECT_EQ(s.boatName[1], "Alpha");
   EXPECT_EQ(s.boatTimeOffset[1], 0);
   EXPECT_EQ(s.boatShown[1], 1);
-  EXPECT_EQ(s.boatFile[2], "b.txt");
-  EXPECT_EQ(s.boatName[2], "Bravo");
-  EXPECT_EQ(s.boatTimeOffset[2], 30);
-  EXPECT_EQ(s.boatShown[2], 0);
-  EXPECT_EQ(s.boatListHeight, 2 * 14 + 25);
+  EXPECT_EQ(s.boatFile[2], "missing.txt");
+  EXPECT_EQ(s.boatFile[3], "b.txt");
+  EXPECT_EQ(s.boatName[3], "Bravo");
+  EXPECT_EQ(s.boatTimeOffset[3], 30);
+  EXPECT_EQ(s.boatShown[3], 0);
+  EXPECT_TRUE(s.warnings.empty());
 }
 
 TEST(RaceFile, NamesThatLeaveTheirFolderCountAsMissing) {
@@ -34,13 +36,21 @@ TEST(RaceFile, NamesThatLeaveTheirFolderCountAsMissing) {
   r.Write("outside.txt", "");
   r.Write("winddat/sub/w.csv", "h\r\n");
   r.Write("attachment/ok.pdf", "");
-  r.Parse("BN,sub/a.txt,A\r\nBN,../outside.txt,B\r\nBN,sub\\a.txt,C\r\nBN,/etc/hosts,D\r\nBN,..,E\r\n"
-          "AT,../outside.txt\r\nAT,c:ok.pdf\r\nAT,ok.pdf\r\nMAP,a,../b,c/d,e\r\n");
-  EXPECT_EQ(r.store.boatCount, 0);
+  r.Parse(
+      "BN,sub/a.txt,A\r\nBN,../outside.txt,B\r\nBN,sub\\a.txt,C\r\nBN,/etc/hosts,D\r\nBN,..,E\r\n"
+      "AT,../outside.txt\r\nAT,c:ok.pdf\r\nAT,ok.pdf\r\nMAP,a,../b,c/d,e\r\n");
   ASSERT_EQ(r.store.attachmentCount, 1);
   EXPECT_EQ(r.store.attachment[1], "ok.pdf");
   ASSERT_EQ(r.store.mapImageCount, 2);
   EXPECT_EQ(r.store.mapImage[2], "e");
+  // The boats' files are never looked for outside gpsdat: each is named as missing and dropped.
+  SizeTrackArrays(r.store);
+  LoadAllTracks(r.store);
+  EXPECT_EQ(r.store.boatCount, 0);
+  EXPECT_EQ(r.store.droppedBoatCount, 5);
+  ASSERT_EQ(r.store.warnings.size(), 5u);
+  EXPECT_EQ(WarningText(r.store.warnings[3]),
+            "boat D: track file \"/etc/hosts\" not found in gpsdat; the boat is left out");
 }
 
 TEST(RaceFile, DerivedTimesAndTimeline) {
@@ -77,8 +87,9 @@ TEST(RaceFile, CaptionFromTitlesOrFileName) {
 
 TEST(RaceFile, CourseMarksLinesAndSingleValues) {
   RaceFolder r;
-  r.Parse("MK,,2100.5\r\nMK,2100.25,8197.5\r\nLN,1,2,3,4\r\nCRS,L1,MK1\r\nCRS,L1,MK2,,L1\r\nLL,45,150\r\n"
-          "MG,-7.5\r\nLG,3.5\r\nWD,340\r\nNU,1\r\nWF,wind.csv\r\nbn,x,y\r\n\r\nXX,1\r\nNOTE,a note\r\n");
+  r.Parse(
+      "MK,,2100.5\r\nMK,2100.25,8197.5\r\nLN,1,2,3,4\r\nCRS,L1,MK1\r\nCRS,L1,MK2,,L1\r\nLL,45,150\r\n"
+      "MG,-7.5\r\nLG,3.5\r\nWD,340\r\nNU,1\r\nWF,wind.csv\r\nbn,x,y\r\n\r\nXX,1\r\nNOTE,a note\r\n");
   const RaceStore& s = r.store;
   ASSERT_EQ(s.markCount, 2);
   EXPECT_EQ(s.markLat[1], 0);
@@ -119,6 +130,8 @@ TEST(RaceFile, CapacitiesKeepTheFirstEntries) {
   const RaceStore& s = r.store;
   EXPECT_EQ(s.boatCount, kMaxBoats);
   EXPECT_EQ(s.boatName[51], "Boat 51");
+  ASSERT_EQ(s.warnings.size(), 1u);  // the boats beyond the capacity are named, never silently lost
+  EXPECT_EQ(WarningText(s.warnings[0]), "the race file names 60 boats; only the first 51 are read");
   EXPECT_EQ(s.markCount, 20);
   EXPECT_EQ(s.markLat[20], 20);
   EXPECT_EQ(s.lineCount, 10);

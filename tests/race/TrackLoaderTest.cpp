@@ -7,6 +7,7 @@
 #include "race/DateTime.h"
 #include "race/InputError.h"
 #include "race/TrackLoader.h"
+#include "race/TrackWindowCheck.h"
 
 namespace race {
 namespace {
@@ -16,7 +17,8 @@ using racetest::RaceFolder;
 using racetest::Track;
 
 // A race whose boats have the given track texts (boat k's file is bk.txt); BN lines may carry extras.
-void TrackRace(RaceFolder& r, const std::vector<std::string>& tracks, const std::vector<std::string>& extras = {}) {
+void TrackRace(RaceFolder& r, const std::vector<std::string>& tracks,
+               const std::vector<std::string>& extras = {}) {
   std::string text = racetest::kRaceTimes;
   for (std::size_t k = 0; k < tracks.size(); ++k) {
     const std::string name = "b" + std::to_string(k + 1) + ".txt";
@@ -49,14 +51,48 @@ TEST(TrackLoader, BoatsWithFewerThanFiftyFixesAreDroppedAndLaterBoatsMoveDown) {
   EXPECT_EQ(s.fixCount[3], 70);
 }
 
-TEST(TrackLoader, MissingTrackFileDropsTheBoat) {
+TEST(TrackLoader, MissingFilesAndShortTracksAreDroppedWithAWarningNamingTheBoat) {
   RaceFolder r;
-  TrackRace(r, {Track(60), Track(60)});
+  TrackRace(r, {Track(60), Track(60), Track(49)});
   std::filesystem::remove(r.folder.path() / "gpsdat/b1.txt");
   LoadAllTracks(r.store);
   ASSERT_EQ(r.store.boatCount, 1);
+  EXPECT_EQ(r.store.droppedBoatCount, 2);
   EXPECT_EQ(r.store.boatName[1], "Boat 2");
   EXPECT_EQ(r.store.fixCount[1], 60);
+  ASSERT_EQ(r.store.warnings.size(), 2u);
+  EXPECT_EQ(WarningText(r.store.warnings[0]),
+            "boat Boat 1: track file \"b1.txt\" not found in gpsdat; the boat is left out");
+  EXPECT_EQ(
+      WarningText(r.store.warnings[1]),
+      "boat Boat 3: only 49 fixes inside the race window (50 needed); the boat is left out: check ST, FT and "
+      "TD");
+}
+
+TEST(TrackLoader, TrackOutsideTheWindowTellsItsTimesAndTheTimeDifferenceThatWouldFit) {
+  RaceFolder r;
+  // TD typed with the wrong sign: the fixes lie 18 hours before the window.
+  r.Write("gpsdat/b1.txt", Track(60));
+  r.Parse("ST,2008/05/17 10:00:00\r\nFT,2008/05/17 11:00:00\r\nTD,-9\r\nBN,b1.txt,Wrong sign\r\n");
+  SizeTrackArrays(r.store);
+  LoadAllTracks(r.store);
+  EXPECT_EQ(r.store.boatCount, 0);
+  ASSERT_EQ(r.store.warnings.size(), 1u);
+  EXPECT_EQ(
+      WarningText(r.store.warnings[0]),
+      "boat Wrong sign: no fix inside the race window (its fixes run 2008/05/16 16:00:00 to 2008/05/16 "
+      "16:00:59, the window 2008/05/17 09:56:00 to 2008/05/17 11:00:30); the boat is left out: TD may be "
+      "wrong (or ST a day off), with TD 9 its fixes would fit");
+  EXPECT_NE(WarningText(r.store.warnings[0], 0).find("TD を 9 にすると合います"), std::string::npos);
+
+  // A line worded by its caller reads the same in both languages, and a %1 inside a value stays as it is.
+  std::vector<LoadWarning> notes;
+  AddWarning(notes, "winddat/w.csv: samples out of time order, sorted (%1)");
+  EXPECT_EQ(WarningText(notes[0], 0), "winddat/w.csv: samples out of time order, sorted (%1)");
+
+  // A start a day off, and a track from another day altogether.
+  EXPECT_EQ(HoursThatWouldFit(-86400, -86000, -240, 3630), 24);
+  EXPECT_EQ(HoursThatWouldFit(-400 * 3600, -399 * 3600, -240, 3630), 0);
 }
 
 TEST(TrackLoader, WindowRunsFromAMinuteBeforeThePreStartTo30SecondsAfterTheFinish) {
@@ -103,9 +139,9 @@ TEST(TrackLoader, UnreadableTimesAndFarDatesAreLeftOutSilently) {
   std::string text = Track(55);
   text += "T  N3512.3456 E13930.1234 17-MAY-08 25:00:00 1\r\n";  // no such time
   text += "T  N3512.3456 E13930.1234 31-FEB-08 01:30:00 1\r\n";  // no such day
-  text += Fix(100, "N3512.3456", "E13930.1234", "17-MAY-09");      // a year off: outside every window
-  text += "T  N3512.3456 E13930.1234 17-MAY-08 01:30:00\r\n";     // five fields: not a fix
-  text += "X  N3512.3456 E13930.1234 17-MAY-08 01:30:00 1\r\n";   // no T: not a fix
+  text += Fix(100, "N3512.3456", "E13930.1234", "17-MAY-09");    // a year off: outside every window
+  text += "T  N3512.3456 E13930.1234 17-MAY-08 01:30:00\r\n";    // five fields: not a fix
+  text += "X  N3512.3456 E13930.1234 17-MAY-08 01:30:00 1\r\n";  // no T: not a fix
   text += Fix(200, "N3512.3456", "E13930.1234", "2008/05/17");
   RaceFolder r;
   TrackRace(r, {text});
@@ -131,8 +167,8 @@ TEST(TrackLoader, MalformedCoordinateOfAKeptFixStopsTheLoadWithItsLine) {
   }
 }
 
-TEST(TrackLoader, CoordinateFormSwitchesWithinAFile) {
-  std::string text = Track(50);
+TEST(TrackLoader, CoordinateFormSwitchesWithinAFileOnAWholeWordOfAHeaderLine) {
+  std::string text = "H  TN DEGAS\r\nH  TN KDMSK\r\n" + Track(50);  // track names: no switch
   text += "H  COORDINATE SYSTEM DMS\r\n" + Fix(60, "S351230.5", "W0013015.0");
   text += "U  DEG\r\n" + Fix(61, "N35.5", "E139.25");
   RaceFolder r;

@@ -3,10 +3,13 @@
 // replaces it.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QListWidget>
 #include <filesystem>
 
 #include "app/BadInputCases.h"
 #include "shell/FakePlatform.h"
+#include "shell/LoadWarningsList.h"
 #include "shell/MainWindow.h"
 #include "shell/TestApplication.h"
 #include "support/TempFolder.h"
@@ -47,14 +50,23 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
       EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
       EXPECT_EQ(form.Store().boatCount, row.boats);
       EXPECT_EQ(form.Store().raceFilePath, folder.folder() + "raceadmin/bad.txt");
+      EXPECT_EQ(form.Store().warnings.size(), row.warnings.size());
     } else {
       EXPECT_EQ(result, shell::LoadResult::Failed);
       ASSERT_EQ(platform.messages.size(), 1u);
-      EXPECT_EQ(Visible(platform.messages[0]).rfind(Shown(row.message), 0), 0u) << Visible(platform.messages[0]);
+      EXPECT_EQ(Visible(platform.messages[0]).rfind(Shown(row.message), 0), 0u)
+          << Visible(platform.messages[0]);
       EXPECT_EQ(form.Store().raceFilePath, shown);
       EXPECT_EQ(form.Store().boatCount, 2);
       EXPECT_EQ(form.boatCheck[1], firstBoat);
       EXPECT_TRUE(form.Timer2->isActive());
+    }
+    // The warnings, if any, are listed once in one window the user closes.
+    const auto lists = form.findChildren<QDialog*>(shell::kLoadWarningsName);
+    EXPECT_LE(lists.size(), 1);
+    if (!row.warnings.empty()) {
+      ASSERT_EQ(lists.size(), 1);
+      EXPECT_EQ(lists[0]->findChild<QListWidget*>()->count(), static_cast<int>(row.warnings.size()));
     }
     EXPECT_FALSE(form.EndRequested());
   }

@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, FirstLoadReportsOnTheLoadingWindowLaterLoadsOnTheStartUpP
   TForm1 form(platform, folder.folder(), loading);
   form.FormCreate();
   ASSERT_TRUE(loading);
-  EXPECT_EQ(loading->memo1->text(), "LOADING  bravo.txt  (2/2)");
+  EXPECT_EQ(loading->memo1->text(), "LOADING  charlie.txt  (3/3)");  // a missing file is named too
   EXPECT_EQ(loading->memo2->text(), QString::fromStdString(form.Store().raceCaption).trimmed());
   const shell::QtCanvas& strip = loading->Image2->Canvas();
   EXPECT_EQ(strip.Pixel(strip.Width() - 1, 5), view::Rgb(0, 0, 255));
