@@ -51,6 +51,10 @@ class TForm1 : public QWidget {
   // remembered. Read by FormCreate, written when the window closes.
   void UseSettings(QSettings* settings);
   void SaveSettings();
+  // The folder a file dialog opens in: where the last one was left, in this run or an earlier one, while
+  // that folder exists; else the documents folder.
+  QString DialogFolder() const;
+  void RememberDialogFolder(const QString& chosenFile);
 
   void BuildRaceList();
   // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
@@ -208,6 +212,7 @@ class TForm1 : public QWidget {
   bool focusRenewalQueued_ = false;
   bool endRequested_ = false;
   QSettings* settings_ = nullptr;
+  std::string dialogFolder_;
   ShareMenu* shareMenu_ = nullptr;  // the video and the race with time, under HELP
 };
 

@@ -43,6 +43,7 @@ WindowSettings ReadSettings(const QSettings& settings) {
   values.bigBoat = Flag(settings, QStringLiteral("view/bigBoat"));
   values.boatName = Flag(settings, QStringLiteral("view/boatName"));
   values.autoNext = Flag(settings, QStringLiteral("race/autoNext"));
+  values.dialogFolder = settings.value(QStringLiteral("files/dialogFolder")).toString().toStdString();
   return values;
 }
 
@@ -59,6 +60,8 @@ void WriteSettings(QSettings& settings, const WindowSettings& values) {
   PutFlag(settings, QStringLiteral("view/bigBoat"), values.bigBoat);
   PutFlag(settings, QStringLiteral("view/boatName"), values.boatName);
   PutFlag(settings, QStringLiteral("race/autoNext"), values.autoNext);
+  if (!values.dialogFolder.empty())
+    settings.setValue(QStringLiteral("files/dialogFolder"), QString::fromStdString(values.dialogFolder));
   settings.sync();
 }
 

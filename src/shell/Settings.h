@@ -18,6 +18,7 @@ struct WindowSettings {
   std::optional<double> speed;  // replay speed factor
   std::optional<int> zoom;      // position of the zoom slider
   std::optional<bool> autoTrace, layLines, compLine, bigBoat, boatName, autoNext;
+  std::string dialogFolder;  // where the last file dialog was left
 };
 
 WindowSettings ReadSettings(const QSettings& settings);

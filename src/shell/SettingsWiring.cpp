@@ -1,5 +1,6 @@
 // The window and its remembered choices: read at start-up (some before the first race loads, the rest
 // after it, since a load resets them), written when the window closes.
+#include <QFileInfo>
 #include <QSettings>
 
 #include "race/RaceCatalogue.h"
@@ -24,7 +25,18 @@ WindowSettings TForm1::RememberedSettings() const {
   return settings_ ? ReadSettings(*settings_) : WindowSettings{};
 }
 
+QString TForm1::DialogFolder() const {
+  const QString last = QString::fromStdString(dialogFolder_);
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  return QString::fromStdString(state_.store->documentsFolder);
+}
+
+void TForm1::RememberDialogFolder(const QString& chosenFile) {
+  dialogFolder_ = QFileInfo(chosenFile).absolutePath().toStdString();
+}
+
 void TForm1::RestoreBeforeFirstLoad(const WindowSettings& remembered) {
+  dialogFolder_ = remembered.dialogFolder;
   if (!remembered.geometry.isEmpty() && restoreGeometry(remembered.geometry))
     pnlSPLITE->setGeometry(0, 0, width(), height());
   if (remembered.speed) state_.speedFactor = *remembered.speed;
@@ -64,6 +76,7 @@ void TForm1::SaveSettings() {
   values.compLine = ChkRefLine->isChecked();
   values.bigBoat = ChkBigBoat->isChecked();
   values.autoNext = chkAutoNext->isChecked();
+  values.dialogFolder = dialogFolder_;
   WriteSettings(*settings_, values);
 }
 

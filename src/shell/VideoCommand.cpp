@@ -127,11 +127,12 @@ void VideoCommand(TForm1& form, Platform& platform) {
   const auto settings = AskVideoSettings(&form, store, state.speedFactor, state.englishTexts);
   if (!settings) return;
   const QString name = QFileInfo(QString::fromStdString(store.raceFilePath)).completeBaseName() + ".mp4";
-  const QString suggested = QDir(QString::fromStdString(store.documentsFolder)).filePath(name);
+  const QString suggested = QDir(form.DialogFolder()).filePath(name);
   const QString path =
       QFileDialog::getSaveFileName(&form, Q(TextId::VideoTitle, state.englishTexts), suggested,
                                    Q(TextId::VideoFileFilter, state.englishTexts));
   if (path.isEmpty()) return;
+  form.RememberDialogFolder(path);
   ExportVideoWithProgress(form, platform, path.toStdString(), *settings);
 }
 

@@ -64,6 +64,7 @@ TEST_F(SettingsTest, TheWindowsChoicesSurviveARestartAndAResetForgetsThem) {
     form->CheckBox2->click();
     form->chkLL->click();
     form->chkAutoNext->click();
+    form->RememberDialogFolder(QString::fromStdString(user.folder() + "club/race.mp4"));
     form->close();
   }
 
@@ -81,6 +82,7 @@ TEST_F(SettingsTest, TheWindowsChoicesSurviveARestartAndAResetForgetsThem) {
     EXPECT_TRUE(form->chkLL->isChecked());
     EXPECT_FALSE(form->chkAutoNext->isChecked());
     EXPECT_EQ(form->Store().autoNext, 0);
+    EXPECT_EQ(form->DialogFolder().toStdString(), user.folder() + "club");
   }
 
   settings.clear();  // what --reset-settings does
@@ -90,6 +92,7 @@ TEST_F(SettingsTest, TheWindowsChoicesSurviveARestartAndAResetForgetsThem) {
   EXPECT_EQ(form->State().speedFactor, 5.0);
   EXPECT_FALSE(form->CheckBox2->isChecked());
   EXPECT_TRUE(form->chkAutoNext->isChecked());
+  EXPECT_EQ(form->DialogFolder().toStdString(), platform.documents);
 }
 
 TEST_F(SettingsTest, NonsenseInAHandEditedFileReadsAsNotSet) {
@@ -99,6 +102,7 @@ TEST_F(SettingsTest, NonsenseInAHandEditedFileReadsAsNotSet) {
   settings.setValue("language/english", 7);
   settings.setValue("window/geometry", QByteArray("not a geometry"));
   settings.setValue("race/last", "../../etc/passwd");
+  settings.setValue("files/dialogFolder", "/no/such/folder");
   const shell::WindowSettings read = shell::ReadSettings(settings);
   EXPECT_FALSE(read.speed);
   EXPECT_FALSE(read.zoom);
@@ -113,6 +117,7 @@ TEST_F(SettingsTest, NonsenseInAHandEditedFileReadsAsNotSet) {
   EXPECT_EQ(form->State().speedFactor, 5.0);
   EXPECT_EQ(form->ScrollBar2->value(), form->ScrollBar2->maximum());
   EXPECT_EQ(form->State().englishTexts, 0);
+  EXPECT_EQ(form->DialogFolder().toStdString(), platform.documents);
 }
 
 }  // namespace
