@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   race::RaceStore store;
   store.programFolder = fuzzing::ProgramFolder();
   try {
-    race::BuildRaceList(store);
-    race::ChooseFirstRace(store);
+    race::RaceCatalogue catalogue;
+    race::BuildRaceList(catalogue, store.programFolder);
+    race::ChooseFirstRace(catalogue, store);
   } catch (const race::InputError&) {
   }
   return 0;

@@ -2,7 +2,10 @@
 #include "analysis/RaceJson.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "analysis/Leaderboard.h"
+#include "analysis/Manoeuvres.h"
 #include "analysis/MarkPassings.h"
 #include "race/Numbers.h"
 
@@ -81,6 +84,25 @@ Json Fit(const ChartFit& fit) {
               {"mapHeight", fit.mapHeight}};
 }
 
+// Each boat's tacks and gybes, an array per boat in boat order.
+Json Manoeuvres(const race::RaceStore& store, int boats) {
+  Json all = Json::array();
+  for (int b = 1; b <= boats; ++b) {
+    Json list = Json::array();
+    for (const Manoeuvre& m : DetectManoeuvres(store, b)) {
+      list.push_back({{"seconds", m.seconds},
+                      {"kind", m.kind == ManoeuvreKind::Tack ? "tack" : "gybe"},
+                      {"durationSeconds", m.durationSeconds},
+                      {"speedBefore", m.speedBefore},
+                      {"speedLowest", m.speedLowest},
+                      {"speedAfter", m.speedAfter},
+                      {"metresLost", m.metresLost}});
+    }
+    all.push_back(list);
+  }
+  return all;
+}
+
 }  // namespace
 
 Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes) {
@@ -117,6 +139,7 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   out["legBearing"] = Slice(store.legBearing, 1, points - 1);
   out["legLengthMetres"] = Slice(store.legLengthMetres, 1, points);
   out["legKind"] = Slice(store.legKind, 1, points - 1);
+  out["manoeuvres"] = Manoeuvres(store, boats);
   out["windCount"] = store.windCount;
   out["windDataPresent"] = store.windDataPresent;
   out["coastCount"] = store.coastCount;
@@ -125,6 +148,22 @@ Json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes
   for (const race::LoadWarning& warning : store.warnings) warnings.push_back(race::WarningText(warning));
   out["warnings"] = warnings;
   return out;
+}
+
+Json LeaderboardToJson(const race::RaceStore& store, double t) {
+  Json rows = Json::array();
+  auto known = [](double value) { return std::isfinite(value) ? Json(value) : Json(nullptr); };
+  for (const LeaderboardRow& r : RankFleet(store, t)) {
+    rows.push_back({{"boat", r.boat},
+                    {"place", r.place},
+                    {"pointsPassed", r.pointsPassed},
+                    {"finished", r.finished},
+                    {"metresToGo", known(r.metresToGo)},
+                    {"gapMetres", known(r.gapMetres)},
+                    {"gapSeconds", known(r.gapSeconds)},
+                    {"gapAtRounding", known(r.gapAtRounding)}});
+  }
+  return rows;
 }
 
 }  // namespace analysis

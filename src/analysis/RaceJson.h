@@ -16,4 +16,8 @@ inline constexpr int kFixesShownAtEachEnd =
 // 1..courseCount, legs 1..courseCount - 1 (legLengthMetres also has the whole course at courseCount).
 nlohmann::ordered_json RaceToJson(const race::RaceStore& store, const ChartFit& fit, bool allFixes);
 
+// The race order at race seconds t, one object per place: boat number (from 1), place, points passed,
+// finished, metres to go and the gaps (null where unknown).
+nlohmann::ordered_json LeaderboardToJson(const race::RaceStore& store, double t);
+
 }  // namespace analysis

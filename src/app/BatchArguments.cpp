@@ -104,7 +104,7 @@ std::string BatchUsage() {
       "  --race FILE    the race file in raceadmin/ (default: the race the desktop program shows first)\n"
       "  --size WxH     chart size the race is fitted to (default 1285x1000, the map area of a 1600x1000 "
       "window)\n"
-      "  --at SECONDS   replay time, for the outputs of one moment\n"
+      "  --at SECONDS   replay time, for the outputs of one moment (and the JSON's leaderboard)\n"
       "  --from S, --to S   the span of race seconds a video shows (default: the whole time line)\n"
       "  --speed X      race seconds per second of video (default 10)\n"
       "  --fps N        frames per second of video (default 25); a video's --size defaults to 1280x720\n"

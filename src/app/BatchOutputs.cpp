@@ -34,7 +34,9 @@ std::ofstream OpenOutput(const std::string& path) {
 
 void WriteJson(const LoadedRace& race, const BatchRequest& request, const std::string& path) {
   std::ofstream out = OpenOutput(path);
-  out << analysis::RaceToJson(race.store, race.fit, request.full).dump(2) << '\n';
+  nlohmann::ordered_json json = analysis::RaceToJson(race.store, race.fit, request.full);
+  if (request.at) json["leaderboard"] = analysis::LeaderboardToJson(race.store, *request.at);
+  out << json.dump(2) << '\n';
   if (!out.flush()) throw std::runtime_error(path + ": cannot write the file");
 }
 

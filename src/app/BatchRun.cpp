@@ -14,9 +14,11 @@ void RunBatch(const BatchRequest& request, const std::string& executableFolder) 
   LoadedRace loaded;
   race::RaceStore& store = loaded.store;
   store.programFolder = race::FindProgramFolder(request.folder, executableFolder);
-  race::BuildRaceList(store);
+  race::RaceCatalogue catalogue;
+  race::BuildRaceList(catalogue, store.programFolder);
   if (request.race.empty()) {
-    if (!race::ChooseFirstRace(store)) throw analysis::NoTracksError(store.programFolder + "raceadmin/");
+    if (!race::ChooseFirstRace(catalogue, store))
+      throw analysis::NoTracksError(store.programFolder + "raceadmin/");
   } else if (request.race.find('/') != std::string::npos) {
     store.raceFilePath = request.race;
   } else {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "analysis/Manoeuvres.h"
 #include "analysis/MarkPassings.h"
 #include "pages/ReportFigures.h"
 
@@ -79,11 +80,19 @@ class ReportBuilder {
   void TimeDifference();
   void DistanceDifference();
   void SpeedDifference();
+  // The last section, every boat's tacks and gybes; left out when no boat made one.
+  void Manoeuvres();
 
   const ReportFigures& f_;
   const int best_;
   std::string out_;
 };
+
+// A whole number, "-" when not known; never "-0".
+std::string WholeOrNone(double value) {
+  if (std::isnan(value)) return kNone;
+  return FormatInteger(static_cast<int>(std::lround(value)));
+}
 
 std::string ReportBuilder::Build(const DateTimeText& dateTimeText) {
   const race::RaceStore& store = f_.Store();
@@ -110,6 +119,7 @@ std::string ReportBuilder::Build(const DateTimeText& dateTimeText) {
   DistanceDifference();
   Blank(2);
   SpeedDifference();
+  Manoeuvres();
   return out_;
 }
 
@@ -319,6 +329,26 @@ void ReportBuilder::SpeedDifference() {
 }
 
 }  // namespace
+
+void ReportBuilder::Manoeuvres() {
+  std::string rows;
+  char speeds[64];
+  for (int b = 1; b <= f_.Store().boatCount; ++b) {
+    for (const analysis::Manoeuvre& m : analysis::DetectManoeuvres(f_.Store(), b)) {
+      std::snprintf(speeds, sizeof speeds, "%.1f,%.1f,%.1f", m.speedBefore, m.speedLowest, m.speedAfter);
+      rows += Name(b) + "," + WholeOrNone(m.seconds) + "," +
+              (m.kind == analysis::ManoeuvreKind::Tack ? "Tack" : "Gybe") + "," +
+              WholeOrNone(m.durationSeconds) + "," + speeds + "," + WholeOrNone(m.metresLost) + kLineEnd;
+    }
+  }
+  if (rows.empty()) return;
+  Blank(2);
+  Line("Tacks and gybes");
+  Line(
+      "Boat Name,Time after start (Sec),Kind,Duration (Sec),Speed before (Kt),Lowest speed (Kt),"
+      "Speed after (Kt),Distance lost (m)");
+  out_ += rows;
+}
 
 std::string PerformanceReportText(const race::RaceStore& store, const DateTimeText& dateTimeText) {
   const ReportFigures figures(store);

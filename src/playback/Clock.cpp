@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "race/Numbers.h"
-#include "race/RaceCatalogue.h"
 
 namespace playback {
 
@@ -13,12 +12,6 @@ namespace {
 
 double FinishTime(const race::RaceStore& store, int b) {
   return store.markTime[b][store.courseCount];
-}
-
-// The catalogue race after the current one, wrapping round to the first.
-int NextRaceIndex(const race::RaceStore& store) {
-  const int next = store.raceIndex + 1;
-  return next > store.raceListCount ? 1 : next;
 }
 
 }  // namespace
@@ -38,7 +31,8 @@ void RaceLoaded(Clock& clock, view::Playback& playback, const race::RaceStore& s
   clock.prevRaceTime = playback.raceTime;
 }
 
-Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceStore& store) {
+Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceStore& store,
+                      const race::RaceCatalogue& catalogue) {
   Effects effects;
   if (clock.activePage != 1) {
     clock.prevRaceTime = playback.raceTime;
@@ -51,9 +45,9 @@ Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceSt
   const bool wrappedToEnd = raceTime < store.timelineStart;
   if (wrappedToEnd) raceTime = store.timelineEnd;
   if (!wrappedToEnd && raceTime >= store.timelineEnd) {
-    if (store.autoNext == 1 && store.raceListCount > 0) {
-      const int next = NextRaceIndex(store);
-      const std::string path = race::CatalogueRacePath(store, store.raceList[next]);
+    if (catalogue.autoNext == 1 && catalogue.raceListCount > 0) {
+      const int next = catalogue.NextIndex();
+      const std::string path = catalogue.PathOf(store.programFolder, next);
       std::error_code error;
       if (std::filesystem::is_regular_file(path, error)) {
         effects.loadRacePath = path;

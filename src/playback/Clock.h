@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ChartFit.h"
+#include "race/RaceCatalogue.h"
 #include "race/RaceStore.h"
 #include "view/FrameState.h"
 #include "view/ViewState.h"
@@ -49,9 +50,10 @@ struct ScoreChange {
 // A race was loaded: forward from the start of its time line at the step of a fresh load.
 void RaceLoaded(Clock& clock, view::Playback& playback, const race::RaceStore& store);
 
-// Frame tick, steps before the frame: moves raceTime one step, wraps it or asks for the next race.
-// presentFrame is false when the tick is idle (another page) or loads a race.
-Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceStore& store);
+// Frame tick, steps before the frame: moves raceTime one step, wraps it or, with AutoNext on, asks for the
+// catalogue's next race. presentFrame is false when the tick is idle (another page) or loads a race.
+Effects Timer1Advance(Clock& clock, view::Playback& playback, const race::RaceStore& store,
+                      const race::RaceCatalogue& catalogue = {});
 
 // Frame tick, steps after the frame: finish signals, clock read-out and the start gun.
 Effects Timer1AfterFrame(Clock& clock, const view::Playback& playback, const race::RaceStore& store,

@@ -23,8 +23,8 @@ bool IsRaceFileName(const std::string& name) {
   return name.size() > 4 && Upper(name.substr(name.size() - 4)) == ".TXT";
 }
 
-std::filesystem::path AdminFolder(const RaceStore& store) {
-  return store.programFolder + "raceadmin";
+std::filesystem::path AdminFolder(const std::string& programFolder) {
+  return programFolder + "raceadmin";
 }
 
 void SortIgnoringCase(std::vector<std::string>& names) {
@@ -49,47 +49,60 @@ std::vector<std::string> RaceFilesIn(const std::filesystem::path& admin) {
 
 }  // namespace
 
-void BuildRaceList(RaceStore& store) {
-  std::vector<std::string> names = RaceFilesIn(AdminFolder(store));
-  if (!store.userRacesFolder.empty()) {
+void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
+  std::vector<std::string> names = RaceFilesIn(AdminFolder(programFolder));
+  if (!catalogue.userRacesFolder.empty()) {
     std::vector<std::string> folders;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(store.userRacesFolder, error), end; !error && it != end;
+    for (std::filesystem::directory_iterator it(catalogue.userRacesFolder, error), end; !error && it != end;
          it.increment(error)) {
       if (it->is_directory(error)) folders.push_back(it->path().filename().string());
     }
     SortIgnoringCase(folders);
     for (const std::string& folder : folders) {
-      for (const std::string& name : RaceFilesIn(store.userRacesFolder + folder + "/raceadmin"))
+      for (const std::string& name : RaceFilesIn(catalogue.userRacesFolder + folder + "/raceadmin"))
         names.push_back(folder + '/' + name);
     }
   }
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
-  if (store.raceList.size() < names.size() + 1) store.raceList.resize(names.size() + 1);
-  store.raceListCount = static_cast<int>(names.size());
-  for (int i = 1; i <= store.raceListCount; ++i) store.raceList[i] = names[i - 1];
+  if (catalogue.raceList.size() < names.size() + 1) catalogue.raceList.resize(names.size() + 1);
+  catalogue.raceListCount = static_cast<int>(names.size());
+  for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
 }
 
-std::string CatalogueRacePath(const RaceStore& store, const std::string& entry) {
+std::string CatalogueRacePath(const RaceCatalogue& catalogue, const std::string& programFolder,
+                              const std::string& entry) {
   const auto slash = entry.find('/');
-  if (slash == std::string::npos) return IsPlainName(entry) ? store.programFolder + "raceadmin/" + entry : "";
+  if (slash == std::string::npos) return IsPlainName(entry) ? programFolder + "raceadmin/" + entry : "";
   const std::string folder = entry.substr(0, slash), name = entry.substr(slash + 1);
-  if (store.userRacesFolder.empty() || !IsPlainName(folder) || !IsPlainName(name)) return "";
-  return store.userRacesFolder + folder + "/raceadmin/" + name;
+  if (catalogue.userRacesFolder.empty() || !IsPlainName(folder) || !IsPlainName(name)) return "";
+  return catalogue.userRacesFolder + folder + "/raceadmin/" + name;
 }
 
-bool ChooseFirstRace(RaceStore& store) {
+std::string RaceCatalogue::PathOf(const std::string& programFolder, int k) const {
+  return CatalogueRacePath(*this, programFolder, raceList[k]);
+}
+
+int RaceCatalogue::IndexOfPath(const std::string& programFolder, const std::string& path) const {
+  for (int k = 1; k <= raceListCount; ++k) {
+    if (PathOf(programFolder, k) == path) return k;
+  }
+  return 0;
+}
+
+bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
-  if (const auto settings = FindInFolder(AdminFolder(store), "racefile.st")) {
+  if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {
     if (const auto text = ReadTextFile(*settings)) {
       LineReader lines(*text);
       std::string_view first;
       if (lines.Next(first)) name = std::string(TrimBlanks(first));
     }
     // The named race may differ from the file in letter case only.
-    if (const auto found = FindInFolder(AdminFolder(store), name)) name = found->filename().string();
-  } else if (store.raceListCount > 0) {
-    name = store.raceList[1];
+    if (const auto found = FindInFolder(AdminFolder(store.programFolder), name))
+      name = found->filename().string();
+  } else if (catalogue.raceListCount > 0) {
+    name = catalogue.raceList[1];
   }
   if (!IsPlainName(name)) {  // a path in the settings file could lead out of raceadmin/
     store.raceFilePath.clear();
@@ -97,9 +110,9 @@ bool ChooseFirstRace(RaceStore& store) {
   }
   store.raceFilePath = store.programFolder + "raceadmin/" + name;
   // The catalogue entry with the same file name (the whole name, not a part of it).
-  for (int i = 1; i <= store.raceListCount; ++i) {
-    if (Upper(store.raceList[i]) == Upper(name)) {
-      store.raceIndex = i;
+  for (int i = 1; i <= catalogue.raceListCount; ++i) {
+    if (Upper(catalogue.raceList[i]) == Upper(name)) {
+      catalogue.raceIndex = i;
       break;
     }
   }

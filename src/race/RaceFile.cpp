@@ -141,7 +141,7 @@ void ApplyRecord(const Record& r) {
 void Derive(RaceStore& s, const std::filesystem::path& path) {
   s.startTimeGps = s.startTime - s.timeDifferenceHours / 24.0;
   s.finishTimeGps = s.finishTime - s.timeDifferenceHours / 24.0;
-  s.boatListHeight = s.boatCount * 14 + 25;
+  s.boatListHeight = BoatListHeightFor(s.boatCount);
   if (s.preStartSeconds == 0) s.preStartSeconds = 180;
   s.timelineStart = -s.preStartSeconds - 10;
   s.timelineEnd = SpanSeconds(s.startTime, s.finishTime) + 30.0;

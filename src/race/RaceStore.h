@@ -22,6 +22,9 @@ inline constexpr int kMaxAttachments = 10;
 inline constexpr int kMaxRaces = 200;
 inline constexpr double kNotPassed = 10000000.0;
 
+// The boat list's starting height for a fleet of boats: a 14-pixel row each below the header.
+inline constexpr int BoatListHeightFor(int boats) { return boats * 14 + 25; }
+
 struct RaceStore {
   // Race information.
   std::string raceFilePath;
@@ -38,7 +41,7 @@ struct RaceStore {
   int northUp = 0;
   std::string windFile;
   int windDataPresent = 0;
-  int boatListHeight = 25;
+  int boatListHeight = 25;  // BoatListHeightFor(boatCount) at each load
 
   // Course geometry, minutes of arc.
   int markCount = 0;
@@ -101,16 +104,10 @@ struct RaceStore {
   std::vector<double> legLengthMetres = std::vector<double>(kMaxCourseEntries + 1);
   std::vector<int> legKind = std::vector<int>(kMaxCoursePoints + 1);
 
-  // Race catalogue and folders ('/'-separated, programFolder ends in '/').
-  std::vector<std::string> raceList = std::vector<std::string>(kMaxRaces + 1);
-  int raceListCount = 0;
-  int raceIndex = 0;
-  int comboRaceIndex = 0;
-  int autoNext = 1;
+  // Folders ('/'-separated, programFolder ends in '/'). The race catalogue lives outside the store
+  // (RaceCatalogue.h): a load fills a fresh store and the catalogue stays as it was.
   std::string documentsFolder;
   std::string programFolder;
-  // The user's own race folders (ending in '/'), listed after the program folder's races; empty: none.
-  std::string userRacesFolder;
 
   // Boat outline of the hull glyph, chosen at each load.
   double hullX[9] = {}, hullY[9] = {};

@@ -127,6 +127,8 @@ void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
     }
   }
   store.boatCount = count - store.droppedBoatCount;
+  // A dropped boat takes no row in the list.
+  store.boatListHeight = BoatListHeightFor(store.boatCount);
 }
 
 }  // namespace race

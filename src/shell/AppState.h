@@ -1,12 +1,14 @@
-// The program's state for the life of the window: the race store (swapped whole when a load succeeds),
-// the chart fit and sun estimate, the view and replay state the renderers read, and the settings the
-// start-up and load sequence set.
+// The program's state for the life of the window: the race store (swapped whole when a load succeeds), the
+// race catalogue, the one playback clock, the chart fit and sun estimate, and the view state the renderers
+// read. The race session owns it; widgets read it and change it through the session's commands.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "analysis/ChartFit.h"
+#include "playback/Clock.h"
+#include "race/RaceCatalogue.h"
 #include "race/RaceStore.h"
 #include "view/FrameState.h"
 #include "view/SeaColour.h"
@@ -16,6 +18,8 @@ namespace shell {
 
 struct AppState {
   std::unique_ptr<race::RaceStore> store = std::make_unique<race::RaceStore>();
+  race::RaceCatalogue catalogue;
+  playback::Clock clock;  // speed, step, direction, page, play state, finish signals
   analysis::ChartFit chartFit;
   analysis::SunEstimate sun;
 
@@ -31,19 +35,10 @@ struct AppState {
   int tipsOn = 1;
   std::string hintText = "\r\n";
   int firstLoadDone = 0;
-
-  // Replay settings the load sequence resets; the playback clock runs on them.
-  double speedFactor = 5.0;
-  int frameInterval = 50;  // ms
-  double timeStep = 0.1;
-  int playDirection = 1;
-  int activePage = 1;
   int unfocusedCount = 0;
-  int finishedCount = 0;
 
-  // Map set-up.
+  // The chart's size in pixels.
   int mapWidth = 0, mapHeight = 0;
-  std::string helpPathJa, helpPathEn;
 };
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 // CanvasImage: paints its canvas at the top-left corner.
 #include "shell/CanvasImage.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,14 +26,26 @@ void CanvasImage::SetPicture(const QImage& picture) {
   update();
 }
 
+bool CanvasImage::Operable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::clicked)) ||
+         isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::pressed)) ||
+         isSignalConnected(QMetaMethod::fromSignal(&CanvasImage::pointerMoved));
+}
+
 void CanvasImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_.Image());
 }
 
 void CanvasImage::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->button(), event->position().toPoint(), event->modifiers());
   if (event->button() == Qt::LeftButton) emit clicked();
-  QWidget::mousePressEvent(event);
+  event->accept();
+}
+
+void CanvasImage::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) emit pointerMoved(event->position().toPoint());
+  event->accept();
 }
 
 }  // namespace shell

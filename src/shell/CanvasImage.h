@@ -1,5 +1,6 @@
 // An image control: a widget that shows a QtCanvas the program draws on, as the window's picture
-// controls (progress strips, colour bars, swatches, the overview map) need.
+// controls (progress strips, colour bars, swatches, the overview map) need. Presses and, with mouse
+// tracking on, pointer moves are passed on as signals in the image's own coordinates.
 #pragma once
 
 #include <QWidget>
@@ -19,13 +20,18 @@ class CanvasImage : public QWidget {
   void SetImageSize(int width, int height);
   // Shows a picture at its own size.
   void SetPicture(const QImage& picture);
+  // True when a press or a pointer move over the image does something (something listens to them).
+  bool Operable() const;
 
  signals:
   void clicked();
+  void pressed(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers);
+  void pointerMoved(QPoint at);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   QtCanvas canvas_;

@@ -2,7 +2,6 @@
 // the folder or race file named.
 #include <filesystem>
 
-#include "race/RaceCatalogue.h"
 #include "shell/MainWindow.h"
 
 namespace shell {
@@ -26,37 +25,20 @@ bool IsRaceFile(const std::string& path) {
 void TForm1::TakeCommandLine(const StartOptions& options) {
   BringToFront();
   if (!options.folder.empty()) {
-    OpenProgramFolder(options.folder);
+    session_->OpenProgramFolder(options.folder);
     return;
   }
   for (const std::string& path : options.open) {
     // A race folder, or a race file inside one; loose track files are left to the track import.
     if (IsFolder(path + "/raceadmin")) {
-      OpenProgramFolder(path + '/');
+      session_->OpenProgramFolder(path + '/');
     } else if (IsRaceFile(path)) {
-      LoadRace(path, 0);
+      session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path));
     } else {
       continue;
     }
     return;
   }
-}
-
-bool TForm1::OpenProgramFolder(const std::string& folder) {
-  if (loading_) return false;
-  race::RaceStore& store = Store();
-  const std::string previousFolder = store.programFolder, previousRace = store.raceFilePath;
-  const int previousIndex = store.raceIndex;
-  store.programFolder = folder;
-  BuildRaceList();
-  if (LoadCatalogueFirstRace()) return true;
-  // The race shown goes on, with the race list it came from.
-  store.programFolder = previousFolder;
-  store.raceFilePath = previousRace;
-  store.raceIndex = previousIndex;
-  BuildRaceList();
-  if (previousIndex >= 1) ComboBox1->setCurrentIndex(previousIndex - 1);
-  return false;
 }
 
 }  // namespace shell

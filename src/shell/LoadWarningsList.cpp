@@ -24,6 +24,7 @@ void ShowLoadWarnings(QWidget* window, const std::vector<race::LoadWarning>& war
     list->addItem(QString::fromStdString(race::WarningText(warning, englishTexts)));
   auto* close =
       new QPushButton(QString::fromStdString(Text(TextId::LoadWarningsClose, englishTexts)), dialog);
+  close->setObjectName(QStringLiteral("btnWarningsClose"));
   QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(list);

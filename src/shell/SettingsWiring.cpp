@@ -1,21 +1,12 @@
 // The window and its remembered choices: read at start-up (some before the first race loads, the rest
-// after it, since a load resets them), written when the window closes.
-#include <QFileInfo>
+// after it, since a load resets them), written when the window closes. Restoring goes through the race
+// session's commands, so the controls follow as they do for the user's own changes.
 #include <QSettings>
 
-#include "race/RaceCatalogue.h"
 #include "shell/MainWindow.h"
+#include "view/WindowLayout.h"
 
 namespace shell {
-
-namespace {
-
-// A check box set as the user would click it, so whatever listens to it follows.
-void SetByClick(QCheckBox* box, const std::optional<bool>& checked) {
-  if (checked && box->isChecked() != *checked) box->click();
-}
-
-}  // namespace
 
 void TForm1::UseSettings(QSettings* settings) {
   settings_ = settings;
@@ -25,58 +16,51 @@ WindowSettings TForm1::RememberedSettings() const {
   return settings_ ? ReadSettings(*settings_) : WindowSettings{};
 }
 
-QString TForm1::DialogFolder() const {
-  const QString last = QString::fromStdString(dialogFolder_);
-  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
-  return QString::fromStdString(state_.store->documentsFolder);
-}
-
-void TForm1::RememberDialogFolder(const QString& chosenFile) {
-  dialogFolder_ = QFileInfo(chosenFile).absolutePath().toStdString();
-}
-
 void TForm1::RestoreBeforeFirstLoad(const WindowSettings& remembered) {
-  dialogFolder_ = remembered.dialogFolder;
-  if (!remembered.geometry.isEmpty() && restoreGeometry(remembered.geometry))
-    pnlSPLITE->setGeometry(0, 0, width(), height());
-  if (remembered.speed) state_.speedFactor = *remembered.speed;
-  SetByClick(chkAutoNext, remembered.autoNext);
-  // Only a user whose locale offers both languages has chosen one.
-  if (remembered.english && platform_.UserLocaleId() == kJapaneseLocaleId) {
-    if (*remembered.english)
-      usaClick();
-    else
-      jpnClick();
+  RaceSession& session = Session();
+  if (!remembered.dialogFolder.empty()) session.RememberDialogFolder(remembered.dialogFolder + "/");
+  if (!remembered.geometry.isEmpty() && restoreGeometry(remembered.geometry)) LayoutWindow();
+  if (remembered.speed) session.SetSpeedPosition(view::SpeedBarPosition(*remembered.speed));
+  if (remembered.autoNext) {
+    session.SetAutoNext(*remembered.autoNext);
+    controls->chkAutoNext->setChecked(*remembered.autoNext);
   }
+  // Only a user whose locale offers both languages has chosen one.
+  if (remembered.english && platform_.UserLocaleId() == kJapaneseLocaleId)
+    session.SetLanguage(*remembered.english ? 1 : 0);
 }
 
 void TForm1::RestoreAfterFirstLoad(const WindowSettings& remembered) {
-  if (remembered.zoom) ScrollBar2->setValue(*remembered.zoom);
-  SetByClick(CheckBox1, remembered.autoTrace);
-  SetByClick(CheckBox2, remembered.boatName);
-  SetByClick(chkLL, remembered.layLines);
-  SetByClick(ChkRefLine, remembered.compLine);
-  SetByClick(ChkBigBoat, remembered.bigBoat);
+  RaceSession& session = Session();
+  if (remembered.zoom) session.SetZoomPosition(*remembered.zoom);
+  const view::ViewOptions& options = State().options;
+  if (remembered.autoTrace && *remembered.autoTrace != options.autoTrace)
+    session.SetAutoTrace(*remembered.autoTrace);
+  if (remembered.boatName) session.SetBoatNames(*remembered.boatName);
+  if (remembered.layLines) session.SetLayLines(*remembered.layLines);
+  if (remembered.compLine) session.SetCompLine(*remembered.compLine);
+  if (remembered.bigBoat) session.SetBigBoat(*remembered.bigBoat);
 }
 
 void TForm1::SaveSettings() {
   if (!settings_) return;
-  const race::RaceStore& store = Store();
+  const AppState& state = State();
+  const race::RaceCatalogue& catalogue = state.catalogue;
   WindowSettings values = RememberedSettings();
-  if (state_.englishTexts < 2) values.english = state_.englishTexts == 1;
-  if (store.raceIndex >= 1 && store.raceIndex <= store.raceListCount &&
-      race::CatalogueRacePath(store, store.raceList[store.raceIndex]) == store.raceFilePath)
-    values.lastRace = store.raceList[store.raceIndex];
+  if (state.englishTexts < 2) values.english = state.englishTexts == 1;
+  if (catalogue.raceIndex >= 1 && catalogue.raceIndex <= catalogue.raceListCount &&
+      catalogue.PathOf(Store().programFolder, catalogue.raceIndex) == Store().raceFilePath)
+    values.lastRace = catalogue.raceList[catalogue.raceIndex];
   values.geometry = saveGeometry();
-  values.speed = state_.speedFactor;
-  values.zoom = ScrollBar2->value();
-  values.autoTrace = CheckBox1->isChecked();
-  values.boatName = CheckBox2->isChecked();
-  values.layLines = chkLL->isChecked();
-  values.compLine = ChkRefLine->isChecked();
-  values.bigBoat = ChkBigBoat->isChecked();
-  values.autoNext = chkAutoNext->isChecked();
-  values.dialogFolder = dialogFolder_;
+  values.speed = state.clock.speedFactor;
+  values.zoom = session_->ZoomPosition();
+  values.autoTrace = state.options.autoTrace;
+  values.boatName = state.options.boatName;
+  values.layLines = state.options.layLines;
+  values.compLine = state.options.compLine;
+  values.bigBoat = state.options.bigBoat;
+  values.autoNext = catalogue.autoNext == 1;
+  values.dialogFolder = session_->DialogFolder() == Store().documentsFolder ? "" : session_->DialogFolder();
   WriteSettings(*settings_, values);
 }
 

@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "shell/KmlButtonWiring.h"
-#include "shell/MainWindow.h"
+#include "shell/RaceSession.h"
 #include "shell/VideoCommand.h"
 #include "view/WindowLayout.h"
 
@@ -18,8 +18,8 @@ constexpr int kHeight = 20;
 
 }  // namespace
 
-ShareMenu::ShareMenu(TForm1& form, Platform& platform, QWidget* logo, KmlButtonWiring& kmlButton)
-    : QObject(logo), form_(form), logo_(logo) {
+ShareMenu::ShareMenu(RaceSession& session, QWidget* logo, KmlButtonWiring& kmlButton)
+    : QObject(logo), session_(session), logo_(logo) {
   button_ = new QToolButton(logo->parentWidget());
   button_->setObjectName(QStringLiteral("btnSHARE"));
   button_->setPopupMode(QToolButton::InstantPopup);
@@ -30,17 +30,16 @@ ShareMenu::ShareMenu(TForm1& form, Platform& platform, QWidget* logo, KmlButtonW
   raceWithTime_ = menu->addAction(QString());
   raceWithTime_->setObjectName(QStringLiteral("actKMLTIME"));
   button_->setMenu(menu);
-  connect(video_, &QAction::triggered, this, [this, &platform] { VideoCommand(form_, platform); });
+  connect(video_, &QAction::triggered, this, [this] { VideoCommand(session_, logo_->window()); });
   connect(raceWithTime_, &QAction::triggered, this, [&kmlButton] { kmlButton.RaceWithTime(); });
-  // The language may have changed since the texts were set.
-  connect(menu, &QMenu::aboutToShow, this, &ShareMenu::ApplyLanguage);
+  connect(&session_, &RaceSession::languageChanged, this, &ShareMenu::ApplyLanguage);
   ApplyLanguage();
   logo->installEventFilter(this);
   FollowLogo();
 }
 
 void ShareMenu::ApplyLanguage() {
-  const int english = form_.State().englishTexts;
+  const int english = session_.State().englishTexts;
   button_->setText(QString::fromStdString(Text(TextId::ShareButton, english)));
   video_->setText(QString::fromStdString(Text(TextId::VideoCommand, english)));
   raceWithTime_->setText(QString::fromStdString(Text(TextId::RaceWithTimeCommand, english)));

@@ -1,7 +1,7 @@
 // The share menu: a "Share" button under HELP in the logo panel, whose menu offers the replay video and the
 // Google Earth race with time (beside the Google Earth button's present scene and whole race). It follows
 // the logo picture's place and visibility, so the window's layout needs no change:
-//   new ShareMenu(*this, platform_, imgLOGO, kmlButtonWiring);
+//   new ShareMenu(session, overview->imgLOGO, controls->KmlButton());
 #pragma once
 
 #include <QObject>
@@ -9,13 +9,12 @@
 
 namespace shell {
 
-class TForm1;
-class Platform;
+class RaceSession;
 class KmlButtonWiring;
 
 class ShareMenu : public QObject {
  public:
-  ShareMenu(TForm1& form, Platform& platform, QWidget* logo, KmlButtonWiring& kmlButton);
+  ShareMenu(RaceSession& session, QWidget* logo, KmlButtonWiring& kmlButton);
 
   // The button and menu texts in the window's language.
   void ApplyLanguage();
@@ -27,7 +26,7 @@ class ShareMenu : public QObject {
  private:
   void FollowLogo();
 
-  TForm1& form_;
+  RaceSession& session_;
   QWidget* logo_;
   QToolButton* button_;
   QAction* video_;

@@ -37,6 +37,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::pnlDIR, "GO/STOP", "GO/STOP"},
     {TextId::AlreadyShown, "Already shown.", "Already shown."},
     {TextId::GpsFileNotExists, "GPS file not exists.", "GPS file not exists."},
+    {TextId::AutoNextGoesOn, "AutoNext goes on to the next race that loads.",
+     "自動切換で読み込める次のレースに進みます。"},
     {TextId::Loading, "LOADING  ", "LOADING  "},
     {TextId::TipAutoNext, "Auto changer on/off", "ファイルを順次自動切換えします"},
     {TextId::TipShow, "Choose race file at left box\r\nthen click here to show it.",

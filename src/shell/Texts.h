@@ -41,6 +41,7 @@ enum class TextId {
   // Messages.
   AlreadyShown,
   GpsFileNotExists,
+  AutoNextGoesOn,
   // Progress display.
   Loading,
   // Tips of the controls (lines separated by CR LF).

@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <cmath>
 
-#include "shell/MainWindow.h"
+#include "shell/RaceSession.h"
 #include "shell/ReplayVideo.h"
 
 namespace shell {
@@ -76,9 +76,12 @@ std::optional<video::VideoSettings> AskVideoSettings(QWidget* parent, const race
   return settings;
 }
 
-video::VideoResult ExportVideoWithProgress(TForm1& form, Platform& platform, const std::string& path,
+video::VideoResult ExportVideoWithProgress(RaceSession& session, QWidget* parent, const std::string& path,
                                            const video::VideoSettings& settings) {
-  AppState& state = form.State();
+  AppState& state = session.State();
+  Platform& platform = session.Services();
+  QTimer* frameTimer = session.FrameTimer();
+  QTimer* secondTimer = session.SecondTimer();
   const int english = state.englishTexts;
   const race::RaceStore& store = *state.store;
   video::VideoResult result;
@@ -89,12 +92,12 @@ video::VideoResult ExportVideoWithProgress(TForm1& form, Platform& platform, con
   }
   // The replay holds still: a tick in the progress dialog's event processing must not move the replay on,
   // nor load the next race under the export.
-  const bool frameTicks = form.Timer1->isActive(), secondTicks = form.Timer2->isActive();
-  form.Timer1->stop();
-  form.Timer2->stop();
+  const bool frameTicks = frameTimer->isActive(), secondTicks = secondTimer->isActive();
+  frameTimer->stop();
+  secondTimer->stop();
 
   QProgressDialog progress(Q(TextId::VideoWriting, english), Q(TextId::VideoCancel, english), 0,
-                           video::VideoFrameCount(settings), &form);
+                           video::VideoFrameCount(settings), parent);
   progress.setObjectName(QStringLiteral("VideoProgress"));
   progress.setWindowTitle(Q(TextId::VideoTitle, english));
   progress.setWindowModality(Qt::WindowModal);
@@ -110,8 +113,8 @@ video::VideoResult ExportVideoWithProgress(TForm1& form, Platform& platform, con
   });
   progress.reset();
 
-  if (frameTicks) form.Timer1->start(state.frameInterval);
-  if (secondTicks) form.Timer2->start(1000);
+  if (frameTicks) frameTimer->start(state.clock.frameInterval);
+  if (secondTicks) secondTimer->start(1000);
   if (!result.error.empty()) {
     platform.ShowMessage(Text(TextId::CannotWriteFile, english, {path, result.error}));
   } else if (!result.cancelled) {
@@ -120,20 +123,20 @@ video::VideoResult ExportVideoWithProgress(TForm1& form, Platform& platform, con
   return result;
 }
 
-void VideoCommand(TForm1& form, Platform& platform) {
-  AppState& state = form.State();
+void VideoCommand(RaceSession& session, QWidget* parent) {
+  AppState& state = session.State();
   const race::RaceStore& store = *state.store;
   if (store.boatCount < 1) return;
-  const auto settings = AskVideoSettings(&form, store, state.speedFactor, state.englishTexts);
+  const auto settings = AskVideoSettings(parent, store, state.clock.speedFactor, state.englishTexts);
   if (!settings) return;
   const QString name = QFileInfo(QString::fromStdString(store.raceFilePath)).completeBaseName() + ".mp4";
-  const QString suggested = QDir(form.DialogFolder()).filePath(name);
+  const QString suggested = QDir(QString::fromStdString(session.DialogFolder())).filePath(name);
   const QString path =
-      QFileDialog::getSaveFileName(&form, Q(TextId::VideoTitle, state.englishTexts), suggested,
+      QFileDialog::getSaveFileName(parent, Q(TextId::VideoTitle, state.englishTexts), suggested,
                                    Q(TextId::VideoFileFilter, state.englishTexts));
   if (path.isEmpty()) return;
-  form.RememberDialogFolder(path);
-  ExportVideoWithProgress(form, platform, path.toStdString(), *settings);
+  session.RememberDialogFolder(path.toStdString());
+  ExportVideoWithProgress(session, parent, path.toStdString(), *settings);
 }
 
 }  // namespace shell

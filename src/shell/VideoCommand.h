@@ -11,8 +11,7 @@ class QWidget;
 
 namespace shell {
 
-class TForm1;
-class Platform;
+class RaceSession;
 
 // The dialog, filled from the race and the replay's speed; nothing when the user cancels it.
 std::optional<video::VideoSettings> AskVideoSettings(QWidget* parent, const race::RaceStore& store,
@@ -21,10 +20,10 @@ std::optional<video::VideoSettings> AskVideoSettings(QWidget* parent, const race
 // Writes the video of the window's race as the window shows it (orientation, boat labels, boat size) to
 // path under a progress dialog; the replay's timers stop meanwhile and run again after. A failure is shown
 // through the platform; a finished video is opened with the desktop.
-video::VideoResult ExportVideoWithProgress(TForm1& form, Platform& platform, const std::string& path,
+video::VideoResult ExportVideoWithProgress(RaceSession& session, QWidget* parent, const std::string& path,
                                            const video::VideoSettings& settings);
 
-// The whole command: dialog, file dialog (documents folder, the race's name), export.
-void VideoCommand(TForm1& form, Platform& platform);
+// The whole command: dialog, file dialog (where the last one was left, the race's name), export.
+void VideoCommand(RaceSession& session, QWidget* parent);
 
 }  // namespace shell

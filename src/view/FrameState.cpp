@@ -1,6 +1,7 @@
 // Per-frame state: wind, boats and the auto-trace view at the replay time.
 #include "view/FrameState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -80,7 +81,8 @@ void ComputeFrameWind(FrameState& state, const race::RaceStore& store, double ra
     const int k = FindInterval(store.windTime, count - 1, state.windSearchIndex, raceTime);
     if (k > 0) {
       const double span = store.windTime[k + 1] - store.windTime[k];
-      const double f = span > 0 ? (raceTime - store.windTime[k]) / span : 0;  // equal times: the earlier sample
+      const double f =
+          span > 0 ? (raceTime - store.windTime[k]) / span : 0;  // equal times: the earlier sample
       const double d = WrapHalfTurn(store.windDir[k + 1] - store.windDir[k]);
       dir = race::Round(d * f + store.windDir[k]);
       speed = (store.windSpeed[k + 1] - store.windSpeed[k]) * f + store.windSpeed[k];
@@ -104,6 +106,28 @@ void ComputeFrameWind(FrameState& state, const race::RaceStore& store, double ra
   state.windMarkerTop = race::RoundToInt(state.compassSize / 2.0 + m.y) - 4;
 }
 
+namespace {
+
+void AddToFleetExtent(FrameState& state, const race::RaceStore& store, int i) {
+  if (store.boatShown[i] <= 0) return;
+  state.fleetMaxLat = std::max(state.fleetMaxLat, state.curLat[i]);
+  state.fleetMinLat = std::min(state.fleetMinLat, state.curLat[i]);
+  state.fleetMaxLon = std::max(state.fleetMaxLon, state.curLon[i]);
+  state.fleetMinLon = std::min(state.fleetMinLon, state.curLon[i]);
+}
+
+void KeepAtTrackEnd(FrameState& state, const race::RaceStore& store, int i, int fixes) {
+  state.boatActive[i] = 1;
+  state.curLat[i] = store.trackLat[i][fixes];
+  state.curLon[i] = store.trackLon[i][fixes];
+  state.curCourse[i] = store.trackCourse[i][fixes];
+  state.curSpeed[i] = 0;
+  state.curTwa[i] = WrapHalfTurn(state.windTrueDirNow - state.curCourse[i]);
+  AddToFleetExtent(state, store, i);
+}
+
+}  // namespace
+
 void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t) {
   if (static_cast<int>(state.curLat.size()) < store.boatCount + 1) ResetFrameState(state, store.boatCount);
   state.fleetMaxLat = -50000, state.fleetMinLat = 50000;
@@ -112,7 +136,11 @@ void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t
     const int fixes = FixesOf(store, i);
     const int j = FindInterval(store.trackTime[i], fixes - 1, state.lastFixIndex[i], t);
     state.boatActive[i] = j > 0 ? 1 : 0;
-    if (j == 0) continue;
+    if (j == 0) {
+      // Past its last fix a boat stays where its track ended, at rest, until the time line ends.
+      if (fixes >= 1 && t >= store.trackTime[i][fixes]) KeepAtTrackEnd(state, store, i, fixes);
+      continue;
+    }
     state.lastFixIndex[i] = j;
 
     const std::vector<double>& times = store.trackTime[i];
@@ -140,18 +168,15 @@ void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t
     state.curSpeed[i] = store.trackSpeed[i][j];
     state.curTwa[i] = WrapHalfTurn(state.windTrueDirNow - state.curCourse[i]);
 
-    if (store.boatShown[i] > 0) {
-      if (state.curLat[i] > state.fleetMaxLat) state.fleetMaxLat = state.curLat[i];
-      if (state.curLat[i] < state.fleetMinLat) state.fleetMinLat = state.curLat[i];
-      if (state.curLon[i] > state.fleetMaxLon) state.fleetMaxLon = state.curLon[i];
-      if (state.curLon[i] < state.fleetMinLon) state.fleetMinLon = state.curLon[i];
-    }
+    AddToFleetExtent(state, store, i);
   }
 }
 
 void ComputeFrameView(FrameState& state, const race::RaceStore& store, const analysis::ChartFit& fit,
                       const ViewOptions& options, double traceScale, int mapHeight) {
-  if (!options.autoTrace) {
+  // The manual view shows the whole race; so does the fleet view while no shown boat is on its track (all
+  // out of focus, or none started yet), rather than a view of 0N 0E.
+  if (!options.autoTrace || state.fleetMaxLat < state.fleetMinLat || state.fleetMaxLon < state.fleetMinLon) {
     state.fleetMaxLat = fit.trackMaxLat, state.fleetMinLat = fit.trackMinLat;
     state.fleetMaxLon = fit.trackMaxLon, state.fleetMinLon = fit.trackMinLon;
   }
@@ -204,7 +229,8 @@ void PlaceOverviewDots(FrameState& state, const race::RaceStore& store, const an
                        bool northUp) {
   if (static_cast<int>(state.overviewDots.size()) < store.boatCount + 1) return;
   for (int i = store.boatCount; i >= 1; --i) {
-    state.overviewDots[i] = ProjectToOverview(state.curLat[i], state.curLon[i], fit, northUp, store.windDirection);
+    state.overviewDots[i] =
+        ProjectToOverview(state.curLat[i], state.curLon[i], fit, northUp, store.windDirection);
   }
 }
 

@@ -2,6 +2,8 @@
 // displays and the logo panel.
 #include "view/WindowLayout.h"
 
+#include <algorithm>
+
 #include "race/Numbers.h"
 
 namespace view {
@@ -43,23 +45,37 @@ int SpeedBarPosition(double speedFactor) {
   return RoundHalfEven(static_cast<double>(position));
 }
 
-Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight) {
-  const int freeGap = clientHeight - kLogoPanelHeight - kControlPanelHeight;
+double PanelScale(int clientWidth, int clientHeight) {
+  const double scale = std::min(clientWidth / 1600.0, clientHeight / 875.0);
+  return std::clamp(race::Round(scale * 20) / 20, 1.0, 2.0);  // in steps of 5 %
+}
+
+Box Scaled(const Box& box, double scale) {
+  return {RoundHalfEven(box.left * scale), RoundHalfEven(box.top * scale), RoundHalfEven(box.width * scale),
+          RoundHalfEven(box.height * scale)};
+}
+
+Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight, double scale) {
+  const int sideWidth = RoundHalfEven(kSidePanelWidth * scale);
+  const int logoHeight = RoundHalfEven(kLogoPanelHeight * scale);
+  const int freeGap = clientHeight - logoHeight - RoundHalfEven(kControlPanelHeight * scale);
   Box box;
-  box.width = kSidePanelWidth;
-  box.left = clientWidth - kSidePanelWidth;
+  box.width = sideWidth;
+  box.left = clientWidth - sideWidth;
   box.height = boatListHeight >= freeGap ? boatListHeight : freeGap;
-  box.top = boatListHeight >= clientHeight - kLogoPanelHeight ? 0 : kLogoPanelHeight;
+  box.top = boatListHeight >= clientHeight - logoHeight ? 0 : logoHeight;
   return box;
 }
 
-WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight, double speedFactor) {
+WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight, double speedFactor,
+                          double scale) {
+  const int sideWidth = RoundHalfEven(kSidePanelWidth * scale);
+  const int controlHeight = RoundHalfEven(kControlPanelHeight * scale);
   WindowLayout layout;
   layout.pnlSPLITE = {0, 0, clientWidth, clientHeight};
-  layout.pnlLOGO = {clientWidth - kSidePanelWidth, 0, kSidePanelWidth, kLogoPanelHeight};
-  layout.pnlCTRL = {clientWidth - kSidePanelWidth, clientHeight - kControlPanelHeight, kSidePanelWidth,
-                    kControlPanelHeight};
-  layout.pnlBOATlist = PlaceBoatList(clientWidth, clientHeight, boatListHeight);
+  layout.pnlLOGO = {clientWidth - sideWidth, 0, sideWidth, RoundHalfEven(kLogoPanelHeight * scale)};
+  layout.pnlCTRL = {clientWidth - sideWidth, clientHeight - controlHeight, sideWidth, controlHeight};
+  layout.pnlBOATlist = PlaceBoatList(clientWidth, clientHeight, boatListHeight, scale);
   layout.pnlTimeBar = {layout.pnlLOGO.left - kTimeBarWidth, 0, kTimeBarWidth, clientHeight};
   for (int i = 0; i < 5; ++i) layout.seaSwatches[i] = {5, 15 + 12 * i, 32, 10};
   layout.scrollBar1Position = SpeedBarPosition(speedFactor);
@@ -70,8 +86,8 @@ std::span<const NamedBox> ControlPanelPlaces() {
   return kControlPanelPlaces;
 }
 
-int MapWidth(int clientWidth) {
-  return clientWidth - kSidePanelWidth - kTimeBarWidth;
+int MapWidth(int clientWidth, double scale) {
+  return clientWidth - RoundHalfEven(kSidePanelWidth * scale) - kTimeBarWidth;
 }
 
 LoadingLayout LayoutLoadingWindow(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight) {

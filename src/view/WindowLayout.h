@@ -29,11 +29,20 @@ struct WindowLayout {
   int scrollBar1Position = 0;
 };
 
-WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight, double speedFactor);
+// The side panels' scale: 1 up to a client area of 1600 x 875, growing with the window beyond that (at most
+// 2), so the panels and their fonts stay legible on a big screen.
+double PanelScale(int clientWidth, int clientHeight);
+
+// A box with its place and size multiplied by scale (rounded).
+Box Scaled(const Box& box, double scale);
+
+// scale multiplies the side panels' width and the logo and control panels' heights.
+WindowLayout LayoutWindow(int clientWidth, int clientHeight, int boatListHeight, double speedFactor,
+                          double scale = 1.0);
 
 // The boat list fills at least the gap between logo and control panels; a list too long for the space
 // below the logo covers the logo panel.
-Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight);
+Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight, double scale = 1.0);
 
 // SPEED scroll-bar position for a replay speed, in single precision with halves to even.
 int SpeedBarPosition(double speedFactor);
@@ -46,7 +55,7 @@ struct NamedBox {
 std::span<const NamedBox> ControlPanelPlaces();
 
 // Chart area left of the time bar and side panels.
-int MapWidth(int clientWidth);
+int MapWidth(int clientWidth, double scale = 1.0);
 
 // The loading window: splash picture centred, caption, progress text and bar above it.
 struct LoadingLayout {

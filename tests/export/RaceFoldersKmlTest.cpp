@@ -35,13 +35,13 @@ std::vector<fs::path> ProgramFolders() {
 TEST(RaceFoldersKml, EveryRaceExportsWellFormedWithOneTrackLinePerBoat) {
   int races = 0;
   for (const fs::path& folder : ProgramFolders()) {
-    race::RaceStore catalogue;
-    catalogue.programFolder = folder.string() + "/";
-    race::BuildRaceList(catalogue);
+    race::RaceCatalogue catalogue;
+    const std::string programFolder = folder.string() + "/";
+    race::BuildRaceList(catalogue, programFolder);
     for (int r = 1; r <= catalogue.raceListCount; ++r) {
       SCOPED_TRACE(folder.string() + " " + catalogue.raceList[r]);
       race::RaceStore store;
-      store.programFolder = catalogue.programFolder;
+      store.programFolder = programFolder;
       store.raceFilePath = store.programFolder + "raceadmin/" + catalogue.raceList[r];
       analysis::ChartFit fit;
       analysis::PrepareRace(store, fit, 1285, 1000);

@@ -40,10 +40,7 @@ class ClockTest : public ::testing::Test {
   race::RaceStore store = playbacktest::Race({600, 640, 620});
   Clock clock;
   view::Playback playback;
-  void SetUp() override {
-    store.autoNext = 0;
-    RaceLoaded(clock, playback, store);
-  }
+  void SetUp() override { RaceLoaded(clock, playback, store); }
   // One whole frame tick; returns the guns it sounded.
   int Tick(ScoreChange* score = nullptr) {
     Effects effects = Timer1Advance(clock, playback, store);
@@ -71,25 +68,26 @@ TEST_F(ClockTest, AutoNextLoadsTheNextCatalogueRaceAndRoundsToTheFirst) {
   folder.Write("raceadmin/a.txt", "x");
   folder.Write("raceadmin/b.txt", "x");
   store.programFolder = folder.folder();
-  store.autoNext = 1;
-  store.raceListCount = 2;
-  store.raceList[1] = "a.txt";
-  store.raceList[2] = "b.txt";
-  store.raceIndex = 1;
+  race::RaceCatalogue catalogue;
+  catalogue.autoNext = 1;
+  catalogue.raceListCount = 2;
+  catalogue.raceList[1] = "a.txt";
+  catalogue.raceList[2] = "b.txt";
+  catalogue.raceIndex = 1;
   playback.raceTime = store.timelineEnd - 0.05;
   clock.prevRaceTime = 123;
-  Effects effects = Timer1Advance(clock, playback, store);
+  Effects effects = Timer1Advance(clock, playback, store, catalogue);
   EXPECT_EQ(effects.loadRacePath, store.programFolder + "raceadmin/b.txt");
   EXPECT_EQ(effects.loadRaceIndex, 2);
   EXPECT_FALSE(effects.presentFrame);
   EXPECT_DOUBLE_EQ(clock.prevRaceTime, 123);
 
-  store.raceIndex = 2;
-  effects = Timer1Advance(clock, playback, store);
+  catalogue.raceIndex = 2;
+  effects = Timer1Advance(clock, playback, store, catalogue);
   EXPECT_EQ(effects.loadRaceIndex, 1);
 
-  store.raceList[1] = "gone.txt";  // a missing file: the race loops
-  effects = Timer1Advance(clock, playback, store);
+  catalogue.raceList[1] = "gone.txt";  // a missing file: the race loops
+  effects = Timer1Advance(clock, playback, store, catalogue);
   EXPECT_TRUE(effects.loadRacePath.empty());
   EXPECT_DOUBLE_EQ(playback.raceTime, store.timelineStart);
 }

@@ -9,7 +9,9 @@
 namespace race {
 namespace {
 
-constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) {
+  return r | (g << 8) | (b << 16);
+}
 
 TEST(BoatColours, FifteenColoursRepeatByBoatSlot) {
   RaceStore s;
@@ -41,36 +43,39 @@ TEST(RaceCatalogue, RacesAreListedByNameAndTheSettingsFilePicksTheFirst) {
     r.Write(std::string("raceadmin/") + name, "T1,x\r\n");
   }
   r.Write("raceadmin/folder.txt/inner.txt", "");
-  BuildRaceList(r.store);
-  ASSERT_EQ(r.store.raceListCount, 3);
-  EXPECT_EQ(r.store.raceList[1], "A-race.TXT");
-  EXPECT_EQ(r.store.raceList[3], "c-race.txt");
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  ASSERT_EQ(catalogue.raceListCount, 3);
+  EXPECT_EQ(catalogue.raceList[1], "A-race.TXT");
+  EXPECT_EQ(catalogue.raceList[3], "c-race.txt");
 
   r.Write("raceadmin/racefile.st", "C-RACE.txt\r\nignored\r\n");
-  ASSERT_TRUE(ChooseFirstRace(r.store));
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
   EXPECT_EQ(r.store.raceFilePath, r.store.programFolder + "raceadmin/c-race.txt");
-  EXPECT_EQ(r.store.raceIndex, 3);
+  EXPECT_EQ(catalogue.raceIndex, 3);
 }
 
 TEST(RaceCatalogue, WithoutSettingsTheFirstRaceAndNoPartialNameMatches) {
   racetest::RaceFolder r;
   r.Write("raceadmin/ace1.txt", "");
   r.Write("raceadmin/race1.txt", "");
-  BuildRaceList(r.store);
-  ASSERT_TRUE(ChooseFirstRace(r.store));
-  EXPECT_EQ(r.store.raceIndex, 1);
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
+  EXPECT_EQ(catalogue.raceIndex, 1);
   r.Write("raceadmin/racefile.st", "race1.txt");
-  ASSERT_TRUE(ChooseFirstRace(r.store));
-  EXPECT_EQ(r.store.raceIndex, 2);  // "ace1.txt" is part of the name but not the race
+  ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
+  EXPECT_EQ(catalogue.raceIndex, 2);  // "ace1.txt" is part of the name but not the race
 
   r.Write("raceadmin/racefile.st", "../race1.txt\r\n");
-  EXPECT_FALSE(ChooseFirstRace(r.store));
+  EXPECT_FALSE(ChooseFirstRace(catalogue, r.store));
   EXPECT_EQ(r.store.raceFilePath, "");
 
   racetest::RaceFolder empty;
-  BuildRaceList(empty.store);
-  EXPECT_EQ(empty.store.raceListCount, 0);
-  EXPECT_FALSE(ChooseFirstRace(empty.store));
+  RaceCatalogue none;
+  BuildRaceList(none, empty.store.programFolder);
+  EXPECT_EQ(none.raceListCount, 0);
+  EXPECT_FALSE(ChooseFirstRace(none, empty.store));
 }
 
 TEST(RaceCatalogue, TheUsersOwnRacesFollowTheProgramsAndNameTheirFolders) {
@@ -85,20 +90,25 @@ TEST(RaceCatalogue, TheUsersOwnRacesFollowTheProgramsAndNameTheirFolders) {
   user.Write("loose.txt", "");            // not in a race folder
   user.Write("empty/notes.txt", "");
 
-  BuildRaceList(r.store);
-  EXPECT_EQ(r.store.raceListCount, 2);  // no user folder given: the program's races only
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  EXPECT_EQ(catalogue.raceListCount, 2);  // no user folder given: the program's races only
 
-  r.store.userRacesFolder = user.folder();
-  BuildRaceList(r.store);
-  const std::vector<std::string> listed(r.store.raceList.begin() + 1,
-                                        r.store.raceList.begin() + 1 + r.store.raceListCount);
-  EXPECT_EQ(listed, (std::vector<std::string>{"a.txt", "b.txt", "Club/one.txt", "Club/two.TXT", "saturday/race.txt"}));
+  catalogue.userRacesFolder = user.folder();
+  BuildRaceList(catalogue, r.store.programFolder);
+  const std::vector<std::string> listed(catalogue.raceList.begin() + 1,
+                                        catalogue.raceList.begin() + 1 + catalogue.raceListCount);
+  EXPECT_EQ(listed, (std::vector<std::string>{"a.txt", "b.txt", "Club/one.txt", "Club/two.TXT",
+                                              "saturday/race.txt"}));
 
-  EXPECT_EQ(CatalogueRacePath(r.store, "a.txt"), r.store.programFolder + "raceadmin/a.txt");
-  EXPECT_EQ(CatalogueRacePath(r.store, "Club/two.TXT"), user.folder() + "Club/raceadmin/two.TXT");
+  const std::string& program = r.store.programFolder;
+  EXPECT_EQ(catalogue.PathOf(program, 1), program + "raceadmin/a.txt");
+  EXPECT_EQ(catalogue.PathOf(program, 4), user.folder() + "Club/raceadmin/two.TXT");
+  EXPECT_EQ(catalogue.IndexOfPath(program, user.folder() + "saturday/raceadmin/race.txt"), 5);
+  EXPECT_EQ(catalogue.IndexOfPath(program, program + "raceadmin/race.txt"), 0);
   // Typed into the race box: nothing that leads out of the folders.
   for (const char* typed : {"../a.txt", "Club/../../a.txt", "/etc/passwd", "Club/", ""})
-    EXPECT_EQ(CatalogueRacePath(r.store, typed), "") << typed;
+    EXPECT_EQ(CatalogueRacePath(catalogue, program, typed), "") << typed;
 }
 
 TEST(RaceCatalogue, ARaceOfTheUsersOwnReadsTheTracksOfItsOwnFolder) {
@@ -107,9 +117,10 @@ TEST(RaceCatalogue, ARaceOfTheUsersOwnReadsTheTracksOfItsOwnFolder) {
   r.Write("gpsdat/alpha.txt", racetest::Track(60));  // the program folder's boat of the same name
   user.Write("saturday/gpsdat/alpha.txt", racetest::Track(80));
   user.Write("saturday/raceadmin/race.txt", racetest::kRaceTimes + "BN,alpha.txt,Alpha\r\n");
-  r.store.userRacesFolder = user.folder();
+  RaceCatalogue catalogue;
+  catalogue.userRacesFolder = user.folder();
 
-  r.store.raceFilePath = CatalogueRacePath(r.store, "saturday/race.txt");
+  r.store.raceFilePath = CatalogueRacePath(catalogue, r.store.programFolder, "saturday/race.txt");
   ParseRaceFile(r.store, r.store.raceFilePath);
   SizeTrackArrays(r.store);
   LoadAllTracks(r.store);

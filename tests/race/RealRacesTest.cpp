@@ -38,17 +38,19 @@ int PointLines(const fs::path& file) {
 }
 
 // Loads a race as the load sequence does, with tracks taken from trackFolder ("gpsdat" or "gpsdat-ymd").
-void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder, const std::vector<int>& expected) {
+void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder,
+                  const std::vector<int>& expected) {
   testsupport::TempFolder program;
   fs::create_directory_symlink(raceFolder / "raceadmin", program.path() / "raceadmin");
   fs::create_directory_symlink(raceFolder / trackFolder, program.path() / "gpsdat");
   fs::create_directory_symlink(raceFolder / "coastline", program.path() / "coastline");
   RaceStore s;
   s.programFolder = program.folder();
-  BuildRaceList(s);
-  ASSERT_EQ(s.raceListCount, 1);
-  ASSERT_TRUE(ChooseFirstRace(s));
-  EXPECT_EQ(s.raceIndex, 1);
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, s.programFolder);
+  ASSERT_EQ(catalogue.raceListCount, 1);
+  ASSERT_TRUE(ChooseFirstRace(catalogue, s));
+  EXPECT_EQ(catalogue.raceIndex, 1);
   ParseRaceFile(s, s.raceFilePath);
   ASSERT_EQ(s.boatCount, static_cast<int>(expected.size()));
   LoadWindFile(s);

@@ -41,10 +41,10 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
     form.FormCreate();
     ASSERT_EQ(form.Store().boatCount, 2);
     const std::string shown = form.Store().raceFilePath;
-    QWidget* firstBoat = form.boatCheck[1];
+    QWidget* firstBoat = form.boatList->boatCheck[1];
 
     badinput::WriteRow(folder, row);
-    const shell::LoadResult result = form.LoadRace(folder.folder() + "raceadmin/bad.txt", 1);
+    const shell::LoadResult result = form.Session().LoadRace(folder.folder() + "raceadmin/bad.txt", 1);
     if (row.message.empty()) {
       EXPECT_EQ(result, shell::LoadResult::Loaded);
       EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
@@ -58,8 +58,8 @@ TEST(BadInputThroughTheWindow, RefusedRacesLeaveTheShownRaceShown) {
           << Visible(platform.messages[0]);
       EXPECT_EQ(form.Store().raceFilePath, shown);
       EXPECT_EQ(form.Store().boatCount, 2);
-      EXPECT_EQ(form.boatCheck[1], firstBoat);
-      EXPECT_TRUE(form.Timer2->isActive());
+      EXPECT_EQ(form.boatList->boatCheck[1], firstBoat);
+      EXPECT_TRUE(form.Session().SecondTimer()->isActive());
     }
     // The warnings, if any, are listed once in one window the user closes.
     const auto lists = form.findChildren<QDialog*>(shell::kLoadWarningsName);

@@ -30,16 +30,17 @@ TEST(HandOverTest, AFolderHandedOverIsShownOrTheRaceShownStays) {
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(form.Store().programFolder, first.folder());
   EXPECT_EQ(form.Store().raceFilePath, first.folder() + "raceadmin/sample.txt");
-  EXPECT_EQ(form.Store().raceListCount, 1);
-  EXPECT_EQ(form.ComboBox1->count(), 1);
+  EXPECT_EQ(form.State().catalogue.raceListCount, 1);
+  EXPECT_EQ(form.controls->ComboBox1->count(), 1);
 
   options.folder = club.folder();
   form.TakeCommandLine(options);
   EXPECT_EQ(form.Store().programFolder, club.folder());
   EXPECT_EQ(form.Store().raceFilePath, club.folder() + "raceadmin/sample.txt");
   EXPECT_EQ(form.Store().title1, "Club");
-  EXPECT_EQ(form.Store().raceListCount, 2);
-  EXPECT_EQ(form.Store().raceIndex, 2);
+  EXPECT_EQ(form.State().catalogue.raceListCount, 2);
+  EXPECT_EQ(form.State().catalogue.raceIndex, 2);
+  EXPECT_EQ(form.controls->ComboBox1->currentText(), "sample.txt");
 
   // --open names a race file inside a race folder: that race, from its own folder.
   options = {};

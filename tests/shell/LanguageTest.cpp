@@ -12,6 +12,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Retouch.h"
 #include "shell/TestApplication.h"
+#include "shell/WindowDriver.h"
 #include "support/TempFolder.h"
 
 namespace shelltest {
@@ -37,7 +38,15 @@ class LanguageTest : public ::testing::Test {
     return form;
   }
 
-  std::string Hint(TForm1& form) { return form.hintbox->text().toStdString(); }
+  std::string Hint(TForm1& form) { return form.chart->hintbox->text().toStdString(); }
+
+  // The pointer over a control with a tip.
+  static void TipOver(TForm1& form, TipControl control) {
+    QWidget* widgets[] = {form.controls->chkAutoNext, form.controls->Button4, form.controls->ChkBigBoat,
+                          form.controls->Button2,     form.controls->Button3, form.overview->btnHELP,
+                          form.chart->Image10,        form.overview->imgLOGO};
+    Move(widgets[static_cast<int>(control)]);
+  }
 
   testsupport::TempFolder folder;
   FakePlatform platform;
@@ -49,26 +58,30 @@ struct Caption {
 };
 
 std::vector<Caption> SwitchedCaptions() {
-  const auto text = [](auto member) { return [member](TForm1& f) { return (f.*member)->text(); }; };
-  const auto title = [](auto member) { return [member](TForm1& f) { return (f.*member)->title(); }; };
-  return {{TextId::Label1, text(&TForm1::Label1)},
-          {TextId::Label5, text(&TForm1::Label5)},
-          {TextId::GroupBox1, title(&TForm1::GroupBox1)},
-          {TextId::RadioN, text(&TForm1::RadioN)},
-          {TextId::RadioW, text(&TForm1::RadioW)},
-          {TextId::chkAutoNext, text(&TForm1::chkAutoNext)},
-          {TextId::Button4, text(&TForm1::Button4)},
-          {TextId::RadioButton1, text(&TForm1::RadioButton1)},
-          {TextId::RadioButton2, text(&TForm1::RadioButton2)},
-          {TextId::RadioButton3, text(&TForm1::RadioButton3)},
-          {TextId::CheckBox1, text(&TForm1::CheckBox1)},
-          {TextId::chkLL, text(&TForm1::chkLL)},
-          {TextId::ChkRefLine, text(&TForm1::ChkRefLine)},
-          {TextId::CheckBox2, text(&TForm1::CheckBox2)},
-          {TextId::ChkBigBoat, text(&TForm1::ChkBigBoat)},
-          {TextId::chkHint, text(&TForm1::chkHint)},
-          {TextId::Button2, text(&TForm1::Button2)},
-          {TextId::Button5, text(&TForm1::Button5)}};
+  const auto text = [](const char* name) {
+    return [name](TForm1& f) { return Part(f, name)->property("text").toString(); };
+  };
+  const auto title = [](const char* name) {
+    return [name](TForm1& f) { return Part(f, name)->property("title").toString(); };
+  };
+  return {{TextId::Label1, text("Label1")},
+          {TextId::Label5, text("Label5")},
+          {TextId::GroupBox1, title("GroupBox1")},
+          {TextId::RadioN, text("RadioN")},
+          {TextId::RadioW, text("RadioW")},
+          {TextId::chkAutoNext, text("chkAutoNext")},
+          {TextId::Button4, text("Button4")},
+          {TextId::RadioButton1, text("RadioButton1")},
+          {TextId::RadioButton2, text("RadioButton2")},
+          {TextId::RadioButton3, text("RadioButton3")},
+          {TextId::CheckBox1, text("CheckBox1")},
+          {TextId::chkLL, text("chkLL")},
+          {TextId::ChkRefLine, text("ChkRefLine")},
+          {TextId::CheckBox2, text("CheckBox2")},
+          {TextId::ChkBigBoat, text("ChkBigBoat")},
+          {TextId::chkHint, text("chkHint")},
+          {TextId::Button2, text("Button2")},
+          {TextId::Button5, text("Button5")}};
 }
 
 TEST_F(LanguageTest, TheFlagsSwitchEveryCaptionAndTheFlagShown) {
@@ -77,80 +90,86 @@ TEST_F(LanguageTest, TheFlagsSwitchEveryCaptionAndTheFlagShown) {
   const auto captions = SwitchedCaptions();
   for (const Caption& caption : captions)
     EXPECT_EQ(caption.shown(*form).toStdString(), shell::Text(caption.id, 0)) << static_cast<int>(caption.id);
-  EXPECT_EQ(form->Label1->text().toStdString(), "       艇　名          　    艇速(ﾉｯﾄ)　　　　　　風角");
+  EXPECT_EQ(form->boatList->Label1->text().toStdString(),
+            "       艇　名          　    艇速(ﾉｯﾄ)　　　　　　風角");
 
-  form->usaClick();
+  Press(form->controls->usa);
   EXPECT_EQ(form->State().englishTexts, 1);
   for (const Caption& caption : captions) {
     SCOPED_TRACE(static_cast<int>(caption.id));
     EXPECT_EQ(caption.shown(*form).toStdString(), shell::Text(caption.id, 1));
     EXPECT_NE(shell::Text(caption.id, 1), shell::Text(caption.id, 0));
   }
-  EXPECT_EQ(form->Label1->text().toStdString(), "     Boat Name             Speed                TWA");
-  EXPECT_FALSE(form->jpn->isHidden());
-  EXPECT_TRUE(form->usa->isHidden());
-  EXPECT_EQ(form->jpn->pos(), form->usa->pos());
+  EXPECT_EQ(form->boatList->Label1->text().toStdString(),
+            "     Boat Name             Speed                TWA");
+  EXPECT_FALSE(form->controls->jpn->isHidden());
+  EXPECT_TRUE(form->controls->usa->isHidden());
+  EXPECT_EQ(form->controls->jpn->pos(), form->controls->usa->pos());
   // The next tip speaks English too.
-  form->ControlMouseMove(TipControl::Button4);
+  TipOver(*form, TipControl::Button4);
   EXPECT_EQ(Hint(*form), "Choose race file at left box\nthen click here to show it.");
 
-  form->jpnClick();
+  Press(form->controls->jpn);
   EXPECT_EQ(form->State().englishTexts, 0);
-  EXPECT_EQ(form->Button4->text().toStdString(), "表示");
-  EXPECT_TRUE(form->jpn->isHidden());
-  EXPECT_FALSE(form->usa->isHidden());
+  EXPECT_EQ(form->controls->Button4->text().toStdString(), "表示");
+  EXPECT_TRUE(form->controls->jpn->isHidden());
+  EXPECT_FALSE(form->controls->usa->isHidden());
 }
 
 TEST_F(LanguageTest, TipsTakeTheirTextAndSizeAtTheChartsTopRight) {
+  folder.Write("help-e/index.html", "<html></html>");
   auto form = Start();
   const int mapWidth = form->State().mapWidth;
-  form->ControlMouseMove(TipControl::Button3);
-  EXPECT_EQ(form->hintbox->geometry(), QRect(mapWidth - 190 - 5, 5, 190, 60));
-  EXPECT_FALSE(form->hintbox->isHidden());
+  TipOver(*form, TipControl::Button3);
+  EXPECT_EQ(form->chart->hintbox->geometry().topRight(), QPoint(mapWidth - 6, 5));
+  EXPECT_EQ(form->chart->hintbox->width(), 190);
+  EXPECT_FALSE(form->chart->hintbox->isHidden());
   EXPECT_EQ(form->State().hintText,
             "    Show Google Earth\r\nLeft Button => Present Scene\r\nRight Button => All Race\r\n(△Button "
             "to Restart)");
 
   form->State().pointer.focusBoat = 2;
-  form->ControlMouseMove(TipControl::ChkBigBoat);
+  TipOver(*form, TipControl::ChkBigBoat);
   EXPECT_EQ(form->State().pointer.focusBoat, 0);
-  EXPECT_EQ(form->hintbox->geometry(), QRect(mapWidth - 220 - 5, 5, 220, 20));
+  EXPECT_EQ(form->chart->hintbox->geometry().topRight(), QPoint(mapWidth - 6, 5));
+  EXPECT_EQ(form->chart->hintbox->width(), 220);
 
-  form->ControlMouseMove(TipControl::imgLOGO);
+  TipOver(*form, TipControl::imgLOGO);
   EXPECT_EQ(form->State().hintText,
             "\r\n<Regatix>\r\nyacht racing browser\r\n\r\n" + shell::Text(TextId::LogoNotice1, 2) +
                 "\r\n\r\n" + shell::Text(TextId::LogoNotice2, 2) + "\r\n\r\n<link to https://regatix.org/>");
-  EXPECT_GE(form->hintbox->width(), 160);
-  EXPECT_GE(form->hintbox->height(), 100);  // nine lines: the box grows where the font needs it
+  EXPECT_GE(form->chart->hintbox->width(), 160);
+  EXPECT_GE(form->chart->hintbox->height(), 100);  // nine lines: the box grows where the font needs it
 
   // With Tips off only the tips that always show come up; the wind graph's wants Auto Trace.
-  form->chkHint->setChecked(false);
-  form->chkHintClick();
-  form->hintbox->hide();
+  form->controls->chkHint->click();
+  form->chart->hintbox->hide();
   for (TipControl control :
        {TipControl::chkAutoNext, TipControl::Button4, TipControl::ChkBigBoat, TipControl::imgLOGO}) {
-    form->ControlMouseMove(control);
-    EXPECT_TRUE(form->hintbox->isHidden()) << static_cast<int>(control);
+    TipOver(*form, control);
+    EXPECT_TRUE(form->chart->hintbox->isHidden()) << static_cast<int>(control);
   }
-  form->ControlMouseMove(TipControl::btnHELP);
-  EXPECT_EQ(form->hintbox->size(), QSize(150, 20));
-  form->hintbox->hide();
+  TipOver(*form, TipControl::btnHELP);
+  EXPECT_EQ(form->chart->hintbox->width(), 150);
+  form->chart->hintbox->hide();
   form->State().options.autoTrace = false;
   form->State().pointer.windMarks = 0;
-  form->ControlMouseMove(TipControl::Image10);
-  EXPECT_TRUE(form->hintbox->isHidden());
+  TipOver(*form, TipControl::Image10);
+  EXPECT_TRUE(form->chart->hintbox->isHidden());
   EXPECT_EQ(form->State().pointer.windMarks, 1);
 }
 
 TEST_F(LanguageTest, JapaneseTipsHaveTheirOwnSizesAndLogoLink) {
   platform.localeId = shell::kJapaneseLocaleId;
   auto form = Start();
-  form->ControlMouseMove(TipControl::chkAutoNext);
+  TipOver(*form, TipControl::chkAutoNext);
   EXPECT_EQ(Hint(*form), "ファイルを順次自動切換えします");
-  EXPECT_EQ(form->hintbox->size(), QSize(220, 16));
-  form->ControlMouseMove(TipControl::Image10);
-  EXPECT_EQ(form->hintbox->size(), QSize(350, 20));
-  form->ControlMouseMove(TipControl::imgLOGO);
+  // The box has the tip's width and at least its height: the window's font decides the rest.
+  EXPECT_EQ(form->chart->hintbox->width(), 220);
+  EXPECT_GE(form->chart->hintbox->height(), 16);
+  TipOver(*form, TipControl::Image10);
+  EXPECT_EQ(form->chart->hintbox->width(), 350);
+  TipOver(*form, TipControl::imgLOGO);
   EXPECT_TRUE(form->State().hintText.ends_with("\r\n<ｸﾘｯｸ=>https://regatix.org/にﾘﾝｸ>"));
 }
 
@@ -160,12 +179,12 @@ TEST_F(LanguageTest, ChartTipShowsWholeInTheWindowsOneHintBox) {
   form->State().options.autoTrace = false;
   QMouseEvent move(QEvent::MouseMove, QPointF(200, 200), QPointF(200, 200), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
-  QApplication::sendEvent(form.get(), &move);
+  QApplication::sendEvent(form->chart, &move);
   EXPECT_EQ(form->State().hintText, shell::Text(TextId::TipManualView, 0));
   // The Japanese lines are longer than the box the tip asks for; the box grows to show them whole.
-  const QSize needed = form->hintbox->fontMetrics().size(0, form->hintbox->text());
-  EXPECT_GE(form->hintbox->width(), needed.width());
-  EXPECT_GE(form->hintbox->height(), needed.height());
+  const QSize needed = form->chart->hintbox->fontMetrics().size(0, form->chart->hintbox->text());
+  EXPECT_GE(form->chart->hintbox->width(), needed.width());
+  EXPECT_GE(form->chart->hintbox->height(), needed.height());
 }
 
 TEST(PointerTips, WordedInEitherLanguageWithTheirSizes) {
@@ -195,26 +214,26 @@ TEST_F(LanguageTest, AttachmentTipListsFromTheNextOneRound) {
   auto form = Start();
   ASSERT_EQ(form->Store().attachmentCount, 3);
   form->Store().attachmentIndex = 2;
-  form->ControlMouseMove(TipControl::Button2);
+  TipOver(*form, TipControl::Button2);
   EXPECT_EQ(form->State().hintText, "Show following attachment file\r\nnotes.pdf\r\nrules.txt\r\nchart.png");
   const auto tip = shell::ControlTip(TipControl::Button2, {2, 1, true}, form->Store());
   ASSERT_TRUE(tip);
   EXPECT_EQ(QSize(tip->width, tip->height), QSize(200, 13 * 3 + 18));
-  EXPECT_EQ(form->hintbox->width(), 200);
+  EXPECT_EQ(form->chart->hintbox->width(), 200);
 }
 
 TEST_F(LanguageTest, AttachmentsOpenInACycleAndALoadStartsAgain) {
   auto form = Start();
   const std::string attachments = folder.folder() + "attachment/";
-  for (int click = 0; click < 4; ++click) form->button2Click();
+  for (int click = 0; click < 4; ++click) form->controls->Button2->click();
   EXPECT_EQ(platform.opened,
             (std::vector<std::string>{attachments + "rules.txt", attachments + "chart.png",
                                       attachments + "notes.pdf", attachments + "rules.txt"}));
   EXPECT_EQ(platform.beeps >= 4, true);
 
-  ASSERT_EQ(form->LoadRace(), shell::LoadResult::Loaded);
+  ASSERT_EQ(form->Session().LoadRace(), shell::LoadResult::Loaded);
   platform.opened.clear();
-  form->button2Click();
+  form->controls->Button2->click();
   EXPECT_EQ(platform.opened, std::vector<std::string>{attachments + "rules.txt"});
 }
 
@@ -224,51 +243,51 @@ TEST_F(LanguageTest, OnlyPlainFilesInsideTheAttachmentFolderAreOpened) {
   std::filesystem::create_directory(folder.folder() + "attachment/chart.png");
   std::filesystem::remove(folder.folder() + "attachment/notes.pdf");
   std::filesystem::create_symlink("/bin/sh", folder.folder() + "attachment/notes.pdf");
-  for (int click = 0; click < 3; ++click) form->button2Click();
+  for (int click = 0; click < 3; ++click) form->controls->Button2->click();
   EXPECT_EQ(platform.opened, std::vector<std::string>{folder.folder() + "attachment/rules.txt"});
   EXPECT_EQ(form->Store().attachmentIndex, 3);
 }
 
 TEST_F(LanguageTest, HelpOpensThePageOfTheLanguageOrTheOther) {
   auto form = Start();
-  form->btnHELPClick();
+  form->overview->btnHELP->click();
   EXPECT_TRUE(platform.opened.empty());
 
   folder.Write("help/index.html", "<html></html>");
-  form->btnHELPClick();
+  form->overview->btnHELP->click();
   ASSERT_EQ(platform.opened.size(), 1u);
   EXPECT_EQ(platform.opened.back(), folder.folder() + "help/index.html");
 
   folder.Write("help-e/index.html", "<html></html>");
-  form->btnHELPClick();
+  form->overview->btnHELP->click();
   EXPECT_EQ(platform.opened.back(), folder.folder() + "help-e/index.html");
-  form->jpnClick();
-  form->btnHELPClick();
+  Press(form->controls->jpn);
+  form->overview->btnHELP->click();
   EXPECT_EQ(platform.opened.back(), folder.folder() + "help/index.html");
   std::filesystem::remove(folder.folder() + "help/index.html");
-  form->btnHELPClick();
+  form->overview->btnHELP->click();
   EXPECT_EQ(platform.opened.back(), folder.folder() + "help-e/index.html");
 
-  form->imgLOGOClick();
+  Press(form->overview->imgLOGO);
   EXPECT_EQ(platform.opened.back(), "https://regatix.org/");
 }
 
 TEST_F(LanguageTest, RetouchKeepsThePlayStateAndWritesAReadableBitmap) {
   auto form = Start();
   const std::string path = platform.documents + "NoName.bmp";
-  form->Timer1->start(50);
-  form->Button5Click();
-  EXPECT_TRUE(form->Timer1->isActive());
+  form->Session().FrameTimer()->start(50);
+  form->controls->Button5->click();
+  EXPECT_TRUE(form->Session().FrameTimer()->isActive());
   ASSERT_EQ(platform.opened, std::vector<std::string>{path});
   QImageReader reader(QString::fromStdString(path));
   EXPECT_EQ(reader.format(), "bmp");
   const QImage picture = reader.read();
-  EXPECT_EQ(picture.size(), form->frameBitmap->Image().size());
-  EXPECT_EQ(picture.pixelColor(3, 3).rgb(), form->frameBitmap->Image().pixelColor(3, 3).rgb());
+  EXPECT_EQ(picture.size(), form->Session().FramePicture()->Image().size());
+  EXPECT_EQ(picture.pixelColor(3, 3).rgb(), form->Session().FramePicture()->Image().pixelColor(3, 3).rgb());
 
-  form->Timer1->stop();
-  form->Button5Click();
-  EXPECT_FALSE(form->Timer1->isActive());
+  form->Session().FrameTimer()->stop();
+  form->controls->Button5->click();
+  EXPECT_FALSE(form->Session().FrameTimer()->isActive());
   EXPECT_EQ(platform.opened.size(), 2u);
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -277,7 +296,7 @@ TEST_F(LanguageTest, APictureThatCannotBeWrittenIsNamedAndNotOpened) {
   auto form = Start();
   // A folder where the picture should be makes the file impossible to write.
   std::filesystem::create_directories(platform.documents + "NoName.bmp");
-  form->Button5Click();
+  form->controls->Button5->click();
   EXPECT_TRUE(platform.opened.empty());
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].starts_with("Cannot write " + platform.documents + "NoName.bmp: "));
@@ -286,36 +305,35 @@ TEST_F(LanguageTest, APictureThatCannotBeWrittenIsNamedAndNotOpened) {
 
 TEST_F(LanguageTest, SidePanelsTidyUpAndTheScorePanelStepsAside) {
   auto form = Start();
-  form->ControlMouseMove(TipControl::Button3);
-  form->Memo6->show();
+  TipOver(*form, TipControl::Button3);
+  form->chart->Memo6->show();
   form->State().pointer.focusBoat = 1;
   form->State().pointer.nameMode = 2;
   form->State().playback.clockTextFrozen = 1;
   form->setWindowTitle("N35:12.345");
-  form->pnlCTRL->hide();
-  form->pnlCTRLMouseMove();
-  EXPECT_TRUE(form->hintbox->isHidden());
-  EXPECT_TRUE(form->Memo6->isHidden());
+  Move(form->controls, QPoint(2, 2));
+  EXPECT_TRUE(form->chart->hintbox->isHidden());
+  EXPECT_TRUE(form->chart->Memo6->isHidden());
   EXPECT_EQ(form->State().pointer.focusBoat, 0);
   EXPECT_EQ(form->State().pointer.nameMode, 0);
   EXPECT_EQ(form->State().playback.clockTextFrozen, 0);
   EXPECT_EQ(form->windowTitle().toStdString(), form->Store().raceCaption);
-  EXPECT_FALSE(form->pnlCTRL->isHidden());
+  EXPECT_FALSE(form->controls->isHidden());
 
   // With Boat Name checked the labels stay; the logo panel does not bring the other panels back.
-  form->CheckBox2->setChecked(true);
+  form->controls->CheckBox2->click();
   form->State().pointer.nameMode = 1;
-  form->pnlCTRL->hide();
-  form->pnlLOGOMouseMove();
+  form->controls->hide();
+  Move(form->overview, QPoint(260, 198));
   EXPECT_EQ(form->State().pointer.nameMode, 1);
-  EXPECT_TRUE(form->pnlCTRL->isHidden());
+  EXPECT_TRUE(form->controls->isHidden());
 
   const int mapWidth = form->State().mapWidth;
-  form->pnlScore->move(51, 5);
-  form->pnlScoreMouseMove();
-  EXPECT_EQ(form->pnlScore->pos(), QPoint(5, 5));
-  form->pnlScoreMouseMove();
-  EXPECT_EQ(form->pnlScore->pos(), QPoint(mapWidth - form->pnlScore->width() - 5, 5));
+  form->chart->pnlScore->move(51, 5);
+  Move(form->chart->pnlScore, QPoint(1, 1));
+  EXPECT_EQ(form->chart->pnlScore->pos(), QPoint(5, 5));
+  Move(form->chart->pnlScore, QPoint(1, 1));
+  EXPECT_EQ(form->chart->pnlScore->pos(), QPoint(mapWidth - form->chart->pnlScore->width() - 5, 5));
 }
 
 TEST_F(LanguageTest, ClosingRemovesTheOldExportAndBeeps) {

@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <filesystem>
 
+#include "analysis/PrepareRace.h"
 #include "analysis/SampleRaceFolder.h"
 #include "shell/FakePlatform.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/TestApplication.h"
+#include "shell/WindowDriver.h"
 #include "support/TempFolder.h"
 #include "view/WindowLayout.h"
 
@@ -62,18 +64,18 @@ class MainWindowTest : public ::testing::Test {
   }
 
   int CatalogueIndex(TForm1& form, const std::string& name) {
-    for (int k = 1; k <= form.Store().raceListCount; ++k) {
-      if (form.Store().raceList[k] == name) return k;
+    for (int k = 1; k <= form.State().catalogue.raceListCount; ++k) {
+      if (form.State().catalogue.raceList[k] == name) return k;
     }
     return 0;
   }
 
   LoadResult Show(TForm1& form, const std::string& name) {
     const int k = CatalogueIndex(form, name);
-    form.ComboBox1->setCurrentIndex(k - 1);
-    form.ComboBox1Change(k - 1);
+    form.controls->ComboBox1->setCurrentIndex(k - 1);
+    form.Session().ChooseRace(k - 1);
     const std::string before = form.Store().raceFilePath;
-    form.Button4Click();
+    form.controls->Button4->click();
     return form.Store().raceFilePath == before ? LoadResult::Failed : LoadResult::Loaded;
   }
 
@@ -88,18 +90,18 @@ TEST_F(MainWindowTest, StartsOnTheRaceThatRacefileNames) {
   EXPECT_FALSE(form->EndRequested());
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(ShownRace(*form), "second.txt");
-  EXPECT_EQ(form->Store().raceIndex, 3);
-  EXPECT_EQ(form->Store().raceList[3], "second.txt");
+  EXPECT_EQ(form->State().catalogue.raceIndex, 3);
+  EXPECT_EQ(form->State().catalogue.raceList[3], "second.txt");
   EXPECT_EQ(form->Store().boatCount, 3);
-  EXPECT_EQ(form->ComboBox1->currentText(), "second.txt");
-  EXPECT_EQ(form->ComboBox1->count(), 3);
+  EXPECT_EQ(form->controls->ComboBox1->currentText(), "second.txt");
+  EXPECT_EQ(form->controls->ComboBox1->count(), 3);
   EXPECT_EQ(form->windowTitle().toStdString(), form->Store().raceCaption);
   EXPECT_EQ(platform.guns, 1);
   EXPECT_EQ(form->State().playback.raceTime, form->Store().timelineStart);
-  EXPECT_TRUE(form->Timer2->isActive());
-  EXPECT_EQ(form->Timer2->interval(), 1000);
-  ASSERT_TRUE(form->frameBitmap);
-  EXPECT_EQ(form->frameBitmap->Width(), view::MapWidth(form->width()));
+  EXPECT_TRUE(form->Session().SecondTimer()->isActive());
+  EXPECT_EQ(form->Session().SecondTimer()->interval(), 1000);
+  ASSERT_TRUE(form->Session().FramePicture());
+  EXPECT_EQ(form->Session().FramePicture()->Width(), view::MapWidth(form->width()));
 }
 
 TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
@@ -109,16 +111,16 @@ TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
   for (const view::NamedBox& place : view::ControlPanelPlaces()) {
     const QString name = QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size()));
     SCOPED_TRACE(name.toStdString());
-    auto* control = form->pnlCTRL->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    auto* control = form->controls->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), QRect(place.box.left, place.box.top, place.box.width, place.box.height));
   }
-  EXPECT_EQ(form->pnlLOGO->geometry(), QRect(1335, 0, 265, 200));
-  EXPECT_EQ(form->pnlCTRL->geometry(), QRect(1335, 715, 265, 255));
-  EXPECT_EQ(form->pnlTimeBar->geometry(), QRect(1285, 0, 50, 970));
-  EXPECT_EQ(form->pnlBOATlist->geometry(), QRect(1335, 200, 265, 515));  // stretched to the gap
+  EXPECT_EQ(form->overview->geometry(), QRect(1335, 0, 265, 200));
+  EXPECT_EQ(form->controls->geometry(), QRect(1335, 715, 265, 255));
+  EXPECT_EQ(form->timeBar->geometry(), QRect(1285, 0, 50, 970));
+  EXPECT_EQ(form->boatList->geometry(), QRect(1335, 200, 265, 515));  // stretched to the gap
   EXPECT_EQ(form->pnlSPLITE->geometry(), QRect(0, 0, 1600, 970));
-  EXPECT_EQ(form->Image1->geometry(), QRect(3, 3, 170, 170));
+  EXPECT_EQ(form->overview->Image1->geometry(), QRect(3, 3, 170, 170));
   for (const char* name :
        {"Panel1", "PnlWindGr", "pnlScore",     "pnlFLAG",      "hintbox",   "Memo6",      "Label1",
         "RadioN", "RadioW",    "RadioButton1", "RadioButton3", "CheckBox3", "ScrollBar3", "Image4",
@@ -130,20 +132,29 @@ TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
   // Three boats: 67 pixels of list; in a 480-pixel client area the gap is 25, so the list keeps its height.
   form->resize(800, 480);
   form->LayoutWindow();
-  EXPECT_EQ(form->pnlBOATlist->geometry(), QRect(535, 200, 265, 67));
+  EXPECT_EQ(form->boatList->geometry(), QRect(535, 200, 265, 67));
+  // Each row below the one before, its name box, speed bar and wind angle side by side inside the list.
   for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(form->boatCheck[i]->geometry(), QRect(5, 14 * i, 120, 12));
-    EXPECT_EQ(form->boatBar[i]->geometry(), QRect(128, 14 * i, 80, 12));
-    EXPECT_EQ(form->boatMemo[i]->geometry(), QRect(226, 14 * i, 30, 20));
-    EXPECT_EQ(form->boatDot[i]->geometry(), QRect(70, 4 * i, 7, 7));
+    SCOPED_TRACE(i);
+    const QRect box = form->boatList->boatCheck[i]->geometry();
+    const QRect bar = form->boatList->boatBar[i]->geometry();
+    const QRect angle = form->boatList->boatMemo[i]->geometry();
+    EXPECT_GT(box.top(), form->boatList->Label1->geometry().bottom());
+    if (i > 1) {
+      EXPECT_GT(box.top(), form->boatList->boatCheck[i - 1]->geometry().bottom());
+    }
+    EXPECT_EQ(bar.top(), box.top());
+    EXPECT_GT(bar.left(), box.right());
+    EXPECT_GT(angle.left(), bar.left());
+    EXPECT_LE(angle.right(), form->boatList->width());
   }
-  EXPECT_EQ(form->boatCheck[3]->text(), "Delta");
-  EXPECT_EQ(form->boatDot[2]->BrushColour(), form->Store().boatColour[2]);
+  EXPECT_EQ(form->boatList->boatCheck[3]->text(), "Delta");
+  EXPECT_EQ(form->overview->boatDot[2]->BrushColour(), form->Store().boatColour[2]);
 
   for (auto [speed, position] : {std::pair{5.0, 19}, {20.0, 44}, {100.0, 80}, {600.0, 100}}) {
-    form->State().speedFactor = speed;
-    form->LayoutWindow();
-    EXPECT_EQ(form->ScrollBar1->value(), position) << speed;
+    form->controls->ScrollBar1->setValue(position);
+    EXPECT_EQ(form->State().clock.speedFactor, speed) << position;
+    EXPECT_EQ(form->controls->Memo2->text().toStdString(), std::to_string(static_cast<int>(speed)) + "X");
   }
 }
 
@@ -151,9 +162,9 @@ TEST_F(MainWindowTest, ShowLoadsTheChosenRaceOnceAndRefusesTheShownOne) {
   auto form = Start();
   EXPECT_EQ(ShownRace(*form), "sample.txt");
   EXPECT_EQ(Show(*form, "second.txt"), LoadResult::Loaded);
-  EXPECT_EQ(form->Store().raceIndex, 3);
+  EXPECT_EQ(form->State().catalogue.raceIndex, 3);
   EXPECT_EQ(form->Store().boatCount, 3);
-  EXPECT_EQ(form->ComboBox1->currentText(), "second.txt");
+  EXPECT_EQ(form->controls->ComboBox1->currentText(), "second.txt");
 
   const int beeps = platform.beeps;
   EXPECT_EQ(Show(*form, "second.txt"), LoadResult::Failed);
@@ -164,16 +175,16 @@ TEST_F(MainWindowTest, ShowLoadsTheChosenRaceOnceAndRefusesTheShownOne) {
 
 TEST_F(MainWindowTest, AMalformedTrackKeepsTheShownRaceAndNamesFileAndLine) {
   auto form = Start();
-  QCheckBox* alpha = form->boatCheck[1];
+  QCheckBox* alpha = form->boatList->boatCheck[1];
   EXPECT_EQ(Show(*form, "bad.txt"), LoadResult::Failed);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages.back(), "gpsdat/broken.txt:40: not a number: \"N35x2.1\"");
   EXPECT_EQ(ShownRace(*form), "sample.txt");
-  EXPECT_EQ(form->Store().raceIndex, 2);
+  EXPECT_EQ(form->State().catalogue.raceIndex, 2);
   EXPECT_EQ(form->Store().boatCount, 2);
-  EXPECT_EQ(form->boatCheck[1], alpha);  // the shown race's controls were not touched
-  EXPECT_TRUE(form->Timer2->isActive());
-  EXPECT_TRUE(form->frameBitmap);
+  EXPECT_EQ(form->boatList->boatCheck[1], alpha);  // the shown race's controls were not touched
+  EXPECT_TRUE(form->Session().SecondTimer()->isActive());
+  EXPECT_TRUE(form->Session().FramePicture());
   EXPECT_TRUE(form->pnlSPLITE->isHidden());
 }
 
@@ -193,7 +204,7 @@ TEST_F(MainWindowTest, StartUpGoesOnToTheNextRaceWhenTheFirstFails) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0], "gpsdat/broken.txt:40: not a number: \"N35x2.1\"");
   EXPECT_EQ(ShownRace(*form), "sample.txt");
-  EXPECT_EQ(form->Store().raceIndex, 2);
+  EXPECT_EQ(form->State().catalogue.raceIndex, 2);
 }
 
 TEST(MainWindowStartUp, EndsWhenNoRaceCanBeShown) {
@@ -219,8 +230,8 @@ TEST_F(MainWindowTest, NoSecondLoadStartsInsideARunningOne) {
   auto form = Start();
   std::vector<LoadResult> inner;
   platform.duringEvents = [&] {
-    inner.push_back(form->LoadRace());
-    form->Button4Click();
+    inner.push_back(form->Session().LoadRace());
+    form->controls->Button4->click();
   };
   const size_t messages = platform.messages.size();
   EXPECT_EQ(Show(*form, "second.txt"), LoadResult::Loaded);
@@ -228,35 +239,67 @@ TEST_F(MainWindowTest, NoSecondLoadStartsInsideARunningOne) {
   for (LoadResult result : inner) EXPECT_EQ(result, LoadResult::HeldOff);
   EXPECT_EQ(platform.messages.size(), messages);
   EXPECT_EQ(form->Store().boatCount, 3);
-  EXPECT_FALSE(form->Loading());
+  EXPECT_FALSE(form->Session().Loading());
+}
+
+// A race file that leaves out wind, variation, time difference and lay lines gets the same values in the
+// window as in a load without a window, whatever race was shown before.
+TEST_F(MainWindowTest, EveryLoadStartsFromAFreshStore) {
+  folder.Write("raceadmin/windy.txt",
+               "T1,Windy\r\nST,2024/06/01 12:00:00\r\nFT,2024/06/01 12:10:00\r\nTD,2\r\nWD,200\r\nMG,-7\r\n"
+               "LL,40,140\r\nLG,9\r\nMK,3000.3,600.05\r\nLN,3000.005,599.9,3000.005,600.1\r\n"
+               "CRS,L1,MK1\r\nBN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
+  folder.Write(
+      "raceadmin/zbare.txt",
+      "T1,Bare\r\nST,2024/06/01 10:00:00\r\nFT,2024/06/01 10:10:00\r\nMK,3000.3,600.05\r\n"
+      "LN,3000.005,599.9,3000.005,600.1\r\nCRS,L1,MK1\r\nBN,alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\n");
+  auto form = Start("windy.txt");
+  ASSERT_EQ(form->Store().windDirection, 200);
+  ASSERT_EQ(Show(*form, "zbare.txt"), LoadResult::Loaded);
+
+  race::RaceStore alone;
+  alone.programFolder = form->Store().programFolder;
+  alone.raceFilePath = form->Store().raceFilePath;
+  analysis::ChartFit fit;
+  analysis::PrepareRace(alone, fit, 800, 600);
+  const race::RaceStore& shown = form->Store();
+  EXPECT_EQ(shown.windDirection, alone.windDirection);
+  EXPECT_EQ(shown.magneticVariation, alone.magneticVariation);
+  EXPECT_EQ(shown.timeDifferenceHours, alone.timeDifferenceHours);
+  EXPECT_EQ(shown.layAngle1, alone.layAngle1);
+  EXPECT_EQ(shown.layAngle2, alone.layAngle2);
+  EXPECT_EQ(shown.boatLength, alone.boatLength);
+  EXPECT_EQ(shown.startTime, alone.startTime);
+  EXPECT_EQ(shown.startTimeGps, alone.startTimeGps);
+  EXPECT_EQ(shown.windDirection, 0);
 }
 
 TEST_F(MainWindowTest, PerBoatControlsOfThePreviousRaceAreFreed) {
   auto form = Start();
   Show(*form, "second.txt");
   Show(*form, "sample.txt");
-  EXPECT_EQ(form->pnlBOATlist->findChildren<QCheckBox*>(QStringLiteral("boatCheck")).size(), 2);
-  EXPECT_EQ(form->pnlBOATlist->findChildren<QWidget*>(QStringLiteral("boatBar")).size(), 2);
-  EXPECT_EQ(form->pnlBOATlist->findChildren<QWidget*>(QStringLiteral("boatMemo")).size(), 2);
-  EXPECT_EQ(form->pnlLOGO->findChildren<QWidget*>(QStringLiteral("boatDot")).size(), 2);
-  EXPECT_EQ(form->pnlScore->findChildren<QWidget*>(QStringLiteral("scoreLabel")).size(), 2);
-  EXPECT_EQ(form->boatCheck.size(), 3u);
-  EXPECT_EQ(form->Store().raceIndex, 2);
+  EXPECT_EQ(form->boatList->findChildren<QCheckBox*>(QStringLiteral("boatCheck")).size(), 2);
+  EXPECT_EQ(form->boatList->findChildren<QWidget*>(QStringLiteral("boatBar")).size(), 2);
+  EXPECT_EQ(form->boatList->findChildren<QWidget*>(QStringLiteral("boatMemo")).size(), 2);
+  EXPECT_EQ(form->overview->findChildren<QWidget*>(QStringLiteral("boatDot")).size(), 2);
+  EXPECT_EQ(form->chart->pnlScore->findChildren<QWidget*>(QStringLiteral("scoreLabel")).size(), 2);
+  EXPECT_EQ(form->boatList->boatCheck.size(), 3u);
+  EXPECT_EQ(form->State().catalogue.raceIndex, 2);
 }
 
 TEST_F(MainWindowTest, JapaneseLocaleStartsInJapaneseAndOffersEnglish) {
   platform.localeId = 1041;
   auto form = Start();
   EXPECT_EQ(form->State().englishTexts, 0);
-  EXPECT_EQ(form->Button4->text(), QString::fromUtf8("表示"));
-  EXPECT_FALSE(form->usa->isHidden());
-  EXPECT_TRUE(form->jpn->isHidden());
+  EXPECT_EQ(form->controls->Button4->text(), QString::fromUtf8("表示"));
+  EXPECT_FALSE(form->controls->usa->isHidden());
+  EXPECT_TRUE(form->controls->jpn->isHidden());
 
   platform.localeId = 1033;
   auto english = Start();
-  EXPECT_EQ(english->Button4->text(), "SHOW");
-  EXPECT_TRUE(english->usa->isHidden());
-  EXPECT_TRUE(english->jpn->isHidden());
+  EXPECT_EQ(english->controls->Button4->text(), "SHOW");
+  EXPECT_TRUE(english->controls->usa->isHidden());
+  EXPECT_TRUE(english->controls->jpn->isHidden());
 }
 
 TEST_F(MainWindowTest, FirstLoadReportsOnTheLoadingWindowLaterLoadsOnTheStartUpPanel) {

@@ -10,6 +10,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Settings.h"
 #include "shell/TestApplication.h"
+#include "shell/WindowDriver.h"
 #include "support/TempFolder.h"
 
 namespace shelltest {
@@ -50,49 +51,53 @@ TEST_F(SettingsTest, TheWindowsChoicesSurviveARestartAndAResetForgetsThem) {
   {
     auto form = Start();
     ASSERT_EQ(form->Store().title1, "Sample Race");
-    const int club = form->ComboBox1->findText(QStringLiteral("club/club.txt"));
+    shell::ControlPanel& controls = *form->controls;
+    const int club = controls.ComboBox1->findText(QStringLiteral("club/club.txt"));
     ASSERT_GE(club, 0);
-    form->ComboBox1->setCurrentIndex(club);
-    form->ComboBox1Change(club);
-    form->Button4Click();
+    controls.ComboBox1->setCurrentIndex(club);
+    emit controls.ComboBox1->activated(club);
+    controls.Button4->click();
     ASSERT_EQ(form->Store().raceFilePath, user.folder() + "club/raceadmin/club.txt");
-    form->usaClick();
+    Press(controls.usa);
     form->setGeometry(40, 30, 1200, 800);
     form->show();
-    form->ScrollBar1->setValue(60);
-    form->ScrollBar2->setValue(40);
-    form->CheckBox2->click();
-    form->chkLL->click();
-    form->chkAutoNext->click();
-    form->RememberDialogFolder(QString::fromStdString(user.folder() + "club/race.mp4"));
+    controls.ScrollBar1->setValue(60);
+    controls.ScrollBar2->setValue(40);
+    controls.CheckBox2->click();
+    controls.chkLL->click();
+    controls.chkAutoNext->click();
+    form->Session().RememberDialogFolder(user.folder() + "club/race.mp4");
     form->close();
   }
 
   {
     auto form = Start();
+    shell::ControlPanel& controls = *form->controls;
     EXPECT_EQ(form->Store().raceFilePath, user.folder() + "club/raceadmin/club.txt");
     EXPECT_EQ(form->Store().title1, "Club Race");
-    EXPECT_EQ(form->ComboBox1->currentText(), "club/club.txt");
+    EXPECT_EQ(controls.ComboBox1->currentText(), "club/club.txt");
     EXPECT_EQ(form->State().englishTexts, 1);
     EXPECT_EQ(form->size(), QSize(1200, 800));
-    EXPECT_EQ(form->State().speedFactor, 60.0);
-    EXPECT_EQ(form->ScrollBar2->value(), 40);
-    EXPECT_TRUE(form->CheckBox2->isChecked());
+    EXPECT_EQ(controls.ScrollBar1->value(), 60);
+    EXPECT_EQ(controls.ScrollBar2->value(), 40);
+    EXPECT_EQ(form->Session().ZoomPosition(), 40);
+    EXPECT_TRUE(controls.CheckBox2->isChecked());
     EXPECT_TRUE(form->State().options.boatName);
-    EXPECT_TRUE(form->chkLL->isChecked());
-    EXPECT_FALSE(form->chkAutoNext->isChecked());
-    EXPECT_EQ(form->Store().autoNext, 0);
-    EXPECT_EQ(form->DialogFolder().toStdString(), user.folder() + "club");
+    EXPECT_TRUE(controls.chkLL->isChecked());
+    EXPECT_TRUE(form->State().options.layLines);
+    EXPECT_FALSE(controls.chkAutoNext->isChecked());
+    EXPECT_EQ(form->State().catalogue.autoNext, 0);
+    EXPECT_EQ(form->Session().DialogFolder(), user.folder() + "club");
   }
 
   settings.clear();  // what --reset-settings does
   auto form = Start();
   EXPECT_EQ(std::filesystem::path(form->Store().raceFilePath).filename(), "sample.txt");
   EXPECT_EQ(form->State().englishTexts, 0);
-  EXPECT_EQ(form->State().speedFactor, 5.0);
-  EXPECT_FALSE(form->CheckBox2->isChecked());
-  EXPECT_TRUE(form->chkAutoNext->isChecked());
-  EXPECT_EQ(form->DialogFolder().toStdString(), platform.documents);
+  EXPECT_EQ(form->State().clock.speedFactor, 5.0);
+  EXPECT_FALSE(form->controls->CheckBox2->isChecked());
+  EXPECT_TRUE(form->controls->chkAutoNext->isChecked());
+  EXPECT_EQ(form->Session().DialogFolder(), platform.documents);
 }
 
 TEST_F(SettingsTest, NonsenseInAHandEditedFileReadsAsNotSet) {
@@ -114,10 +119,10 @@ TEST_F(SettingsTest, NonsenseInAHandEditedFileReadsAsNotSet) {
   // The window starts as it would without them.
   auto form = Start();
   EXPECT_EQ(std::filesystem::path(form->Store().raceFilePath).filename(), "sample.txt");
-  EXPECT_EQ(form->State().speedFactor, 5.0);
-  EXPECT_EQ(form->ScrollBar2->value(), form->ScrollBar2->maximum());
+  EXPECT_EQ(form->State().clock.speedFactor, 5.0);
+  EXPECT_EQ(form->controls->ScrollBar2->value(), form->controls->ScrollBar2->maximum());
   EXPECT_EQ(form->State().englishTexts, 0);
-  EXPECT_EQ(form->DialogFolder().toStdString(), platform.documents);
+  EXPECT_EQ(form->Session().DialogFolder(), platform.documents);
 }
 
 }  // namespace

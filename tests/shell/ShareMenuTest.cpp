@@ -45,16 +45,15 @@ TEST_F(ShareMenuTest, SitsUnderHelpsPlaceEvenWithoutHelpAndSpeaksTheWindowsLangu
   // place beneath the logo.
   form->show();
   QApplication::processEvents();
-  EXPECT_TRUE(form->btnHELP->isHidden());
+  EXPECT_TRUE(form->overview->btnHELP->isHidden());
   EXPECT_FALSE(button->isHidden());
-  EXPECT_EQ(button->parentWidget(), form->imgLOGO->parentWidget());
-  EXPECT_EQ(button->x(), form->imgLOGO->x());
-  EXPECT_GT(button->y(), form->imgLOGO->geometry().bottom() + 25);
+  EXPECT_EQ(button->parentWidget(), form->overview->imgLOGO->parentWidget());
+  EXPECT_EQ(button->x(), form->overview->imgLOGO->x());
+  EXPECT_GT(button->y(), form->overview->imgLOGO->geometry().bottom() + 25);
   EXPECT_EQ(button->text(), "Share");
   EXPECT_EQ(Action("actVIDEO")->text(), "Video...");
   EXPECT_EQ(Action("actKMLTIME")->text(), "Google Earth: race with time");
-  form->State().englishTexts = 0;
-  form->ApplyLanguage();
+  form->Session().SetLanguage(0);
   EXPECT_EQ(button->text(), QString::fromUtf8("共有"));
   EXPECT_EQ(Action("actVIDEO")->text(), QString::fromUtf8("ビデオ..."));
 }
@@ -70,18 +69,21 @@ TEST_F(ShareMenuTest, RaceWithTimeGoesToTheDocumentsFolderAndOpens) {
 }
 
 TEST_F(ShareMenuTest, VideoIsWrittenWhileTheReplayHoldsStillThenOpened) {
-  ASSERT_TRUE(form->Timer1->isActive() || form->Timer2->isActive());
-  const bool frameTicks = form->Timer1->isActive();
+  ASSERT_TRUE(form->Session().FrameTimer()->isActive() || form->Session().SecondTimer()->isActive());
+  const bool frameTicks = form->Session().FrameTimer()->isActive();
   const double before = form->State().playback.raceTime;
   bool ticking = true;
-  QTimer::singleShot(0, [&] { ticking = form->Timer1->isActive() || form->Timer2->isActive(); });
+  QTimer::singleShot(0, [&] {
+    ticking = form->Session().FrameTimer()->isActive() || form->Session().SecondTimer()->isActive();
+  });
   const fs::path path = documents.path() / "race.mp4";
-  const video::VideoResult result = shell::ExportVideoWithProgress(*form, platform, path.string(), Small());
+  const video::VideoResult result =
+      shell::ExportVideoWithProgress(form->Session(), form.get(), path.string(), Small());
   EXPECT_EQ(result.error, "");
   EXPECT_GT(result.frames, 1);
   EXPECT_FALSE(ticking);
   EXPECT_EQ(form->State().playback.raceTime, before);
-  EXPECT_EQ(form->Timer1->isActive(), frameTicks);
+  EXPECT_EQ(form->Session().FrameTimer()->isActive(), frameTicks);
   EXPECT_TRUE(fs::is_regular_file(path));
   EXPECT_EQ(platform.opened, std::vector<std::string>{path.string()});
   EXPECT_TRUE(platform.messages.empty());
@@ -94,7 +96,7 @@ TEST_F(ShareMenuTest, CancelAndRefusedSettingsLeaveNoFile) {
       progress->cancel();
   });
   const video::VideoResult cancelled =
-      shell::ExportVideoWithProgress(*form, platform, path.string(), Small());
+      shell::ExportVideoWithProgress(form->Session(), form.get(), path.string(), Small());
   EXPECT_TRUE(cancelled.cancelled);
   EXPECT_FALSE(fs::exists(path));
   EXPECT_TRUE(fs::is_empty(documents.path()));
@@ -102,7 +104,8 @@ TEST_F(ShareMenuTest, CancelAndRefusedSettingsLeaveNoFile) {
 
   video::VideoSettings odd = Small();
   odd.width = 321;
-  const video::VideoResult refused = shell::ExportVideoWithProgress(*form, platform, path.string(), odd);
+  const video::VideoResult refused =
+      shell::ExportVideoWithProgress(form->Session(), form.get(), path.string(), odd);
   EXPECT_NE(refused.error, "");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0],

@@ -7,6 +7,49 @@
 #include <stdexcept>
 
 namespace simulate {
+namespace {
+
+// The true path of one boat, a position every time step from the first.
+struct Path {
+  double first = 0, step = 1;
+  std::vector<Vec> spots;
+  analysis::PlaneSpot At(double t) const {
+    if (spots.empty()) return {};
+    const double x = std::clamp((t - first) / step, 0.0, static_cast<double>(spots.size() - 1));
+    const size_t i = std::min(static_cast<size_t>(x), spots.size() - 1);
+    const size_t j = std::min(i + 1, spots.size() - 1);
+    const double f = x - static_cast<double>(i);
+    return {spots[i].x + (spots[j].x - spots[i].x) * f, spots[i].y + (spots[j].y - spots[i].y) * f};
+  }
+};
+
+// The crossings whose new side held, each a change from the side held before, measured on the true path.
+std::vector<analysis::Manoeuvre> TrueManoeuvres(const Sailor& sailor, const Path& path,
+                                                const WindModel& wind) {
+  std::vector<analysis::Manoeuvre> result;
+  const std::vector<Crossing>& c = sailor.crossings();
+  if (c.empty()) return result;
+  std::vector<double> breaks;  // roundings and earlier manoeuvres
+  for (double passed : sailor.passings())
+    if (!std::isnan(passed)) breaks.push_back(passed);
+  int held = c[0].side;
+  for (size_t i = 1; i < c.size(); ++i) {
+    const double until = i + 1 < c.size() ? c[i + 1].seconds : sailor.racingUntil();
+    if (until - c[i].seconds < kManoeuvreHold || c[i].side == held) continue;
+    held = c[i].side;
+    const analysis::PlaneSpot at = path.At(c[i].seconds);
+    const double windDirection = wind.At({at.east, at.north}, c[i].seconds).direction;
+    analysis::Manoeuvre m =
+        analysis::MeasureManoeuvre([&path](double t) { return path.At(t); }, c[i].seconds,
+                                   c[i].byBow ? windDirection : windDirection + 180, breaks);
+    m.kind = c[i].byBow ? analysis::ManoeuvreKind::Tack : analysis::ManoeuvreKind::Gybe;
+    result.push_back(m);
+    breaks.push_back(c[i].seconds);
+  }
+  return result;
+}
+
+}  // namespace
 
 double LegForDuration(const RaceSettings& s) {
   const Polar polar;
@@ -38,7 +81,8 @@ std::string StatusOf(const BoatRecord& boat) {
 
 RaceRecord SimulateRace(const RaceSettings& s) {
   if (s.boats < 1 || s.boats > 51) throw std::invalid_argument("the fleet must have 1 to 51 boats");
-  if (!(s.rateHz > 0 && s.rateHz <= 10)) throw std::invalid_argument("the logging rate must be above 0 and at most 10 Hz");
+  if (!(s.rateHz > 0 && s.rateHz <= 10))
+    throw std::invalid_argument("the logging rate must be above 0 and at most 10 Hz");
   Random random(s.seed);
   const Polar polar;
   RaceRecord record;
@@ -97,17 +141,21 @@ RaceRecord SimulateRace(const RaceSettings& s) {
   }
   std::vector<std::unique_ptr<Sailor>> fleet;
   for (int b = 0; b < s.boats; ++b) {
-    fleet.push_back(std::make_unique<Sailor>(crews[b], course, polar, record.firstSeconds,
-                                             random.Fork(100 + b)));
+    fleet.push_back(
+        std::make_unique<Sailor>(crews[b], course, polar, record.firstSeconds, random.Fork(100 + b)));
   }
   record.boats.resize(s.boats);
   for (int b = 0; b < s.boats; ++b) record.boats[b].crew = crews[b];
 
-  // The loggers' error wanders slowly, a few metres, with a little jitter on top.
+  // The loggers' error drifts a few metres over minutes, smoothly from fix to fix as a receiver's filter
+  // makes it: its rate of change wanders, and the error is pulled back toward none. A decimetre of
+  // jitter on top.
   Random gpsRandom = random.Fork(3);
-  std::vector<Vec> gpsError(s.boats);
-  const double keep = std::exp(-logInterval / 30);
-  const double fresh = std::sqrt(1 - keep * keep);
+  std::vector<Vec> gpsError(s.boats), gpsDrift(s.boats);
+  const double keepDrift = std::exp(-logInterval / 20);
+  const double freshDrift = std::sqrt(1 - keepDrift * keepDrift);
+  const double keepError = std::exp(-logInterval / 120);
+  std::vector<Path> paths(s.boats, Path{record.firstSeconds, dt, {}});
 
   const CourseLine& start = course.lines[0];
   const Vec centre = ((start.end1 + start.end2) * 0.5 + course.marks[0]) * 0.5;
@@ -121,9 +169,11 @@ RaceRecord SimulateRace(const RaceSettings& s) {
       for (int b = 0; b < s.boats; ++b) {
         if (!fleet[b]->logging()) continue;
         anyone = true;
+        Vec& v = gpsDrift[b];
+        v = v * keepDrift + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (0.04 * freshDrift);
         Vec& e = gpsError[b];
-        e = e * keep + Vec{gpsRandom.Gauss(), gpsRandom.Gauss()} * (2.0 * fresh);
-        const Vec jitter{gpsRandom.Gauss(0, 0.5), gpsRandom.Gauss(0, 0.5)};
+        e = e * keepError + v * logInterval;
+        const Vec jitter{gpsRandom.Gauss(0, 0.1), gpsRandom.Gauss(0, 0.1)};
         record.boats[b].fixes.push_back({now, fleet[b]->position() + e + jitter});
       }
       if (!anyone || now > limit) break;
@@ -145,7 +195,10 @@ RaceRecord SimulateRace(const RaceSettings& s) {
       record.wind.push_back({now, mean});
       nextWind += s.windInterval;
     }
-    for (auto& boat : fleet) boat->Step(now, dt, wind);
+    for (int b = 0; b < s.boats; ++b) {
+      paths[b].spots.push_back(fleet[b]->position());
+      fleet[b]->Step(now, dt, wind);
+    }
   }
 
   double lastFinish = 0;
@@ -153,6 +206,7 @@ RaceRecord SimulateRace(const RaceSettings& s) {
     BoatRecord& r = record.boats[b];
     r.passings = fleet[b]->passings();
     r.early = fleet[b]->startedEarly();
+    r.manoeuvres = TrueManoeuvres(*fleet[b], paths[b], wind);
     r.finished = fleet[b]->phase() == Sailor::Phase::Ashore && !std::isnan(r.passings.back()) &&
                  r.crew.mishap != Mishap::MissMark;
     if (!std::isnan(r.passings.back())) lastFinish = std::max(lastFinish, r.passings.back());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Manoeuvres.h"
 #include "simulate/Course.h"
 #include "simulate/Sailor.h"
 #include "simulate/Wind.h"
@@ -17,15 +18,15 @@ struct RaceSettings {
   int laps = 2;
   int boats = 10;
   WindSettings wind;
-  double legMetres = 0;        // windward leg; 0 = sized so the race lasts about targetMinutes
+  double legMetres = 0;  // windward leg; 0 = sized so the race lasts about targetMinutes
   double targetMinutes = 40;
-  double rateHz = 1;           // logging rate
-  double boatLength = 8.5;     // metres
+  double rateHz = 1;        // logging rate
+  double boatLength = 8.5;  // metres
   int preStartMinutes = 5;
-  bool mishaps = true;         // an early starter, a retirement and a missed mark (with 8 or more boats)
-  double windInterval = 10;    // seconds between wind records
+  bool mishaps = true;       // an early starter, a retirement and a missed mark (with 8 or more boats)
+  double windInterval = 10;  // seconds between wind records
   std::uint64_t seed = 1;
-  std::vector<Vec> route;      // a passage: start, marks and finish, metres from the start
+  std::vector<Vec> route;  // a passage: start, marks and finish, metres from the start
 };
 
 struct Fix {
@@ -39,7 +40,12 @@ struct BoatRecord {
   bool finished = false;
   std::vector<Fix> fixes;
   std::vector<double> passings;  // per course point, NaN when not passed
+  // Every tack and gybe sailed while racing whose new side held kManoeuvreHold seconds, measured on the
+  // boat's true path in the wind at the boat.
+  std::vector<analysis::Manoeuvre> manoeuvres;
 };
+
+inline constexpr double kManoeuvreHold = 10;  // seconds
 
 struct WindRecord {
   double seconds = 0;
@@ -57,7 +63,8 @@ struct RaceRecord {
 // Leg length for a race of about the target duration in this wind.
 double LegForDuration(const RaceSettings& settings);
 
-// The status a boat's truth row carries: "finished", "early start", "retired", "missed mark", "did not finish".
+// The status a boat's truth row carries: "finished", "early start", "retired", "missed mark", "did not
+// finish".
 std::string StatusOf(const BoatRecord& boat);
 
 RaceRecord SimulateRace(const RaceSettings& settings);

@@ -17,19 +17,19 @@ namespace simulate {
 namespace {
 
 const char* const kNamePool[] = {
-    "Hayate", "Shiokaze", "Kamome", "Tsubasa", "Wakashio", "Kuroshio", "Asagiri", "Yunagi", "Hiryu",
-    "Shirasagi", "Ryusei", "Akatsuki", "Hibiki", "Mikazuki", "Seabird", "Blue Note", "Minato", "Isana",
-    "Sazanami", "Hikari", "Tenma", "Kirara", "Umineko", "Orca", "Nagisa"};
+    "Hayate",    "Shiokaze", "Kamome",   "Tsubasa", "Wakashio", "Kuroshio", "Asagiri",   "Yunagi", "Hiryu",
+    "Shirasagi", "Ryusei",   "Akatsuki", "Hibiki",  "Mikazuki", "Seabird",  "Blue Note", "Minato", "Isana",
+    "Sazanami",  "Hikari",   "Tenma",    "Kirara",  "Umineko",  "Orca",     "Nagisa"};
 constexpr int kNamePoolSize = sizeof kNamePool / sizeof kNamePool[0];
 
 std::string StampText(const Stamp& s, bool tenths) {
   char text[40];
   if (tenths) {
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%04.1f", s.year, s.month, s.day, s.hour, s.minute,
-                  s.second);
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%04.1f", s.year, s.month, s.day, s.hour,
+                  s.minute, s.second);
   } else {
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", s.year, s.month, s.day, s.hour, s.minute,
-                  static_cast<int>(s.second));
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", s.year, s.month, s.day, s.hour,
+                  s.minute, static_cast<int>(s.second));
   }
   return text;
 }
@@ -50,7 +50,8 @@ std::string ToShiftJis(const std::string& utf8) {
   size_t outLeft = out.size();
   const size_t result = iconv(cd, &in, &inLeft, &to, &outLeft);
   iconv_close(cd);
-  if (result == static_cast<size_t>(-1)) throw std::runtime_error("the race file's text has no Shift-JIS form");
+  if (result == static_cast<size_t>(-1))
+    throw std::runtime_error("the race file's text has no Shift-JIS form");
   out.resize(out.size() - outLeft);
   return out;
 }
@@ -64,10 +65,13 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
 
 std::string AttachmentText(const Options& o, const RaceRecord& race, const WrittenRace& files) {
   const Stamp gun = StampAt(o.start, 0, 0);
-  std::string t = "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\"><title>Sailing instructions</title></head>\r\n";
-  t += "<body>\r\n<h1>" + (o.title1.empty() ? o.raceName : o.title1) + "</h1>\r\n<h2>Sailing instructions: " +
-       (o.title2.empty() ? o.raceName : o.title2) + "</h2>\r\n<ul>\r\n";
-  t += "<li>Warning signal 5 minutes before the start; start at " + StampText(gun, false) + " local time.</li>\r\n";
+  std::string t =
+      "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\"><title>Sailing instructions</title></head>\r\n";
+  t += "<body>\r\n<h1>" + (o.title1.empty() ? o.raceName : o.title1) +
+       "</h1>\r\n<h2>Sailing instructions: " + (o.title2.empty() ? o.raceName : o.title2) +
+       "</h2>\r\n<ul>\r\n";
+  t += "<li>Warning signal 5 minutes before the start; start at " + StampText(gun, false) +
+       " local time.</li>\r\n";
   switch (race.course.kind) {
     case CourseKind::WindwardLeeward:
       t += "<li>Course: windward-leeward, marks to port, leeward gate between marks 2 and 3, " +
@@ -83,7 +87,8 @@ std::string AttachmentText(const Options& o, const RaceRecord& race, const Writt
       break;
   }
   t += "<li>Entries: " + std::to_string(files.boatNames.size()) + "</li>\r\n";
-  t += "<li>A boat over the line at the start returns below it and starts again.</li>\r\n</ul>\r\n</body></html>\r\n";
+  t += "<li>A boat over the line at the start returns below it and starts "
+       "again.</li>\r\n</ul>\r\n</body></html>\r\n";
   return t;
 }
 
@@ -106,7 +111,9 @@ std::vector<std::string> BoatNames(const std::vector<std::string>& given, int co
 std::string RaceFileText(const Options& o, const RaceRecord& race, const WrittenRace& files) {
   const GeoFrame frame(o.latitude, o.longitude);
   const Polar polar;
-  auto magnetic = [&](double bearing) { return static_cast<int>(std::lround(Compass(bearing - o.magneticVariation))) % 360; };
+  auto magnetic = [&](double bearing) {
+    return static_cast<int>(std::lround(Compass(bearing - o.magneticVariation))) % 360;
+  };
   char text[64];
   std::string t;
   if (!o.title1.empty()) t += "T1," + o.title1 + "\r\n";
@@ -125,15 +132,17 @@ std::string RaceFileText(const Options& o, const RaceRecord& race, const Written
   t += "BT," + std::to_string(o.race.preStartMinutes) + "\r\n";
   if (o.northUp) t += "NU,1\r\n";
   if (!files.windFile.empty()) t += "WF," + files.windFile + "\r\n";
-  for (const Vec& m : race.course.marks) t += "MK," + Minutes(frame.Lat(m)) + "," + Minutes(frame.Lon(m)) + "\r\n";
+  for (const Vec& m : race.course.marks)
+    t += "MK," + Minutes(frame.Lat(m)) + "," + Minutes(frame.Lon(m)) + "\r\n";
   for (const CourseLine& l : race.course.lines) {
-    t += "LN," + Minutes(frame.Lat(l.end1)) + "," + Minutes(frame.Lon(l.end1)) + "," + Minutes(frame.Lat(l.end2)) +
-         "," + Minutes(frame.Lon(l.end2)) + "\r\n";
+    t += "LN," + Minutes(frame.Lat(l.end1)) + "," + Minutes(frame.Lon(l.end1)) + "," +
+         Minutes(frame.Lat(l.end2)) + "," + Minutes(frame.Lon(l.end2)) + "\r\n";
   }
   t += "CRS";
   for (const CoursePoint& p : race.course.points) t += "," + p.designator;
   t += "\r\n";
-  for (size_t b = 0; b < files.trackFiles.size(); ++b) t += "BN," + files.trackFiles[b] + "," + files.boatNames[b] + "\r\n";
+  for (size_t b = 0; b < files.trackFiles.size(); ++b)
+    t += "BN," + files.trackFiles[b] + "," + files.boatNames[b] + "\r\n";
   if (!o.attachment.empty()) t += "AT," + o.attachment + "\r\n";
   return t;
 }
@@ -151,8 +160,33 @@ std::string TruthFileText(const Options& o, const RaceRecord& race, const Writte
         when = seconds;
         clock = StampText(StampAt(o.start, passed, 0), true);
       }
-      t += std::to_string(b + 1) + "," + files.trackFiles[b] + "," + files.boatNames[b] + "," + StatusOf(boat) + "," +
-           std::to_string(k + 1) + "," + race.course.points[k].designator + "," + when + "," + clock + "\r\n";
+      t += std::to_string(b + 1) + "," + files.trackFiles[b] + "," + files.boatNames[b] + "," +
+           StatusOf(boat) + "," + std::to_string(k + 1) + "," + race.course.points[k].designator + "," +
+           when + "," + clock + "\r\n";
+    }
+  }
+  return t;
+}
+
+std::string ManoeuvreTruthText(const Options& o, const RaceRecord& race, const WrittenRace& files) {
+  std::string t =
+      "boat,file,name,seconds,time,kind,duration,speed before,speed lowest,speed after,metres lost\r\n";
+  // Duration and loss are left empty where the way made good around the turn was not its own.
+  auto optional = [](double value) {
+    char text[32] = "";
+    if (!std::isnan(value)) std::snprintf(text, sizeof text, "%.1f", value);
+    return std::string(text);
+  };
+  char numbers[160];
+  for (size_t b = 0; b < race.boats.size(); ++b) {
+    for (const analysis::Manoeuvre& m : race.boats[b].manoeuvres) {
+      std::snprintf(numbers, sizeof numbers, "%.1f,%s,%s,%s,%.2f,%.2f,%.2f,%s", m.seconds,
+                    StampText(StampAt(o.start, m.seconds, 0), true).c_str(),
+                    m.kind == analysis::ManoeuvreKind::Tack ? "tack" : "gybe",
+                    optional(m.durationSeconds).c_str(), m.speedBefore, m.speedLowest, m.speedAfter,
+                    optional(m.metresLost).c_str());
+      t += std::to_string(b + 1) + "," + files.trackFiles[b] + "," + files.boatNames[b] + "," + numbers +
+           "\r\n";
     }
   }
   return t;
@@ -185,8 +219,9 @@ WrittenRace WriteRace(const Options& o, const RaceRecord& race) {
     std::string t = "TIME,SPEED(KT),DIRECTION(MAG)\r\n";
     char line[96];
     for (const WindRecord& w : race.wind) {
-      std::snprintf(line, sizeof line, "%s,%.1f,%.0f\r\n", StampText(StampAt(o.start, w.seconds, 0), false).c_str(),
-                    w.wind.speed, Compass(std::round(w.wind.direction - o.magneticVariation)));
+      std::snprintf(line, sizeof line, "%s,%.1f,%.0f\r\n",
+                    StampText(StampAt(o.start, w.seconds, 0), false).c_str(), w.wind.speed,
+                    Compass(std::round(w.wind.direction - o.magneticVariation)));
       t += line;
     }
     WriteFile(folder / "winddat" / files.windFile, t);
@@ -201,6 +236,8 @@ WrittenRace WriteRace(const Options& o, const RaceRecord& race) {
   if (o.truthFile) {
     files.truthFile = "truth/" + o.raceName + ".csv";
     WriteFile(folder / files.truthFile, TruthFileText(o, race, files));
+    files.manoeuvreFile = "truth/" + o.raceName + "-manoeuvres.csv";
+    WriteFile(folder / files.manoeuvreFile, ManoeuvreTruthText(o, race, files));
   }
   return files;
 }

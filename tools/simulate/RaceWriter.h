@@ -14,8 +14,9 @@ struct WrittenRace {
   std::string raceFile;                 // raceadmin/NAME.txt, relative to the folder
   std::vector<std::string> trackFiles;  // gpsdat/ file names, boat order
   std::vector<std::string> boatNames;
-  std::string windFile;                 // winddat/ file name, empty without one
-  std::string truthFile;                // truth/NAME.csv
+  std::string windFile;       // winddat/ file name, empty without one
+  std::string truthFile;      // truth/NAME.csv
+  std::string manoeuvreFile;  // truth/NAME-manoeuvres.csv
 };
 
 // The fleet's names: those given, then names from the built-in list for the rest.
@@ -27,6 +28,11 @@ std::string RaceFileText(const Options& options, const RaceRecord& race, const W
 // The truth file: a header line, then one line per boat and course point:
 // boat,file,name,status,point,designator,seconds,time (seconds after the gun, empty when not passed).
 std::string TruthFileText(const Options& options, const RaceRecord& race, const WrittenRace& files);
+
+// The manoeuvre truth: a header line, then one line per tack or gybe sailed while racing:
+// boat,file,name,seconds,time,kind,duration,speed before,speed lowest,speed after,metres lost
+// (seconds after the gun; kind "tack" or "gybe"; speeds in knots).
+std::string ManoeuvreTruthText(const Options& options, const RaceRecord& race, const WrittenRace& files);
 
 // Writes every file; throws std::runtime_error when a file cannot be written.
 WrittenRace WriteRace(const Options& options, const RaceRecord& race);

@@ -12,13 +12,14 @@ constexpr double kMissDistance = 520;  // a crew that misses the mark turns this
 }  // namespace
 
 Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, double firstSeconds, Random random)
-    : crew_(crew), course_(course), polar_(polar), random_(random),
-      passings_(course.points.size(), kNotYet) {
+    : crew_(crew), course_(course), polar_(polar), random_(random), passings_(course.points.size(), kNotYet) {
   const CourseLine& start = course.lines[0];
   const Vec middle = (start.end1 + start.end2) * 0.5;
   const double half = Length(start.end1 - start.end2) / 2;
-  // Up is the course side of the start line: toward the first mark (or the finish of a passage straight to it).
-  const Vec first = course.marks.empty() ? (course.lines[1].end1 + course.lines[1].end2) * 0.5 : course.marks[0];
+  // Up is the course side of the start line: toward the first mark (or the finish of a passage straight to
+  // it).
+  const Vec first =
+      course.marks.empty() ? (course.lines[1].end1 + course.lines[1].end2) * 0.5 : course.marks[0];
   up_ = (first - middle) * (1.0 / Length(first - middle));
   right_ = {up_.y, -up_.x};
   const double wind = BearingOf(up_);
@@ -33,8 +34,9 @@ Sailor::Sailor(const Crew& crew, const Course& course, const Polar& polar, doubl
   startAim_ = middle + right_ * (along * half) + up_ * 5.0;
   holdSpot_ = middle + right_ * std::clamp(along * half + random_.Uniform(-40, 40), -0.8 * half, 0.8 * half) +
               up_ * random_.Uniform(-120, -50);
-  startTarget_ = crew.mishap == Mishap::EarlyStart ? -random_.Uniform(3, 6)
-                                                    : random_.Uniform(0.5, 2.5) + (1 - skill) * random_.Uniform(0, 14);
+  startTarget_ = crew.mishap == Mishap::EarlyStart
+                     ? -random_.Uniform(3, 6)
+                     : random_.Uniform(0.5, 2.5) + (1 - skill) * random_.Uniform(0, 14);
   speedFactor_ = 0.93 + 0.07 * skill + random_.Gauss(0, 0.006);
   shiftThreshold_ = 3 + 7 * (1 - skill);
   turnRate_ = 9 + 4 * skill;
@@ -135,8 +137,14 @@ void Sailor::Step(double now, double dt, const WindModel& wind) {
   heading_ = Compass(heading_ + turn);
   const double angle = Signed(heading_ - w.direction);
   if (std::fabs(angle) > 90 && std::fabs(oldAngle) > 90 && angle * oldAngle < 0) speed_ *= 0.85;  // a gybe
-  double target = motor > 0 ? motor * kKnot
-                            : polar_.Speed(angle, w.speed) * kKnot * speedFactor_ * (1 + trim_) * factor;
+  if (phase_ == Phase::Racing) {
+    const int side = angle >= 0 ? 1 : -1;
+    if (crossings_.empty() || side != crossings_.back().side)
+      crossings_.push_back({now, side, std::fabs(angle) < 90});
+    racingUntil_ = now;
+  }
+  double target =
+      motor > 0 ? motor * kKnot : polar_.Speed(angle, w.speed) * kKnot * speedFactor_ * (1 + trim_) * factor;
   const double lag = target > speed_ ? 6.0 : 3.0;
   speed_ += (target - speed_) * std::min(1.0, dt / lag);
 
@@ -186,7 +194,8 @@ double Sailor::SecondsTo(Vec aim, double wind, double windSpeed) const {
   // Straight there when the bearing can be sailed, else close-hauled with the way made good toward it.
   const double beat = polar_.BeatAngle(windSpeed);
   const double r = std::fabs(Signed(BearingOf(aim - position_) - wind));
-  const double along = r >= beat ? polar_.Speed(r, windSpeed) : polar_.Speed(beat, windSpeed) * std::cos(Radians(beat - r));
+  const double along =
+      r >= beat ? polar_.Speed(r, windSpeed) : polar_.Speed(beat, windSpeed) * std::cos(Radians(beat - r));
   return Length(aim - position_) / std::max(along * kKnot * speedFactor_, 0.3) + 4;
 }
 
@@ -264,8 +273,10 @@ void Sailor::TrackClosest(Vec from, Vec to, double now, double dt) {
   if (closestPoint_ >= 0) follow(closestPoint_, closestDistance_, closestTime_);
   if (afterPoint_ >= 0) {
     double when = 0;
-    if (now > afterUntil_) afterPoint_ = -1;
-    else if (follow(afterPoint_, afterDistance_, when)) passings_[afterPoint_] = when;
+    if (now > afterUntil_)
+      afterPoint_ = -1;
+    else if (follow(afterPoint_, afterDistance_, when))
+      passings_[afterPoint_] = when;
   }
 }
 

@@ -40,8 +40,8 @@ int main(int argc, char* argv[]) {
   window.FormCreate();
   if (window.EndRequested()) return 1;
   window.show();
-  window.Store().autoNext = 1;
-  window.ScrollBar1->setValue(window.ScrollBar1->maximum());  // 600X
+  window.State().catalogue.autoNext = 1;
+  window.controls->ScrollBar1->setValue(window.controls->ScrollBar1->maximum());  // 600X
 
   int loads = 1, elapsed = 0;
   std::string shown = window.Store().raceFilePath;

@@ -1,0 +1,87 @@
+// ChartWidget: the chart area of the main window. It paints the session's picture (the replay frame, the
+// still chart or the Graph page), carries the chart's overlays (compass, wind graph, score panel, start
+// flag, hint box, range read-out) and owns the chart's own mouse, wheel and keys:
+//   Space play/pause, Left/Right one second (with Shift ten), Home back to the start, +/- and the wheel
+//   zoom about the pointer, PageUp/PageDown speed, Shift held for range and bearing.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "pages/BoatHighlight.h"
+#include "shell/CanvasImage.h"
+#include "shell/RaceSession.h"
+#include "shell/Shape.h"
+
+namespace shell {
+
+// The red rubber band of the range measurement, drawn over the chart without touching the picture.
+class RubberBand : public QWidget {
+ public:
+  explicit RubberBand(QWidget* parent);
+  void SetLine(QPoint from, QPoint to);
+  void ClearLine();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<std::pair<QPoint, QPoint>> line_;
+};
+
+class ChartWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  ChartWidget(RaceSession& session, QWidget* parent);
+
+  // Overlays by their form names.
+  QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlScore, *pnlFLAG;
+  CanvasImage *compasss, *compasst, *Image10, *blue_p;
+  QLabel *Memo3, *Memo6, *hintbox;
+  Shape* windmk;
+  std::vector<QLabel*> scoreLabel;  // 1..boatCount
+
+  void ShowTip(const Tip& tip);
+  void HideTip();
+  // The boat list's hover: the boat picked out on a copy of the page, so nothing piles up on the page.
+  void HighlightBoat(int boat);
+  void ClearHighlight();
+  bool HighlightShown() const;
+  const QtCanvas* HighlightPicture() const { return windowPicture_.get(); }
+
+ signals:
+  // The pointer moved over the chart: the side panels a long boat list hid come back.
+  void pointerOverChart();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateOverlays();
+  void RaceLoaded();
+  void FrameReady();
+  void ShowFlags();
+  void DrawCompassRose();
+  void ApplyScore(const playback::ScoreChange& score);
+  void CreateScoreLabels();
+  void ScorePanelMoved();
+  void PointerReleased();
+  void LanguageChanged();
+  playback::ChartSituation Situation() const;
+
+  RaceSession& session_;
+  RubberBand* rubberBand_;
+  std::unique_ptr<QtCanvas> windowPicture_;
+  int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
+};
+
+}  // namespace shell

@@ -1,0 +1,184 @@
+// The main window: assembly of session and widgets, the start-up, the layout for any size at any time, the
+// loading panel during loads and the close.
+#include "shell/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "pages/BoatHighlight.h"
+#include "race/Numbers.h"
+#include "shell/LoadWarningsList.h"
+#include "shell/LoadingWindow.h"
+#include "shell/Pictures.h"
+#include "shell/ShareMenu.h"
+#include "view/WindowLayout.h"
+
+namespace shell {
+
+namespace {
+
+void Place(QWidget* widget, const view::Box& box) {
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+}
+
+}  // namespace
+
+TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWindow)
+    : QWidget(nullptr),
+      session_(new RaceSession(platform, std::move(programFolder), this)),
+      platform_(platform),
+      loadingWindow_(loadingWindow),
+      splash_(Picture(QStringLiteral("splash"))) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Regatix"));
+  chart = new ChartWidget(*session_, this);
+  timeBar = new TimeBarPanel(*session_, this);
+  overview = new OverviewPanel(*session_, this);
+  boatList = new BoatListPanel(*session_, this);
+  controls = new ControlPanel(*session_, this);
+  shareMenu_ = new ShareMenu(*session_, overview->imgLOGO, controls->KmlButton());
+  CreateLoadingPanel();
+  // The chart takes the keys whatever was clicked last: no control keeps the focus.
+  setFocusProxy(chart);
+  chart->setFocus();
+
+  connect(session_, &RaceSession::loadStarted, this, &TForm1::ShowLoadingPanel);
+  connect(session_, &RaceSession::loadProgress, this, &TForm1::ShowLoadProgress);
+  connect(session_, &RaceSession::raceLoaded, this, [this] {
+    HideLoadingPanel();
+    LayoutWindow();
+  });
+  connect(session_, &RaceSession::loadFailed, this, &TForm1::HideLoadingPanel);
+  connect(session_, &RaceSession::warningsFound, this,
+          [this](const std::vector<race::LoadWarning>& warnings) {
+            ShowLoadWarnings(this, warnings, session_->State().englishTexts);
+          });
+  connect(session_, &RaceSession::captionChanged, this, &QWidget::setWindowTitle);
+  connect(session_, &RaceSession::closeRequested, this, &QWidget::close);
+  connect(boatList, &BoatListPanel::highlightRequested, chart, &ChartWidget::HighlightBoat);
+  connect(boatList, &BoatListPanel::highlightCleared, chart, &ChartWidget::ClearHighlight);
+  connect(boatList, &BoatListPanel::roomWanted, this, &TForm1::FitBoatListPanels);
+  connect(chart, &ChartWidget::pointerOverChart, this, [this] {
+    overview->show();
+    controls->show();
+  });
+}
+
+TForm1::~TForm1() {
+  // The timers stop before the widgets they draw on go.
+  session_->FrameTimer()->stop();
+  session_->SecondTimer()->stop();
+}
+
+void TForm1::SetWindowFont() {
+  // 9 points at 96 dots per inch, as much more as the panels grow on a big window.
+  QFont windowFont = font();
+  windowFont.setStretch(QFont::SemiCondensed);
+  windowFont.setPointSizeF(std::max(1.0, 864.0 / std::max(1, logicalDpiY()) * panelScale_));
+  setFont(windowFont);
+}
+
+void TForm1::FormCreate() {
+  race::RaceStore& store = Store();
+  const WindowSettings remembered = RememberedSettings();
+  store.documentsFolder = platform_.DocumentsFolder();
+  State().catalogue.userRacesFolder = platform_.UserRacesFolder();
+  platform_.ProcessPendingEvents();
+
+  // The window covers the screen, less a strip for the task bar.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    setGeometry(0, 0, area.width(), area.height() - 30);
+  }
+  LayoutWindow();
+
+  AppState& state = State();
+  state.catalogue.autoNext = 1;
+  state.tipsOn = 1;
+  state.hintText = "\r\n";
+  state.frame.framePxPerMinuteLat = 1.0;
+  state.frame.framePxPerMinuteLon = 1.0;
+  state.sea = view::Sea{};  // the five presets, full brightness, AUTO
+  session_->SetLanguage(platform_.UserLocaleId() == kJapaneseLocaleId ? 0 : 2);
+  RestoreBeforeFirstLoad(remembered);
+
+  platform_.PlayStartGun();
+  session_->BuildRaceList();
+  if (!session_->LoadFirstRace(remembered.lastRace)) {
+    endRequested_ = true;
+    return;
+  }
+  RestoreAfterFirstLoad(remembered);
+}
+
+void TForm1::LayoutWindow() {
+  const double scale = view::PanelScale(width(), height());
+  if (scale != panelScale_ || !fontSet_) {
+    panelScale_ = scale;
+    fontSet_ = true;
+    SetWindowFont();
+    controls->LayOut(scale);
+    overview->LayOut();
+  }
+  const view::WindowLayout layout =
+      view::LayoutWindow(width(), height(), Store().boatListHeight, State().clock.speedFactor, scale);
+  Place(pnlSPLITE, layout.pnlSPLITE);
+  Place(overview, layout.pnlLOGO);
+  Place(controls, layout.pnlCTRL);
+  Place(boatList, layout.pnlBOATlist);
+  Place(timeBar, layout.pnlTimeBar);
+  const int mapWidth = std::max(1, view::MapWidth(width(), scale));
+  chart->setGeometry(0, 0, mapWidth, height());
+  session_->SetChartSize(mapWidth, height());
+  const view::ProgressPanelLayout progress =
+      view::LayoutProgressPanel(pnlSPLITE->width(), pnlSPLITE->height(), Image2->width(), Image2->height());
+  Place(Image2, progress.image2);
+  if (Image3->width() != progress.image3.width || Image3->height() != progress.image3.height) {
+    Image3->SetImageSize(progress.image3.width, progress.image3.height);
+  }
+  Place(Image3, progress.image3);
+  Place(memo4, progress.memo4);
+  Place(memo5, progress.memo5);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutWindow();
+}
+
+void TForm1::FitBoatListPanels() {
+  race::RaceStore& store = Store();
+  const pages::PanelFit fit = pages::FitBoatListPanels(boatList->y(), store.boatCount, height(),
+                                                       overview->height(), controls->height());
+  if (fit.hideLogo) overview->hide();
+  store.boatListHeight = std::max(fit.boatListHeight, boatList->RowsHeight());
+  // The layout gives the list at least this height; it may be taller, filling the gap between the panels.
+  if (boatList->height() < store.boatListHeight) boatList->resize(boatList->width(), store.boatListHeight);
+  if (fit.hideControl || boatList->geometry().intersects(controls->geometry())) controls->hide();
+}
+
+void TForm1::BringToFront() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (loadingWindow_) {
+    loadingWindow_->FormDeactivate();
+    loadingWindow_ = nullptr;
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  SaveSettings();
+  session_->FrameTimer()->stop();
+  session_->SecondTimer()->stop();
+  platform_.RemoveOldGlobeExport();
+  platform_.Beep();
+  QWidget::closeEvent(event);
+}
+
+}  // namespace shell
