@@ -53,7 +53,7 @@ void TForm1::SaveSettings() {
     values.lastRace = catalogue.raceList[catalogue.raceIndex];
   values.geometry = saveGeometry();
   values.speed = state.clock.speedFactor;
-  values.zoom = session_->ZoomPosition();
+  values.zoom = controls->ScrollBar2->value();  // the bar, whose top tenth is one zoom
   values.autoTrace = state.options.autoTrace;
   values.boatName = state.options.boatName;
   values.layLines = state.options.layLines;
