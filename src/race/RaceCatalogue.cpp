@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "race/Fields.h"
 #include "race/FolderLookup.h"
+#include "race/InputError.h"
 #include "race/TextInput.h"
 
 namespace race {
@@ -93,18 +95,21 @@ int RaceCatalogue::IndexOfPath(const std::string& programFolder, const std::stri
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
   if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {
-    if (const auto text = ReadTextFile(*settings)) {
-      LineReader lines(*text);
-      std::string_view first;
+    std::ifstream in(*settings, std::ios::binary);
+    TextLines lines(in, "raceadmin/racefile.st");
+    std::string_view first;
+    try {
       if (lines.Next(first)) name = std::string(TrimBlanks(first));
+    } catch (const InputError&) {
+      // A settings file that cannot be read names no race: the catalogue's first is shown.
     }
-    // The named race may differ from the file in letter case only.
-    if (const auto found = FindInFolder(AdminFolder(store.programFolder), name))
-      name = found->filename().string();
-  } else if (catalogue.raceListCount > 0) {
-    name = catalogue.raceList[1];
+    // The named race may differ from the file in letter case only; a path or a race that is not there
+    // counts as no name.
+    const auto found = FindInFolder(AdminFolder(store.programFolder), name);
+    name = found ? found->filename().string() : std::string();
   }
-  if (!IsPlainName(name)) {  // a path in the settings file could lead out of raceadmin/
+  if (name.empty() && catalogue.raceListCount > 0) name = catalogue.raceList[1];
+  if (name.empty()) {
     store.raceFilePath.clear();
     return false;
   }

@@ -35,9 +35,10 @@ void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder);
 std::string CatalogueRacePath(const RaceCatalogue& catalogue, const std::string& programFolder,
                               const std::string& entry);
 
-// Sets store.raceFilePath to the race named on the first line of raceadmin/racefile.st when that file
-// exists, else to the first race of the catalogue, and catalogue.raceIndex to its position in raceList
-// (unchanged when it is not there). Returns false when there is no race to name (raceFilePath is then empty).
+// Sets store.raceFilePath to the race named on the first line of raceadmin/racefile.st when that names a file
+// of raceadmin/, else (no settings file, an empty one, a path, a missing race) to the first race of the
+// catalogue, and catalogue.raceIndex to its position in raceList (unchanged when it is not there). Returns
+// false when there is no race to name (raceFilePath is then empty).
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store);
 
 }  // namespace race

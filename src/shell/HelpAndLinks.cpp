@@ -16,7 +16,9 @@ std::optional<std::string> HelpPage(const std::string& programFolder, int englis
   const std::string order[] = {englishTexts > 0 ? english : japanese, englishTexts > 0 ? japanese : english};
   std::error_code error;
   for (const std::string& page : order) {
-    if (fs::is_regular_file(page, error)) return page;
+    // A help folder or page that is a link could hand the desktop anything to open.
+    if (fs::is_regular_file(page, error) && race::StaysInside(fs::path(page).parent_path(), page))
+      return page;
   }
   return std::nullopt;
 }

@@ -55,7 +55,7 @@ TEST(RaceCatalogue, RacesAreListedByNameAndTheSettingsFilePicksTheFirst) {
   EXPECT_EQ(catalogue.raceIndex, 3);
 }
 
-TEST(RaceCatalogue, WithoutSettingsTheFirstRaceAndNoPartialNameMatches) {
+TEST(RaceCatalogue, WithoutUsableSettingsTheFirstRaceAndNoPartialNameMatches) {
   racetest::RaceFolder r;
   r.Write("raceadmin/ace1.txt", "");
   r.Write("raceadmin/race1.txt", "");
@@ -67,9 +67,13 @@ TEST(RaceCatalogue, WithoutSettingsTheFirstRaceAndNoPartialNameMatches) {
   ASSERT_TRUE(ChooseFirstRace(catalogue, r.store));
   EXPECT_EQ(catalogue.raceIndex, 2);  // "ace1.txt" is part of the name but not the race
 
-  r.Write("raceadmin/racefile.st", "../race1.txt\r\n");
-  EXPECT_FALSE(ChooseFirstRace(catalogue, r.store));
-  EXPECT_EQ(r.store.raceFilePath, "");
+  // A settings file that names no race of the folder (a path, nothing, a missing race) leaves the choice to
+  // the catalogue, so start-up still shows a race.
+  for (const char* settings : {"../race1.txt\r\n", "", "/etc/passwd", "gone.txt"}) {
+    r.Write("raceadmin/racefile.st", settings);
+    ASSERT_TRUE(ChooseFirstRace(catalogue, r.store)) << settings;
+    EXPECT_EQ(r.store.raceFilePath, r.store.programFolder + "raceadmin/ace1.txt") << settings;
+  }
 
   racetest::RaceFolder empty;
   RaceCatalogue none;
