@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 
 #include "analysis/CourseWarnings.h"
 #include "analysis/FixCourseAndSpeed.h"
@@ -48,14 +49,22 @@ void ReleaseTracks(race::RaceStore& store) {
 NoBoatKeptError::NoBoatKeptError(const std::string& raceFile)
     : race::InputError(raceFile, 0, kNoBoatKeptMessage) {}
 
-void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
-                 const TrackProgress& progress) {
+namespace {
+
+void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
+                      const TrackProgress& progress) {
   ResetRaceTexts(store);
   store.warnings.clear();
   // A missing race file would leave the previous race's boats in place: refuse it instead.
   std::error_code error;
   if (!std::filesystem::is_regular_file(store.raceFilePath, error))
     throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
+  const std::filesystem::path raceFile(store.raceFilePath);
+  if (raceFile.parent_path() == std::filesystem::path(store.programFolder + "raceadmin") &&
+      !race::StaysInside(raceFile.parent_path(), raceFile)) {
+    throw race::InputError(race::FileLabel(store.programFolder, raceFile), 0,
+                           "a link leading outside raceadmin/, not read");
+  }
   race::ParseRaceFile(store, store.raceFilePath);
   if (store.boatCount < 1) throw NoTracksError(race::FileLabel(store.programFolder, store.raceFilePath));
 
@@ -70,8 +79,9 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
     const std::string raceFile = race::FileLabel(store.programFolder, store.raceFilePath);
     const bool noFileFound =
         std::all_of(store.warnings.begin(), store.warnings.end(), [](const race::LoadWarning& w) {
+          // A note tells of a file not read (a link out of the folder, no permission) or a fix dropped.
           return w.kind == race::WarningKind::kTrackFileMissing ||
-                 w.kind == race::WarningKind::kBoatsBeyondCapacity;
+                 w.kind == race::WarningKind::kBoatsBeyondCapacity || w.kind == race::WarningKind::kNote;
         });
     if (noFileFound) throw NoTracksError(raceFile);
     throw NoBoatKeptError(raceFile);
@@ -87,6 +97,20 @@ void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHei
   ComputeLegSailedDistances(store, fit.cosMidLatitude);
   ComputeCourseLegs(store, fit.cosMidLatitude);
   store.windDataPresent = store.windFile.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
+                 const TrackProgress& progress) {
+  try {
+    PrepareRaceSteps(store, fit, mapWidth, mapHeight, progress);
+  } catch (const std::bad_alloc&) {
+    // Input far beyond any race's: what it took is given back and the race on screen stays.
+    ReleaseTracks(store);
+    throw race::InputError(race::FileLabel(store.programFolder, store.raceFilePath), 0,
+                           "not enough memory to load the race");
+  }
 }
 
 }  // namespace analysis

@@ -37,8 +37,9 @@ inline constexpr char kNoBoatKeptMessage[] = "no boat has fixes inside the race 
 
 // Loads the race named by store.raceFilePath (files under store.programFolder) into store and fits the chart
 // to a mapWidth x mapHeight chart; store.warnings lists what the load found worth checking, also when it
-// throws. Throws NoTracksError, NoBoatKeptError, or race::InputError for malformed input; the store is then
-// half loaded, so callers load into a copy and keep it only when this returns.
+// throws. Throws NoTracksError, NoBoatKeptError, or race::InputError for malformed input and for input that
+// does not fit in memory; the store is then half loaded, so callers load into a copy and keep it only when
+// this returns.
 void PrepareRace(race::RaceStore& store, ChartFit& fit, int mapWidth, int mapHeight,
                  const TrackProgress& progress = {});
 

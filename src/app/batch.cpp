@@ -2,6 +2,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "app/BatchCommand.h"
 #include "race/InputError.h"
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
     return 2;
   } catch (const race::InputError& e) {
     std::cerr << e.what() << '\n';
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "regatix-batch: not enough memory to load the race\n";
     return 1;
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';

@@ -121,6 +121,16 @@ std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>
   return runs;
 }
 
+int GridStepMinutes(int minutes) {
+  // A line a minute while that stays readable, else one an hour, else one a day: the work follows the
+  // picture, not a finish time typed years late.
+  for (const int step : {1, 60, 1440}) {
+    if (minutes / step <= kMaxGridLines) return step;
+  }
+  const int days = (minutes + 1439) / 1440;
+  return 1440 * ((days + kMaxGridLines - 1) / kMaxGridLines);
+}
+
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
                    view::Colour seaColour) {
   const GraphAxes a = MakeGraphAxes(store, mapWidth, clientHeight);
@@ -140,14 +150,15 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
   c.SetFont(kLabelFont, view::kWhite);
 
   const int minutes = race::RoundToInt(store.timelineEnd / 60);
-  for (int i = 0; i < minutes; ++i) {
-    const int y = a.TimeY(60.0 * i);
+  const int step = GridStepMinutes(minutes);
+  for (int i = 0; i < minutes / step; ++i) {
+    const int y = a.TimeY(60.0 * step * i);
     c.SetPen(i == 0 ? view::kRed : i % 5 == 0 ? kMajorGrid : kMinorGrid, 1);
     c.MoveTo(a.x0, y);
     c.LineTo(a.x0 + a.w1, y);
     c.MoveTo(a.x1, y);
     c.LineTo(a.x1 + a.w2, y);
-    if (i % 5 == 0) c.TextOut(10, y - 4, std::to_string(i));
+    if (i % 5 == 0) c.TextOut(10, y - 4, std::to_string(i * step));
   }
 
   c.TextOut(60, 10, "Boat course and Wind Direction (Deg in Mag)");

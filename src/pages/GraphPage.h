@@ -51,6 +51,11 @@ std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>
                                                   const GraphAxes& axes);
 
 // Draws the whole page. The bitmap is mapWidth x client height.
+// The minutes between two time grid lines for a time line of the given minutes: 1 up to a day, then an
+// hour, then a day, so that at most kMaxGridLines are drawn.
+inline constexpr int kMaxGridLines = 1440;
+int GridStepMinutes(int minutes);
+
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
                    view::Colour seaColour);
 

@@ -10,14 +10,15 @@
 #include "race/FolderLookup.h"
 #include "race/InputError.h"
 #include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 
 namespace race {
 namespace {
 
 constexpr double kPolylineFlag = 20000.0;
-constexpr double kMinHalfHeight = 3.0;      // minutes
-constexpr double kMaxTileHalfHeight = 50.0;  // wider races read toba.cst
+constexpr double kMinHalfHeight = 3.0;                     // minutes
+constexpr double kMaxTileHalfHeight = 50.0;                // wider races read toba.cst
 constexpr double kSquareHeight = 5.0, kSquareWidth = 7.5;  // a second-level grid square, minutes
 constexpr int kSlotsPerLine = 7;
 constexpr int kFilterAbove = 10;  // more points than this are cut to the search window
@@ -46,22 +47,23 @@ int CodeDigits(std::string_view line, std::size_t from, std::size_t count, const
 
 // Reads one tile file; the square in hand starts outside the window.
 void ReadTile(RaceStore& s, const std::filesystem::path& path, const Window& w, int& n) {
-  const auto text = ReadTextFile(path);
-  if (!text) return;
-  const std::string file = FileLabel(s.programFolder, path);
+  std::ifstream in;
+  if (!OpenFoundFile(s, in, path)) return;
+  TextLines lines(in, FileLabel(s.programFolder, path));
+  const std::string& file = lines.file();
   bool inside = false;
   double latBase = 0, lonBase = 0;
   int count = 0, k = 0;
-  LineReader lines(*text);
   std::string_view line;
   while (lines.Next(line)) {
     if (line.empty()) continue;
     const int at = lines.lineNumber();
     if (line[0] == 'M') {
       const std::string_view code = line.substr(std::min<std::size_t>(2, line.size()), 6);
-      if (code.size() < 6) throw InputError(file, at, "not a grid square code: \"" + std::string(code) + "\"");
+      if (code.size() < 6) throw InputError(file, at, "not a grid square code: " + Quoted(code));
       latBase = CodeDigits(code, 0, 2, file, at) * 40.0 + CodeDigits(code, 4, 1, file, at) * kSquareHeight;
-      lonBase = CodeDigits(code, 2, 2, file, at) * 60.0 + 6000.0 + CodeDigits(code, 5, 1, file, at) * kSquareWidth;
+      lonBase =
+          CodeDigits(code, 2, 2, file, at) * 60.0 + 6000.0 + CodeDigits(code, 5, 1, file, at) * kSquareWidth;
       inside = w.south - kSquareHeight < latBase && latBase < w.north && w.west - kSquareWidth < lonBase &&
                lonBase < w.east;
       k = 0;
@@ -116,29 +118,31 @@ void UseDefaultFile(RaceStore& s) {
 }  // namespace
 
 void LoadDefaultCoastline(RaceStore& s) {
-  const auto path = FindInFolder(CoastFolder(s), "toba.cst");
-  const auto text = path ? ReadTextFile(*path) : std::nullopt;
-  if (!text) return;
-  const std::string file = FileLabel(s.programFolder, *path);
+  const auto path = FindInFolder(CoastFolder(s), "toba.cst", &s);
+  std::ifstream in;
+  if (!path || !OpenFoundFile(s, in, *path)) return;
+  TextLines lines(in, FileLabel(s.programFolder, *path));
+  const std::string& file = lines.file();
   s.coastLat.assign(50, 0.0);
   s.coastLon.assign(50, 0.0);
   int n = 0;
-  LineReader lines(*text);
   std::string_view line;
   while (lines.Next(line)) {
     if (TrimBlanks(line).empty()) continue;  // a blank line is no point
     const int at = lines.lineNumber();
     const std::size_t first = line.find(',');
     const std::string_view a = line.substr(0, first);
-    const std::string_view afterFirst = first == std::string_view::npos ? std::string_view() : line.substr(first + 1, 100);
+    const std::string_view afterFirst =
+        first == std::string_view::npos ? std::string_view() : line.substr(first + 1, 100);
     const std::size_t second = afterFirst.find(',');
     const std::string_view b = afterFirst.substr(0, second);
-    const std::string_view c = second == std::string_view::npos ? std::string_view() : afterFirst.substr(second + 1, 100);
-    if (TrimBlanks(a) == "R") {
-      AppendPoint(s, n, ToNumber(b, file, at) + kPolylineFlag, ToNumber(c, file, at));
-    } else {
-      AppendPoint(s, n, ToNumber(a, file, at), ToNumber(b, file, at));
-    }
+    const std::string_view c =
+        second == std::string_view::npos ? std::string_view() : afterFirst.substr(second + 1, 100);
+    const bool starts = TrimBlanks(a) == "R";
+    const std::string_view latText = starts ? b : a, lonText = starts ? c : b;
+    const double lat = CheckedLatitude(ToNumber(latText, file, at), latText, file, at);
+    const double lon = CheckedLongitude(ToNumber(lonText, file, at), lonText, file, at);
+    AppendPoint(s, n, starts ? lat + kPolylineFlag : lat, lon);
     s.coastCount = n;
   }
   s.coastCount = n;
@@ -172,6 +176,7 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   const double h = std::max(std::fabs(fit.trackMaxLat - fit.trackMinLat), kMinHalfHeight);
   const Window w{fit.midLat - h, fit.midLat + h, fit.midLon - h / 0.8, fit.midLon + h / 0.8};
   if (h > kMaxTileHalfHeight) return UseDefaultFile(s);
+  if (!std::isfinite(w.south + w.north + w.west + w.east)) return;  // no positions that name a tile
 
   s.mapImageCount = 0;
   const int latFrom = RoundToInt(w.south / 40 - 0.5), latTo = RoundToInt(w.north / 40 - 0.5);
@@ -179,7 +184,8 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   for (int latCode = latFrom; latCode <= latTo; ++latCode) {
     for (int lonIndex = lonFrom; lonIndex <= lonTo; ++lonIndex) {
       const int m = ++s.mapImageCount;
-      if (static_cast<int>(s.mapImage.size()) <= m) s.mapImage.resize(m + 1);  // a wide window needs more names
+      if (static_cast<int>(s.mapImage.size()) <= m)
+        s.mapImage.resize(m + 1);  // a wide window needs more names
       s.mapImage[m] = std::to_string(latCode) + std::to_string(lonIndex - 100);
     }
   }
@@ -192,8 +198,9 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   s.coastLon.assign(50, 0.0);
   int n = 0;
   bool anyTile = false;
+  FolderIndex tiles(CoastFolder(s), &s);
   for (int m = 1; m <= s.mapImageCount; ++m) {
-    const auto path = FindInFolder(CoastFolder(s), s.mapImage[m] + ".cst");
+    const auto path = tiles.Find(s.mapImage[m] + ".cst");
     if (!path) continue;
     anyTile = true;
     ReadTile(s, *path, w, n);

@@ -2,15 +2,19 @@
 #include "race/Convert.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "race/Fields.h"
 #include "race/InputError.h"
+#include "race/PrintableText.h"
 
 namespace race {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Checks the decimal form by hand: from_chars alone would also take "inf", "nan" and hexadecimal.
 bool IsDecimalNumber(std::string_view s) {
@@ -33,12 +37,11 @@ bool IsDecimalNumber(std::string_view s) {
   return i == s.size();
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // The common short form (sign, at most 15 digits, a point, no exponent) as an integer over a power of ten:
 // both are exact doubles, so the one division rounds correctly and equals what from_chars gives.
 bool FastDecimal(std::string_view s, double& value) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   std::size_t i = 0;
   const bool negative = !s.empty() && s[0] == '-';
   if (!s.empty() && (s[0] == '-' || s[0] == '+')) ++i;
@@ -94,6 +97,16 @@ double ToNumber(std::string_view text, const std::string& file, int line) {
 int ToInteger(std::string_view text, const std::string& file, int line) {
   if (const auto value = ParseInteger(text)) return *value;
   throw InputError(file, line, "not an integer: " + Quoted(text));
+}
+
+double CheckedLatitude(double minutes, std::string_view text, const std::string& file, int line) {
+  if (std::isfinite(minutes) && std::fabs(minutes) <= 90 * 60) return minutes;
+  throw InputError(file, line, "latitude out of range: " + Quoted(text));
+}
+
+double CheckedLongitude(double minutes, std::string_view text, const std::string& file, int line) {
+  if (std::isfinite(minutes) && std::fabs(minutes) <= 180 * 60) return minutes;
+  throw InputError(file, line, "longitude out of range: " + Quoted(text));
 }
 
 }  // namespace race

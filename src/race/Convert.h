@@ -17,4 +17,10 @@ std::optional<int> ParseInteger(std::string_view text);
 double ToNumber(std::string_view text, const std::string& file, int line);
 int ToInteger(std::string_view text, const std::string& file, int line);
 
+// A position read from text (minutes of arc) checked for sense: a finite latitude within 90 degrees either
+// side, a finite longitude within 180. Returns minutes; throws InputError(file, line, "latitude out of
+// range: \"text\"") otherwise.
+double CheckedLatitude(double minutes, std::string_view text, const std::string& file, int line);
+double CheckedLongitude(double minutes, std::string_view text, const std::string& file, int line);
+
 }  // namespace race

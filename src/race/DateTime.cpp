@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "race/InputError.h"
+#include "race/PrintableText.h"
 
 namespace race {
 namespace {
@@ -202,7 +203,7 @@ std::optional<TDateTime> ParseDateTime(std::string_view text) {
 
 TDateTime TextToDateTime(std::string_view text, const std::string& file, int line) {
   if (const auto value = ParseDateTime(text)) return *value;
-  throw InputError(file, line, "not a date: \"" + std::string(text) + "\"");
+  throw InputError(file, line, "not a date: " + Quoted(text));
 }
 
 long long WholeSeconds(TDateTime value) { return std::llround(value * kSecondsPerDay); }

@@ -1,13 +1,17 @@
 // The field splitter shared by every reader.
 #include "race/Fields.h"
 
+#include "race/PrintableText.h"
+
 namespace race {
 namespace {
 
 constexpr std::string_view kZero = "0";
 constexpr std::size_t kMaxRest = 5000;  // characters kept after a separator
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 }  // namespace
 
@@ -47,7 +51,7 @@ void SplitFields(std::string_view text, char separator, Fields& fields) {
     store(TrimBlanks(rest.substr(0, p)));
     rest = rest.substr(p + 1);
     if (!truncated && rest.size() > kMaxRest) {
-      rest = rest.substr(0, kMaxRest);
+      rest = rest.substr(0, Utf8Boundary(rest, kMaxRest));  // a name cut mid-character is not UTF-8
       truncated = true;
     }
     rest = TrimBlanks(rest);

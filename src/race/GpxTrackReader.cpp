@@ -10,6 +10,7 @@
 
 #include "race/Convert.h"
 #include "race/InputError.h"
+#include "race/PrintableText.h"
 
 namespace race {
 namespace {
@@ -163,7 +164,7 @@ class GpxParse {
   double Coordinate(std::string_view text, double limit, const char* what) const {
     const auto degrees = ParseNumber(Trimmed(text));
     if (!degrees || *degrees < -limit || *degrees > limit) {
-      throw InputError(file_, fix_.line, std::string("not a ") + what + ": \"" + std::string(text) + "\"");
+      throw InputError(file_, fix_.line, std::string("not a ") + what + ": " + Quoted(text));
     }
     return *degrees * 60;
   }
@@ -180,7 +181,7 @@ class GpxParse {
     } else if (node == Node::PointTime) {
       const auto time = ParseGpxTime(Trimmed(timeText_));
       if (!time) {
-        throw InputError(file_, Line(), "not a time: \"" + timeText_ + "\"");
+        throw InputError(file_, Line(), "not a time: " + Quoted(timeText_));
       }
       fix_.gpsTime = *time;
       pointHasTime_ = true;

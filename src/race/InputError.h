@@ -1,18 +1,25 @@
-// The one error a reader throws: which file, which line, what is wrong there.
+// The one error a reader throws: which file, which line, what is wrong there. Its texts are cut short and
+// free of control characters, since they quote whatever the file held.
 #pragma once
 
 #include <stdexcept>
 #include <string>
 
+#include "race/PrintableText.h"
+
 namespace race {
+
+// A message quotes at most this much of a file's name or of the offending text.
+inline constexpr std::size_t kMaxMessagePart = 300;
 
 class InputError : public std::runtime_error {
  public:
   InputError(std::string file, int line, std::string problem)
-      : std::runtime_error(Compose(file, line, problem)),
-        file_(std::move(file)),
+      : std::runtime_error(
+            Compose(Printable(file, kMaxMessagePart), line, Printable(problem, kMaxMessagePart))),
+        file_(Printable(file, kMaxMessagePart)),
         line_(line),
-        problem_(std::move(problem)) {}
+        problem_(Printable(problem, kMaxMessagePart)) {}
 
   const std::string& file() const { return file_; }
   int line() const { return line_; }

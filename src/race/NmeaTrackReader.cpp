@@ -3,7 +3,7 @@
 #include "race/NmeaTrackReader.h"
 
 #include "race/Convert.h"
-#include "race/InputError.h"
+#include "race/TextInput.h"
 
 namespace race {
 namespace {
@@ -89,28 +89,13 @@ std::optional<TDateTime> RmcTime(std::string_view time, std::string_view date) {
 }
 
 void ReadLines(std::istream& in, const std::string& file, const TrackFixSink& sink) {
-  std::string chunk;
-  int line = 0;
-  while (std::getline(in, chunk)) {
-    // A CR inside what getline returns is a line end of its own (CR-only files); a final CR is the CR of CR
-    // LF.
-    std::string_view rest(chunk);
-    while (true) {
-      const auto cr = rest.find('\r');
-      const std::string_view text = rest.substr(0, cr);
-      ++line;
-      if (auto fix = ParseRmcSentence(text)) {
-        fix->line = line;
-        sink(*fix);
-      }
-      if (cr == std::string_view::npos || cr + 1 == rest.size()) {
-        break;
-      }
-      rest.remove_prefix(cr + 1);
+  TextLines lines(in, file);
+  std::string_view text;
+  while (lines.Next(text)) {
+    if (auto fix = ParseRmcSentence(text)) {
+      fix->line = lines.lineNumber();
+      sink(*fix);
     }
-  }
-  if (in.bad()) {
-    throw InputError(file, line, "cannot read the file");
   }
 }
 

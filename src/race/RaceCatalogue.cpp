@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "race/Fields.h"
 #include "race/FolderLookup.h"
+#include "race/InputError.h"
 #include "race/TextInput.h"
 
 namespace race {
@@ -27,52 +29,87 @@ std::filesystem::path AdminFolder(const std::string& programFolder) {
   return programFolder + "raceadmin";
 }
 
-}  // namespace
-
-void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(AdminFolder(programFolder), error), end; !error && it != end;
-       it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
-  }
-  // Directory order differs between file systems; the catalogue should not.
+void SortIgnoringCase(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const std::string ua = Upper(a), ub = Upper(b);
     return ua != ub ? ua < ub : a < b;
   });
+}
+
+// The race files of one raceadmin/ folder, sorted: directory order differs between file systems, the
+// catalogue should not.
+std::vector<std::string> RaceFilesIn(const std::filesystem::path& admin) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(admin, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
+  }
+  SortIgnoringCase(names);
+  return names;
+}
+
+}  // namespace
+
+void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
+  std::vector<std::string> names = RaceFilesIn(AdminFolder(programFolder));
+  if (!catalogue.userRacesFolder.empty()) {
+    std::vector<std::string> folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(catalogue.userRacesFolder, error), end; !error && it != end;
+         it.increment(error)) {
+      if (it->is_directory(error)) folders.push_back(it->path().filename().string());
+    }
+    SortIgnoringCase(folders);
+    for (const std::string& folder : folders) {
+      for (const std::string& name : RaceFilesIn(catalogue.userRacesFolder + folder + "/raceadmin"))
+        names.push_back(folder + '/' + name);
+    }
+  }
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
   if (catalogue.raceList.size() < names.size() + 1) catalogue.raceList.resize(names.size() + 1);
   catalogue.raceListCount = static_cast<int>(names.size());
   for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
 }
 
-int AddRace(RaceCatalogue& catalogue, const std::string& racePath) {
-  for (int k = 1; k <= catalogue.raceListCount; ++k)
-    if (catalogue.raceList[k] == racePath) return k;
-  if (catalogue.raceListCount >= kMaxRaces) return 0;
-  const int k = ++catalogue.raceListCount;
-  if (catalogue.raceList.size() < static_cast<std::size_t>(k) + 1) catalogue.raceList.resize(k + 1);
-  catalogue.raceList[k] = racePath;
-  return k;
+std::string CatalogueRacePath(const RaceCatalogue& catalogue, const std::string& programFolder,
+                              const std::string& entry) {
+  const auto slash = entry.find('/');
+  if (slash == std::string::npos) return IsPlainName(entry) ? programFolder + "raceadmin/" + entry : "";
+  const std::string folder = entry.substr(0, slash), name = entry.substr(slash + 1);
+  if (catalogue.userRacesFolder.empty() || !IsPlainName(folder) || !IsPlainName(name)) return "";
+  return catalogue.userRacesFolder + folder + "/raceadmin/" + name;
+}
+
+std::string RaceCatalogue::PathOf(const std::string& programFolder, int k) const {
+  return CatalogueRacePath(*this, programFolder, raceList[k]);
+}
+
+int RaceCatalogue::IndexOfPath(const std::string& programFolder, const std::string& path) const {
+  for (int k = 1; k <= raceListCount; ++k) {
+    if (PathOf(programFolder, k) == path) return k;
+  }
+  return 0;
 }
 
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {
   std::string name;
   if (const auto settings = FindInFolder(AdminFolder(store.programFolder), "racefile.st")) {
-    if (const auto text = ReadTextFile(*settings)) {
-      LineReader lines(*text);
-      std::string_view first;
+    std::ifstream in(*settings, std::ios::binary);
+    TextLines lines(in, "raceadmin/racefile.st");
+    std::string_view first;
+    try {
       if (lines.Next(first)) name = std::string(TrimBlanks(first));
+    } catch (const InputError&) {
+      // A settings file that cannot be read names no race: the catalogue's first is shown.
     }
-    // The named race may differ from the file in letter case only.
-    if (const auto found = FindInFolder(AdminFolder(store.programFolder), name))
-      name = found->filename().string();
-  } else if (catalogue.raceListCount > 0) {
-    name = catalogue.raceList[1];
+    // The named race may differ from the file in letter case only; a path or a race that is not there
+    // counts as no name.
+    const auto found = FindInFolder(AdminFolder(store.programFolder), name);
+    name = found ? found->filename().string() : std::string();
   }
-  if (!IsPlainName(name)) {  // a path in the settings file could lead out of raceadmin/
+  if (name.empty() && catalogue.raceListCount > 0) name = catalogue.raceList[1];
+  if (name.empty()) {
     store.raceFilePath.clear();
     return false;
   }

@@ -10,12 +10,17 @@
 #include "race/Fields.h"
 #include "race/FolderLookup.h"
 #include "race/InputError.h"
+#include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 
 namespace race {
 namespace {
 
 constexpr int kMaxMapRecordNames = 10;
+constexpr double kMaxRaceDays = 7;       // a finish typed years late would make every time line that long
+constexpr int kMaxTimeDifference = 24;   // hours between local and GPS time
+constexpr double kMaxBoatLength = 1000;  // metres
 
 // What the record at hand is read with: the store, its fields and where they came from.
 struct Record {
@@ -23,6 +28,7 @@ struct Record {
   const Fields& fields;
   const std::string& file;
   int line;
+  FolderIndex& attachments;  // listed at most once per race file, however many AT records name files
 
   void Need(int count, std::string_view keyword) const {
     if (fields.lineFieldCount < count) {
@@ -32,15 +38,16 @@ struct Record {
     }
   }
   double Number(int i) const { return ToNumber(fields[i], file, line); }
+  double Latitude(int i) const { return CheckedLatitude(Number(i), fields[i], file, line); }
+  double Longitude(int i) const { return CheckedLongitude(Number(i), fields[i], file, line); }
   int Integer(int i) const { return ToInteger(fields[i], file, line); }
   TDateTime Date(int i) const { return TextToDateTime(fields[i], file, line); }
+  // value when it lies within limit either side of 0.
+  double Within(double value, double limit, std::string_view what) const {
+    if (std::fabs(value) <= limit) return value;
+    throw InputError(file, line, std::string(what) + " out of range: " + Quoted(fields[2]));
+  }
 };
-
-bool Exists(const RaceStore& store, const char* folder, std::string_view name) {
-  return FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + folder),
-                      name)
-      .has_value();
-}
 
 void ApplyBoat(const Record& r) {
   r.Need(3, "BN");
@@ -58,7 +65,7 @@ void ApplyBoat(const Record& r) {
 
 void ApplyMark(const Record& r) {
   r.Need(3, "MK");
-  const double lat = r.Number(2), lon = r.Number(3);
+  const double lat = r.Latitude(2), lon = r.Longitude(3);
   RaceStore& s = r.store;
   if (s.markCount >= kMaxMarks) return;
   ++s.markCount;
@@ -68,7 +75,7 @@ void ApplyMark(const Record& r) {
 
 void ApplyLine(const Record& r) {
   r.Need(5, "LN");
-  const double lat1 = r.Number(2), lon1 = r.Number(3), lat2 = r.Number(4), lon2 = r.Number(5);
+  const double lat1 = r.Latitude(2), lon1 = r.Longitude(3), lat2 = r.Latitude(4), lon2 = r.Longitude(5);
   RaceStore& s = r.store;
   if (s.lineCount >= kMaxLines) return;
   const int l = ++s.lineCount;
@@ -95,7 +102,7 @@ void ApplyMaps(const Record& r) {
 void ApplyAttachment(const Record& r) {
   RaceStore& s = r.store;
   const std::string name = r.fields.Text(2);
-  if (s.attachmentCount >= kMaxAttachments || !Exists(s, "attachment", name)) return;
+  if (s.attachmentCount >= kMaxAttachments || !r.attachments.Find(name)) return;
   s.attachment[++s.attachmentCount] = name;
 }
 
@@ -124,11 +131,12 @@ void ApplyRecord(const Record& r) {
                       key == "WD" || key == "BT" || key == "NU";
   if (!single) return;  // not a record of this file (blank lines included)
   r.Need(2, key);
-  if (key == "MG") s.magneticVariation = r.Number(2);
-  if (key == "LG") s.boatLength = r.Number(2);
+  if (key == "MG") s.magneticVariation = r.Within(r.Number(2), 180, "magnetic variation");
+  if (key == "LG") s.boatLength = r.Within(r.Number(2), kMaxBoatLength, "boat length");
   if (key == "ST") s.startTime = r.Date(2);
   if (key == "FT") s.finishTime = r.Date(2);
-  if (key == "TD") s.timeDifferenceHours = r.Integer(2);
+  if (key == "TD")
+    s.timeDifferenceHours = static_cast<int>(r.Within(r.Integer(2), kMaxTimeDifference, "time difference"));
   if (key == "WD") s.windDirection = r.Integer(2);
   if (key == "BT") {
     const int minutes = r.Integer(2);
@@ -158,22 +166,30 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   store.preStartSeconds = 180;
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return;
-  const auto text = ReadTextFile(path);
-  if (!text) return;
+  const std::string file = FileLabel(store.programFolder, path);
+  std::ifstream in;
+  if (std::string problem; !OpenInput(in, path, problem))
+    throw InputError(file, 0, "cannot read the file: " + problem);
 
   store.boatCount = store.courseCount = store.markCount = store.lineCount = 0;
   store.mapImageCount = store.northUp = store.attachmentCount = store.attachmentIndex = 0;
   store.title1.clear(), store.title2.clear(), store.flagText.clear();
 
-  const std::string file = FileLabel(store.programFolder, path);
-  LineReader lines(*text);
+  TextLines lines(in, file);
   std::string_view line;
   Fields fields;
   int boatsNamed = 0;
+  int windowLine = 0;  // the line that set the start or finish last
+  FolderIndex attachments(RaceDataFolder(store.programFolder, store.raceFilePath) + "attachment", &store);
   while (lines.Next(line)) {
     SplitFields(line, ',', fields);
     if (fields[1] == "BN") ++boatsNamed;
-    ApplyRecord(Record{store, fields, file, lines.lineNumber()});
+    ApplyRecord(Record{store, fields, file, lines.lineNumber(), attachments});
+    if (fields[1] == "ST" || fields[1] == "FT") windowLine = lines.lineNumber();
+  }
+  if (store.finishTime - store.startTime > kMaxRaceDays) {
+    throw InputError(file, windowLine,
+                     "the finish lies more than " + FormatGeneral(kMaxRaceDays) + " days after the start");
   }
   if (boatsNamed > kMaxBoats)
     Warn(store, WarningKind::kBoatsBeyondCapacity, {std::to_string(boatsNamed), std::to_string(kMaxBoats)});

@@ -1,7 +1,6 @@
 // The text track file form: "T" fix lines with hemisphere-lettered coordinates, a date and a time of day.
 #include "race/TextTrack.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "race/Convert.h"
@@ -9,6 +8,7 @@
 #include "race/Fields.h"
 #include "race/InputError.h"
 #include "race/Numbers.h"
+#include "race/PrintableText.h"
 #include "race/TextInput.h"
 #include "race/TrackLoader.h"
 
@@ -43,7 +43,7 @@ std::optional<TDateTime> GpsDate(std::string_view field, TDateTime raceDate) {
 }
 
 [[noreturn]] void BadCoordinate(std::string_view text, const std::string& file, int line) {
-  throw InputError(file, line, "not a number: \"" + std::string(text) + "\"");
+  throw InputError(file, line, "not a number: " + Quoted(text));
 }
 
 double Part(std::string_view part, std::string_view text, const std::string& file, int line) {
@@ -101,14 +101,14 @@ namespace {
 // out, as is one whose time cannot be read); use(gpsTime, coordinates) gets the rest, and calls coordinates()
 // for the position only when it keeps the fix, since most fixes of a long log lie outside the race.
 template <typename DayOf, typename Use>
-void ScanTextFixes(std::string_view text, const std::string& file, DayOf dayOf, Use use) {
+void ScanTextFixes(TextLines& lines, DayOf dayOf, Use use) {
   int coordFormat = kDegreesMinutes;
   // Consecutive fixes nearly always share their date: read it once per change.
   std::string lastDateField;
   std::optional<TDateTime> lastDate;
   bool haveDate = false;
+  const std::string& file = lines.file();
 
-  LineReader lines(text);
   std::string_view line;
   Fields fields;
   while (lines.Next(line)) {
@@ -128,24 +128,18 @@ void ScanTextFixes(std::string_view text, const std::string& file, DayOf dayOf, 
     if (!timeOfDay) continue;
     const int at = lines.lineNumber();
     use(*lastDate + *timeOfDay / 86400.0, [&] {
-      return TrackFix{0, ParseCoordinate(fields[2], coordFormat, file, at),
-                      ParseCoordinate(fields[3], coordFormat, file, at), at};
+      return TrackFix{
+          0, CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at),
+          CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at), at};
     });
   }
 }
 
 }  // namespace
 
-void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n) {
-  // Room for every line of the file (and the step the arrays grow ahead by) up front, so a long track never
-  // moves its arrays while it grows.
-  const std::size_t room = n + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 102;
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    if (static_cast<std::size_t>(slot) < channel->size()) (*channel)[slot].reserve(room);
-  }
+void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n) {
   const auto dayOf = [&store](std::string_view field) { return GpsDate(field, store.raceDate); };
-  ScanTextFixes(text, file, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+  ScanTextFixes(lines, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
     const auto raceSeconds = RaceSecondsInWindow(store, slot, gpsTime);
     if (!raceSeconds) return;
     const TrackFix fix = coordinates();
@@ -153,10 +147,10 @@ void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std:
   });
 }
 
-std::vector<TrackFix> ReadTextTrackFixes(std::string_view text, const std::string& file) {
+std::vector<TrackFix> ReadTextTrackFixes(TextLines& lines) {
   std::vector<TrackFix> fixes;
   const auto dayOf = [](std::string_view field) { return ParseDateTime(ReorderDate(field) + " 0:00"); };
-  ScanTextFixes(text, file, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
+  ScanTextFixes(lines, dayOf, [&](TDateTime gpsTime, const auto& coordinates) {
     TrackFix fix = coordinates();
     fix.gpsTime = gpsTime;
     fixes.push_back(fix);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "race/RaceStore.h"
+#include "race/TextInput.h"
 #include "race/TrackFix.h"
 
 namespace race {
@@ -22,11 +23,11 @@ double ParseCoordinate(std::string_view text, int format, const std::string& fil
 // outside every race window.
 std::string NormaliseGpsDate(std::string_view text, TDateTime raceDate);
 
-// Reads decoded track text for the boat in slot, appending the fixes inside the race window from n on.
-// file names the file in messages.
-void ReadTextTrack(RaceStore& store, int slot, std::string_view text, const std::string& file, int& n);
+// Reads track lines for the boat in slot, appending the fixes inside the race window from n on. Throws
+// InputError for a coordinate that does not read or lies off the globe.
+void ReadTextTrack(RaceStore& store, int slot, TextLines& lines, int& n);
 
-// Every fix of decoded track text whatever its date, in file order, for a race still to be made from it.
-std::vector<TrackFix> ReadTextTrackFixes(std::string_view text, const std::string& file);
+// Every fix of a text track whatever its date, in file order, for a race still to be made from it.
+std::vector<TrackFix> ReadTextTrackFixes(TextLines& lines);
 
 }  // namespace race

@@ -7,6 +7,7 @@
 
 #include "race/DateTime.h"
 #include "race/FolderLookup.h"
+#include "race/GlitchFilter.h"
 #include "race/LoggerTrack.h"
 #include "race/Numbers.h"
 #include "race/TextInput.h"
@@ -22,10 +23,31 @@ constexpr int kGrowthStep = 100;
 constexpr int kIntervalTrim = 5;        // fixes left out at either end when measuring the interval
 constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
 
+constexpr std::uintmax_t kShortestFixLine = 44;  // "T  N3512.3456 E13930.1234 17-MAY-08 01:00:00 1" CR LF
+constexpr std::uintmax_t kMaxReservedFixes = 1 << 19;
+
 template <typename Visit>
 void ForEachChannel(RaceStore& s, Visit visit) {
   for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
     visit(*channel);
+}
+
+// Room up front for the fixes a text track of this size can hold, so that a long track does not move its
+// arrays while it grows. The cap keeps a file of empty lines from claiming memory for fixes it never has.
+void ReserveForFile(RaceStore& store, int slot, const std::filesystem::path& path) {
+  std::error_code error;
+  const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+  if (error) return;
+  const auto room = static_cast<std::size_t>(std::min(bytes / kShortestFixLine, kMaxReservedFixes));
+  ForEachChannel(store, [&](auto& channel) { channel[slot].reserve(room + kGrowthStep + kGrowthMargin); });
+}
+
+// Gives back what the reservation held beyond the fixes kept (a track mostly outside the race window).
+void ReleaseSpareRoom(RaceStore& store, int slot) {
+  ForEachChannel(store, [&](auto& channel) {
+    auto& fixes = channel[slot];
+    if (fixes.capacity() > fixes.size() + fixes.size() / 4 + kGrowthStep) fixes.shrink_to_fit();
+  });
 }
 
 }  // namespace
@@ -85,13 +107,9 @@ bool LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
       FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "gpsdat"),
-                   store.boatFile[i]);
-  // GPX and NMEA logs stream through their readers; the text form is read whole and decoded.
-  const TrackForm form = TrackFormOf(store.boatFile[i]);
-  std::ifstream log;
-  if (path && form != TrackForm::kText) log.open(*path, std::ios::binary);
-  const auto text = path && form == TrackForm::kText ? ReadTextFile(*path) : std::nullopt;
-  if (form == TrackForm::kText ? !text : !log.is_open()) {
+                   store.boatFile[i], &store);
+  std::ifstream in;
+  if (!path || !OpenFoundFile(store, in, *path)) {
     store.fixCount[slot] = 0;
     return false;
   }
@@ -103,12 +121,18 @@ bool LoadTrackFile(RaceStore& store, int i) {
   }
   SizeBoatTrack(store, slot, kInitialFixCapacity);
   int n = 0;
+  const std::string file = FileLabel(store.programFolder, *path);
+  const TrackForm form = TrackFormOf(store.boatFile[i]);
   if (form == TrackForm::kText) {
-    ReadTextTrack(store, slot, *text, FileLabel(store.programFolder, *path), n);
+    ReserveForFile(store, slot, *path);
+    TextLines lines(in, file);
+    ReadTextTrack(store, slot, lines, n);
   } else {
-    ReadLoggerTrack(store, slot, log, form, FileLabel(store.programFolder, *path), n);
+    ReadLoggerTrack(store, slot, in, form, file, n);
   }
+  DropGlitches(store, slot, n);
   FinishTrack(store, slot, n);
+  ReleaseSpareRoom(store, slot);
   return true;
 }
 

@@ -22,13 +22,14 @@ WholeTrack ReadWholeTrack(const std::filesystem::path& path) {
   if (!error && bytes > kMaxTrackBytes) throw InputError(file, 0, "not a track: too big for one");
   WholeTrack track;
   const TrackForm form = TrackFormOf(file);
+  std::ifstream in;
+  if (std::string problem; !OpenInput(in, path, problem)) {
+    throw InputError(file, 0, "cannot read the file: " + problem);
+  }
   if (form == TrackForm::kText) {
-    const auto text = ReadTextFile(path);
-    if (!text) throw InputError(file, 0, "cannot read the file");
-    track.fixes = ReadTextTrackFixes(*text, file);
+    TextLines lines(in, file);
+    track.fixes = ReadTextTrackFixes(lines);
   } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputError(file, 0, "cannot read the file");
     const auto keep = [&track](const TrackFix& fix) { track.fixes.push_back(fix); };
     if (form == TrackForm::kGpx) {
       ReadGpxTrack(in, file, keep, &track.name);

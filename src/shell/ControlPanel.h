@@ -67,6 +67,7 @@ class ControlPanel : public QWidget {
   void ShowPlayState();
   void ShowSea();
   void ShowRaceLoaded();
+  void ShowCatalogueEntry();
   void ApplyLanguage();
   void PaintSeaSwatches();
   void FitCaptions();

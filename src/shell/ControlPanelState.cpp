@@ -16,9 +16,9 @@ namespace shell {
 void ControlPanel::ConnectSession() {
   connect(&session_, &RaceSession::playStateChanged, this, &ControlPanel::ShowPlayState);
   connect(&session_, &RaceSession::seaChanged, this, &ControlPanel::ShowSea);
+  connect(&session_, &RaceSession::raceListChanged, this, &ControlPanel::FillRaceList);
   connect(&session_, &RaceSession::raceLoaded, this, &ControlPanel::ShowRaceLoaded);
   connect(&session_, &RaceSession::languageChanged, this, &ControlPanel::ApplyLanguage);
-  connect(&session_, &RaceSession::raceListChanged, this, &ControlPanel::FillRaceList);
   connect(&session_, &RaceSession::speedChanged, this, [this](int position, const QString& text) {
     const QSignalBlocker blocker(ScrollBar1);
     ScrollBar1->setValue(position);
@@ -83,17 +83,21 @@ void ControlPanel::PaintSeaSwatches() {
 void ControlPanel::FillRaceList() {
   const race::RaceCatalogue& catalogue = session_.Catalogue();
   ComboBox1->clear();
-  // A race of the user's own is listed by its file name, as the program folder's races are.
   for (int i = 1; i <= catalogue.raceListCount; ++i)
-    ComboBox1->addItem(
-        QString::fromStdString(std::filesystem::path(catalogue.raceList[i]).filename().string()));
+    ComboBox1->addItem(QString::fromStdString(catalogue.raceList[i]));
+  ShowCatalogueEntry();
+}
+
+void ControlPanel::ShowCatalogueEntry() {
+  // By catalogue entry, not by name: a race of the user's own may share its file name with one of the
+  // program's.
+  const int k = session_.Catalogue().raceIndex;
+  if (k >= 1 && k <= ComboBox1->count()) ComboBox1->setCurrentIndex(k - 1);
 }
 
 void ControlPanel::ShowRaceLoaded() {
   const AppState& state = session_.State();
-  const std::string fileName = std::filesystem::path(session_.Store().raceFilePath).filename().string();
-  const int item = ComboBox1->findText(QString::fromStdString(fileName));
-  if (item >= 0) ComboBox1->setCurrentIndex(item);
+  ShowCatalogueEntry();
   {
     const QSignalBlocker page(RadioButton1);
     RadioButton1->setChecked(true);

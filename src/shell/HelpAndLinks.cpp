@@ -16,7 +16,9 @@ std::optional<std::string> HelpPage(const std::string& programFolder, int englis
   const std::string order[] = {englishTexts > 0 ? english : japanese, englishTexts > 0 ? japanese : english};
   std::error_code error;
   for (const std::string& page : order) {
-    if (fs::is_regular_file(page, error)) return page;
+    // A help folder or page that is a link could hand the desktop anything to open.
+    if (fs::is_regular_file(page, error) && race::StaysInside(fs::path(page).parent_path(), page))
+      return page;
   }
   return std::nullopt;
 }
@@ -24,7 +26,8 @@ std::optional<std::string> HelpPage(const std::string& programFolder, int englis
 std::optional<std::string> NextAttachment(race::RaceStore& store) {
   if (store.attachmentCount < 1) return std::nullopt;
   store.attachmentIndex = store.attachmentIndex >= store.attachmentCount ? 1 : store.attachmentIndex + 1;
-  const fs::path folder = fs::path(store.programFolder) / "attachment";
+  const fs::path folder =
+      fs::path(race::RaceDataFolder(store.programFolder, store.raceFilePath)) / "attachment";
   const std::optional<fs::path> file = race::FindInFolder(folder, store.attachment[store.attachmentIndex]);
   std::error_code error;
   // A link could lead out of the folder to anything the desktop would run.

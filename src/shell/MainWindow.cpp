@@ -95,7 +95,9 @@ void TForm1::SetWindowFont() {
 
 void TForm1::FormCreate() {
   race::RaceStore& store = Store();
+  const WindowSettings remembered = RememberedSettings();
   store.documentsFolder = platform_.DocumentsFolder();
+  State().catalogue.userRacesFolder = platform_.UserRacesFolder();
   platform_.ProcessPendingEvents();
 
   // The window covers the screen, less a strip for the task bar.
@@ -113,11 +115,15 @@ void TForm1::FormCreate() {
   state.frame.framePxPerMinuteLon = 1.0;
   state.sea = view::Sea{};  // the five presets, full brightness, AUTO
   session_->SetLanguage(platform_.UserLocaleId() == kJapaneseLocaleId ? 0 : 2);
+  RestoreBeforeFirstLoad(remembered);
 
   platform_.PlayStartGun();
   session_->BuildRaceList();
-  controls->FillRaceList();
-  if (!session_->LoadFirstRace()) endRequested_ = true;
+  if (!session_->LoadFirstRace(remembered.lastRace)) {
+    endRequested_ = true;
+    return;
+  }
+  RestoreAfterFirstLoad(remembered);
 }
 
 void TForm1::LayoutWindow() {
@@ -193,6 +199,7 @@ void TForm1::dropEvent(QDropEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  SaveSettings();
   session_->FrameTimer()->stop();
   session_->SecondTimer()->stop();
   platform_.RemoveOldGlobeExport();

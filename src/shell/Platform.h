@@ -28,8 +28,10 @@ class Platform {
   // when the dialog was cancelled.
   virtual std::vector<std::string> ChooseFilesToOpen(const std::string& caption,
                                                      const std::string& filter) = 0;
-  // The user's documents folder, '/'-separated and ending in '/'.
+  // The user's documents folder, '/'-separated and ending in '/'; made when it is missing.
   virtual std::string DocumentsFolder() = 0;
+  // The folder of the user's own race folders, ending in '/' (it need not exist).
+  virtual std::string UserRacesFolder() = 0;
   // 1041 when the user's language is Japanese in Japan, otherwise another identifier.
   virtual int UserLocaleId() = 0;
   // Lets pending window events (repaints) run during a long operation.

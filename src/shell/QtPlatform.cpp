@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "race/UserFolders.h"
+
 namespace shell {
 
 namespace {
@@ -71,7 +73,13 @@ std::string QtPlatform::DocumentsFolder() {
   if (folder.isEmpty()) folder = QDir::homePath();
   folder = QDir::fromNativeSeparators(folder);
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  // A fresh account may have no documents folder yet; the exports go there all the same.
+  QDir().mkpath(folder);
   return folder.toStdString();
+}
+
+std::string QtPlatform::UserRacesFolder() {
+  return race::UserRacesFolder().generic_string() + '/';
 }
 
 int QtPlatform::UserLocaleId() {

@@ -27,6 +27,7 @@ class QtPlatform : public Platform {
   bool AskYesNo(const std::string& text) override;
   std::vector<std::string> ChooseFilesToOpen(const std::string& caption, const std::string& filter) override;
   std::string DocumentsFolder() override;
+  std::string UserRacesFolder() override;
   int UserLocaleId() override;
   void ProcessPendingEvents() override;
   void RemoveOldGlobeExport() override;

@@ -30,9 +30,13 @@ void RaceSession::ChooseAndOpenTracks() {
 
 LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
   if (loading_) return LoadResult::HeldOff;
+  // The made races go where the race list looks for the user's own races.
+  race::RaceCatalogue& catalogue = state_.catalogue;
+  if (catalogue.userRacesFolder.empty())
+    catalogue.userRacesFolder = race::UserRacesFolder().generic_string() + '/';
   inference::MakeRacesResult made;
   try {
-    made = inference::MakeRaces({paths.begin(), paths.end()}, race::UserRacesFolder(), kSmallestFleet);
+    made = inference::MakeRaces({paths.begin(), paths.end()}, catalogue.userRacesFolder, kSmallestFleet);
   } catch (const std::runtime_error& error) {
     made.messages.push_back(error.what());  // the races written before the failure are still listed
   }
@@ -45,13 +49,12 @@ LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
     return LoadResult::Failed;
   }
 
-  int first = 0;
-  for (const inference::MadeRace& race : made.races) {
-    const int k = race::AddRace(state_.catalogue, race.raceFile.generic_string());
-    if (first == 0) first = k;
-  }
+  // The new races join the list where the user's own races are listed.
+  race::BuildRaceList(catalogue, Store().programFolder);
+  const std::string shown = made.races.front().raceFile.generic_string();
+  const int first = catalogue.IndexOfPath(Store().programFolder, shown);
   emit raceListChanged();
-  const LoadResult result = LoadRace(made.races.front().raceFile.generic_string(), first);
+  const LoadResult result = LoadRace(shown, first);
   if (!notes.empty()) platform_.ShowMessage(Text(TextId::RaceMadeNotes, state_.englishTexts, {Lines(notes)}));
   return result;
 }

@@ -1,11 +1,15 @@
 // The data side of a whole load on a race folder: every step runs, in order, and bad input is reported.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <new>
 #include <vector>
 
 #include "SampleRaceFolder.h"
 #include "analysis/MarkPassings.h"
 #include "analysis/PrepareRace.h"
+#include "support/WarningTexts.h"
 
 namespace analysis {
 namespace {
@@ -94,6 +98,85 @@ TEST(PrepareRace, MalformedCourseIsAnInputErrorNamingTheRaceFile) {
     EXPECT_EQ(e.file(), std::string("raceadmin/") + analysistest::kSampleRaceFile);  // relative to the folder
     EXPECT_NE(e.problem().find("MKa"), std::string::npos);
   }
+}
+
+TEST(PrepareRace, RunningOutOfMemoryIsAnInputErrorNamingTheRace) {
+  testsupport::TempFolder folder;
+  analysistest::WriteSampleRace(folder);
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  ChartFit fit;
+  try {
+    PrepareRace(store, fit, 1285, 1000, [](const std::string&, int i, int) {
+      if (i == 2) throw std::bad_alloc();  // as a track far larger than memory would
+    });
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_STREQ(e.what(), "raceadmin/sample.txt: not enough memory to load the race");
+  }
+  EXPECT_TRUE(store.trackTime.empty());  // what the load took is given back
+}
+
+TEST(PrepareRace, LinksLeadingOutOfTheRaceFolderCountAsMissing) {
+  namespace fs = std::filesystem;
+  testsupport::TempFolder folder, elsewhere;
+  analysistest::WriteSampleRace(folder, "BN,twin.txt,Twin\r\n");
+  analysistest::WriteSampleRace(elsewhere);
+  fs::create_symlink(folder.path() / "gpsdat/alpha.txt", folder.path() / "gpsdat/twin.txt");  // inside: fine
+  fs::remove(folder.path() / "gpsdat/bravo.txt");
+  fs::create_symlink(elsewhere.path() / "gpsdat/bravo.txt", folder.path() / "gpsdat/bravo.txt");
+  fs::create_symlink(elsewhere.path() / "gpsdat/alpha.txt", folder.path() / "coastline");
+  ChartFit fit;
+  race::RaceStore store = StoreFor(folder, analysistest::kSampleRaceFile);
+  PrepareRace(store, fit, 1285, 1000);
+  ASSERT_EQ(store.boatCount, 2);
+  EXPECT_EQ(store.boatName[2], "Twin");
+  const auto warnings = testsupport::WarningTexts(store);
+  ASSERT_GE(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "gpsdat/bravo.txt: a link leading outside gpsdat/, not read");
+
+  // A linked race file is refused; a linked track folder leaves the race without boats.
+  fs::create_symlink(elsewhere.path() / "raceadmin/sample.txt", folder.path() / "raceadmin/linked.txt");
+  race::RaceStore linked = StoreFor(folder, "linked.txt");
+  try {
+    PrepareRace(linked, fit, 1285, 1000);
+    FAIL() << "no error";
+  } catch (const race::InputError& e) {
+    EXPECT_STREQ(e.what(), "raceadmin/linked.txt: a link leading outside raceadmin/, not read");
+  }
+  fs::remove_all(folder.path() / "gpsdat");
+  fs::create_directory_symlink(elsewhere.path() / "gpsdat", folder.path() / "gpsdat");
+  race::RaceStore noTracks = StoreFor(folder, analysistest::kSampleRaceFile);
+  EXPECT_THROW(PrepareRace(noTracks, fit, 1285, 1000), NoTracksError);
+}
+
+TEST(PrepareRace, AGlitchFixChangesNeitherItsBoatNorTheOthers) {
+  testsupport::TempFolder clean, glitched;
+  analysistest::WriteSampleRace(clean);
+  analysistest::WriteSampleRace(glitched);
+  std::string bravo = analysistest::NorthboundTrack(0.0009, 0.01);
+  const auto at = bravo.find("T  N", bravo.size() / 2);
+  bravo.replace(at, 28, "T  N0000.00000 E00000.00000 ");
+  glitched.Write("gpsdat/bravo.txt", bravo);
+  ChartFit cleanFit, glitchedFit;
+  race::RaceStore a = StoreFor(clean, analysistest::kSampleRaceFile);
+  race::RaceStore b = StoreFor(glitched, analysistest::kSampleRaceFile);
+  PrepareRace(a, cleanFit, 1285, 1000);
+  PrepareRace(b, glitchedFit, 1285, 1000);
+  EXPECT_EQ(b.fixCount[2], a.fixCount[2] - 1);
+  EXPECT_EQ(glitchedFit.midLat, cleanFit.midLat);
+  EXPECT_LT(b.maxBoatSpeed, 10);
+  for (int boat = 1; boat <= 2; ++boat) {
+    for (int leg = 1; leg <= 3; ++leg) {
+      EXPECT_NEAR(b.legSailedMetres[boat][leg], a.legSailedMetres[boat][leg], 1) << boat << " " << leg;
+    }
+  }
+  // One warning more than the clean race has (Charlie's missing file): the fix dropped.
+  const auto warnings = testsupport::WarningTexts(b);
+  ASSERT_EQ(warnings.size(), a.warnings.size() + 1);
+  EXPECT_EQ(
+      std::count_if(warnings.begin(), warnings.end(),
+                    [](const std::string& w) { return w.starts_with("Bravo: fix at 2024/06/01 12:0"); }),
+      1);
 }
 
 }  // namespace

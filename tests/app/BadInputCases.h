@@ -31,12 +31,19 @@ inline std::string Replaced(std::string text, const std::string& from, const std
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-// Bravo's track with the text of line `line` from column `column` (0-based, 11 characters) replaced.
-inline std::string BravoWith(int line, std::size_t column, const std::string& text) {
+// Bravo's track with the text of line `line` from column `column` (0-based, length characters) replaced.
+inline std::string BravoWith(int line, std::size_t column, const std::string& text, std::size_t length = 11) {
   std::string track = analysistest::NorthboundTrack(0.0009, 0.01);
   std::size_t at = 0;
   for (int k = 1; k < line; ++k) at = track.find('\n', at) + 1;
-  return track.replace(at + column, 11, text);
+  return track.replace(at + column, length, text);
+}
+
+// text as Windows editors save "Unicode": UTF-16, little endian, with a byte-order mark (ASCII text only).
+inline std::string Utf16(const std::string& text) {
+  std::string out = "\xFF\xFE";
+  for (const char c : text) out += std::string{c, '\0'};
+  return out;
 }
 
 inline std::string Binary(std::size_t size) {
@@ -162,14 +169,12 @@ inline std::vector<Row> Rows() {
       {"huge line in the race file",
        {{"raceadmin/bad.txt", race + "T3," + std::string(8 << 20, 'x') + "\r\n"}},
        {},
-       "",
-       2},
+       "raceadmin/bad.txt:16: line longer than 65536 bytes"},
       {"huge line in a track",
        {{"raceadmin/bad.txt", race},
         {"gpsdat/bravo.txt", bravo + "T  " + std::string(8 << 20, '9') + "\r\n"}},
        {},
-       "",
-       2},
+       "gpsdat/bravo.txt:161: line longer than 65536 bytes"},
       {"path separators and .. in names",
        {{"raceadmin/bad.txt",
          kHead + "BN,../gpsdat/alpha.txt,Alpha\r\nBN,bravo.txt,Bravo\r\nWF,../raceadmin/bad.txt\r\n"}},
@@ -221,7 +226,8 @@ inline std::vector<Row> Rows() {
                                                    11))}},
        {},
        "",
-       2},
+       2,
+       {"Bravo: fix at 2024/06/01 12:00:20 dropped as a GPS glitch"}},
       {"binary race file", {{"raceadmin/bad.txt", Binary(4096)}}, {}, noTracks},
       {"binary track file",
        {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", Binary(65536)}},
@@ -248,6 +254,32 @@ inline std::vector<Row> Rows() {
        {{"raceadmin/bad.txt", race}, {"coastline/toba.cst", Binary(4096)}},
        {},
        "coastline/toba.cst:"},
+      {"position off the globe in a track",
+       {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", BravoWith(40, 3, "N9500.00000")}},
+       {},
+       "gpsdat/bravo.txt:40: latitude out of range: \"N9500.00000\""},
+      {"mark off the globe",
+       {{"raceadmin/bad.txt", Replaced(race, "MK,3000.3,600.05", "MK,3000.3,1e11")}},
+       {},
+       "raceadmin/bad.txt:10: longitude out of range: \"1e11\""},
+      {"finish years after the start",
+       {{"raceadmin/bad.txt", Replaced(race, "FT,2024/06/01", "FT,2034/06/01")}},
+       {},
+       "raceadmin/bad.txt:4: the finish lies more than 7 days after the start"},
+      {"GPS glitch to 0N 0E",
+       {{"raceadmin/bad.txt", race}, {"gpsdat/bravo.txt", BravoWith(40, 3, "N0000.00000 E00000.00000", 24)}},
+       {},
+       "",
+       2,
+       {"Bravo: fix at 2024/06/01 12:0"}},
+      {"UTF-16 race file", {{"raceadmin/bad.txt", Utf16(race)}}, {}, "", 2},
+      {"wind out of time order",
+       {{"raceadmin/bad.txt", windRace},
+        {"winddat/wind.csv", "h\r\n2024/06/01 12:05:00,4,10\r\n2024/06/01 12:00:00,3,5\r\n"}},
+       {},
+       "",
+       2,
+       {"winddat/wind.csv: wind samples out of time order"}},
   };
 }
 

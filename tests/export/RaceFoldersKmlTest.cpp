@@ -11,6 +11,7 @@
 #include "export/KmlText.h"
 #include "race/RaceCatalogue.h"
 #include "support/TempFolder.h"
+#include "support/WarningTexts.h"
 #include "view/FrameState.h"
 
 namespace kmltest {
@@ -46,6 +47,9 @@ TEST(RaceFoldersKml, EveryRaceExportsWellFormedWithOneTrackLinePerBoat) {
       analysis::ChartFit fit;
       analysis::PrepareRace(store, fit, 1285, 1000);
       ++races;
+      // Real logs are noisy, but nothing in them is a glitch: every fix stays.
+      for (const std::string& warning : testsupport::WarningTexts(store))
+        EXPECT_EQ(warning.find("glitch"), std::string::npos) << warning;
 
       kml::KmlOptions options;
       options.iconFolder = store.programFolder + "ya/";

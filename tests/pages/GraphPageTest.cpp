@@ -118,6 +118,21 @@ TEST(GraphPage, DrawsFramesGridTitlesAndLabels) {
   EXPECT_EQ(canvas.TextsEqual("10").size(), 2u);  // minute 10 and 10 knots
 }
 
+TEST(GraphPage, LongRacesGetHourOrDayLinesNotOneAMinute) {
+  EXPECT_EQ(GridStepMinutes(30), 1);
+  EXPECT_EQ(GridStepMinutes(24 * 60), 1);
+  EXPECT_EQ(GridStepMinutes(7 * 24 * 60), 60);
+  EXPECT_EQ(GridStepMinutes(10 * 365 * 24 * 60), 1440 * 3);
+  race::RaceStore store = EmptyRace();
+  store.timelineEnd = 7 * 86400.0 + 30;  // a week: 168 hour lines, every fifth labelled in minutes
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, view::Rgb(10, 20, 30));
+  const auto lines = canvas.CallsOf(CallKind::Line);
+  EXPECT_LT(lines.size(), 2u * 168 + 100);
+  EXPECT_NE(canvas.FindText("300"), nullptr);
+  EXPECT_EQ(canvas.FindText("65"), nullptr);
+}
+
 TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
   race::RaceStore store = EmptyRace();
   const view::Colour red = view::Rgb(255, 0, 0), green = view::Rgb(0, 255, 0), blue = view::Rgb(0, 0, 255);

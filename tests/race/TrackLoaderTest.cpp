@@ -169,17 +169,17 @@ TEST(TrackLoader, MalformedCoordinateOfAKeptFixStopsTheLoadWithItsLine) {
 
 TEST(TrackLoader, CoordinateFormSwitchesWithinAFileOnAWholeWordOfAHeaderLine) {
   std::string text = "H  TN DEGAS\r\nH  TN KDMSK\r\n" + Track(50);  // track names: no switch
-  text += "H  COORDINATE SYSTEM DMS\r\n" + Fix(60, "S351230.5", "W0013015.0");
-  text += "U  DEG\r\n" + Fix(61, "N35.5", "E139.25");
+  text += "H  COORDINATE SYSTEM DMS\r\n" + Fix(60, "N351220.5", "E1393007.0");
+  text += "U  DEG\r\n" + Fix(61, "N35.2055", "E139.502");
   RaceFolder r;
   TrackRace(r, {text});
   LoadAllTracks(r.store);
   const RaceStore& s = r.store;
   ASSERT_EQ(s.fixCount[1], 52);
-  EXPECT_NEAR(s.trackLat[1][51], -(35 * 60 + 12 + 30.5 / 60), 1e-9);
-  EXPECT_NEAR(s.trackLon[1][51], -(60 + 30 + 15.0 / 60), 1e-9);
-  EXPECT_NEAR(s.trackLat[1][52], 35.5 * 60, 1e-9);
-  EXPECT_NEAR(s.trackLon[1][52], 139.25 * 60, 1e-9);
+  EXPECT_NEAR(s.trackLat[1][51], 35 * 60 + 12 + 20.5 / 60, 1e-9);
+  EXPECT_NEAR(s.trackLon[1][51], 139 * 60 + 30 + 7.0 / 60, 1e-9);
+  EXPECT_NEAR(s.trackLat[1][52], 35.2055 * 60, 1e-9);
+  EXPECT_NEAR(s.trackLon[1][52], 139.502 * 60, 1e-9);
 }
 
 TEST(TrackLoader, FixesFromOtherReadersPassTheSameWindow) {

@@ -24,6 +24,7 @@ class FakePlatform : public shell::Platform {
     return chosenFiles;
   }
   std::string DocumentsFolder() override { return documents; }
+  std::string UserRacesFolder() override { return userRaces; }
   int UserLocaleId() override { return localeId; }
   void ProcessPendingEvents() override {
     ++eventRuns;
@@ -39,6 +40,7 @@ class FakePlatform : public shell::Platform {
   std::vector<std::string> chosenFiles;  // what the open dialog answers
   bool answer = true;
   std::string documents = "/tmp/regatix-documents/";
+  std::string userRaces;  // none unless a test makes some
   int localeId = 1033;
   // Runs inside each event processing, as a click handled during a load would.
   std::function<void()> duringEvents;
