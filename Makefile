@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-asan bench fuzz sample clean
+.PHONY: all deps build run test deb test-asan bench fuzz sample clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package, from the build tree's programs: $(BUILD)/package/regatix_<version>_<arch>.deb
+deb: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DREGATIX_SANITIZE=ON

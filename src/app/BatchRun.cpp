@@ -1,33 +1,19 @@
 // Loading the race for the batch command: the program folder, the race file, then the desktop's data steps.
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 #include "analysis/PrepareRace.h"
 #include "app/BatchCommand.h"
 #include "race/FolderLookup.h"
+#include "race/ProgramFolder.h"
 #include "race/RaceCatalogue.h"
 
 namespace app {
 
-namespace {
-
-std::string ProgramFolder(const BatchRequest& request, const std::string& executableFolder) {
-  std::string folder = request.folder;
-  if (folder.empty()) {
-    const char* home = std::getenv("REGATIX_HOME");
-    folder = home != nullptr && *home != '\0' ? home : executableFolder;
-  }
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
-}
-
-}  // namespace
-
 void RunBatch(const BatchRequest& request, const std::string& executableFolder) {
   LoadedRace loaded;
   race::RaceStore& store = loaded.store;
-  store.programFolder = ProgramFolder(request, executableFolder);
+  store.programFolder = race::FindProgramFolder(request.folder, executableFolder);
   race::RaceCatalogue catalogue;
   race::BuildRaceList(catalogue, store.programFolder);
   if (request.race.empty()) {

@@ -1,54 +1,49 @@
-// The desktop program: the loading window first, the single-instance rule, then the main window, whose
-// start-up loads the first race.
+// The desktop program: the single-instance rule, the loading window, then the main window, whose start-up
+// loads the first race.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <cstdlib>
+#include <QSettings>
 #include <string>
 
+#include "race/ProgramFolder.h"
 #include "shell/LoadingWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Pictures.h"
 #include "shell/QtPlatform.h"
 #include "shell/SingleInstance.h"
-
-namespace {
-
-// --folder DIR, else REGATIX_HOME, else the folder of the program file.
-QString ProgramFolder(const QStringList& arguments) {
-  const qsizetype option = arguments.indexOf(QStringLiteral("--folder"));
-  if (option >= 0 && option + 1 < arguments.size()) return QDir(arguments[option + 1]).absolutePath();
-  const QString home = qEnvironmentVariable("REGATIX_HOME");
-  if (!home.isEmpty()) return QDir(home).absolutePath();
-  return QCoreApplication::applicationDirPath();
-}
-
-}  // namespace
+#include "shell/StartOptions.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Regatix"));
-  shell::InitShellResources();
+  const shell::StartOptions options = shell::ParseStartOptions(application.arguments(), QDir::currentPath());
 
+  // A later start hands its command line to the window already running; it runs itself only when that
+  // window does not answer, so a start is never lost in silence.
+  shell::SingleInstance instance;
+  if (!instance.Acquire() && instance.HandOver(application.arguments())) return 0;
+
+  shell::InitShellResources();
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   auto* loadingWindow = new shell::TForm2(screen, shell::Picture(QStringLiteral("splash")));
   loadingWindow->show();
   QCoreApplication::processEvents();
 
-  shell::SingleInstance instance;
-  if (!instance.Acquire()) {
-    instance.AskRunningToRaise();
-    delete loadingWindow;
-    return 0;
-  }
+  // ~/.config/regatix/regatix.conf: language, last race, window, speed, zoom and view options.
+  QSettings settings(QStringLiteral("regatix"), QStringLiteral("regatix"));
+  if (options.resetSettings) settings.clear();
 
   shell::QtPlatform platform;
-  QString folder = QDir::fromNativeSeparators(ProgramFolder(application.arguments()));
-  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  shell::TForm1 mainWindow(platform, folder.toStdString(), loadingWindow);
+  const std::string folder =
+      race::FindProgramFolder(options.folder, QCoreApplication::applicationDirPath().toStdString());
+  shell::TForm1 mainWindow(platform, folder, loadingWindow);
   platform.SetDialogParent(&mainWindow);
-  QObject::connect(&instance, &shell::SingleInstance::raiseRequested, &mainWindow,
-                   &shell::TForm1::BringToFront);
+  mainWindow.UseSettings(&settings);
+  QObject::connect(&instance, &shell::SingleInstance::commandLineReceived, &mainWindow,
+                   [&mainWindow](const QString& workingFolder, const QStringList& arguments) {
+                     mainWindow.TakeCommandLine(shell::ParseStartOptions(arguments, workingFolder));
+                   });
 
   mainWindow.FormCreate();
   if (mainWindow.EndRequested()) {

@@ -172,7 +172,7 @@ std::string RaceFileText(const InferredRace& race, const std::vector<std::string
   return text;
 }
 
-MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& outFolder) {
+MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& outFolder, int minBoats) {
   MakeRacesResult result;
   std::vector<fs::path> files;
   for (const auto& path : paths) CollectFiles(path, files, result.messages);
@@ -210,6 +210,12 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     std::vector<fs::path> memberFiles;
     std::vector<std::string> trackNames;
     std::vector<int> group = sailingTogether;
+    if (group.size() < static_cast<std::size_t>(minBoats)) {
+      result.messages.push_back(trackFiles[group.front()].string() + ": " + std::to_string(group.size()) +
+                                " track(s) sailing together, a race needs " + std::to_string(minBoats) +
+                                ": no race made");
+      continue;
+    }
     if (group.size() > static_cast<std::size_t>(race::kMaxBoats)) {
       result.messages.push_back(std::to_string(group.size()) + " tracks sail together; a race holds " +
                                 std::to_string(race::kMaxBoats) + " boats, the rest are left out");

@@ -24,9 +24,10 @@ struct MakeRacesResult {
 
 // Reads every track among paths (files, or folders searched through), splits them into races of one day and
 // place and writes each into a new folder under outFolder. Nothing is written for a race that could not be
-// made, nor anywhere but under outFolder. Throws std::runtime_error when a folder or file cannot be written.
+// made, nor anywhere but under outFolder; nor for a group of fewer than minBoats tracks (said in the
+// messages). Throws std::runtime_error when a folder or file cannot be written.
 MakeRacesResult MakeRaces(const std::vector<std::filesystem::path>& paths,
-                          const std::filesystem::path& outFolder);
+                          const std::filesystem::path& outFolder, int minBoats = 1);
 
 // Which of the tracks sail together: tracks that overlap in time and are near each other while they do.
 // Each group lists indices into tracks.

@@ -38,7 +38,7 @@ void AppendPoint(RaceStore& s, int& n, double lat, double lon) {
 }
 
 std::filesystem::path CoastFolder(const RaceStore& s) {
-  return s.programFolder + "coastline";
+  return RaceDataFolder(s.programFolder, s.raceFilePath) + "coastline";
 }
 
 int CodeDigits(std::string_view line, std::size_t from, std::size_t count, const std::string& file, int at) {

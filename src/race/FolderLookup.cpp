@@ -65,6 +65,12 @@ std::optional<std::filesystem::path> FolderIndex::Find(std::string_view name) {
   return std::nullopt;
 }
 
+std::string RaceDataFolder(const std::string& programFolder, const std::string& raceFilePath) {
+  const std::filesystem::path admin = std::filesystem::path(raceFilePath).parent_path();
+  if (admin.filename() != "raceadmin") return programFolder;
+  return admin.parent_path().generic_string() + '/';
+}
+
 std::optional<std::filesystem::path> FolderIndex::Inside(const std::filesystem::path& path) {
   if (StaysInside(folder_, path)) return path;
   if (notes_) {

@@ -44,6 +44,16 @@ class FolderIndex {
 std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& folder, std::string_view name,
                                                   RaceStore* notes = nullptr);
 
+// The folder whose gpsdat/, winddat/, coastline/ and attachment/ hold the files of the race in raceFilePath:
+// the folder around the race file's raceadmin/ (so a race folder of the user's own reads its own tracks),
+// else programFolder. Ends in '/'.
+std::string RaceDataFolder(const std::string& programFolder, const std::string& raceFilePath);
+
+// The folder whose gpsdat/, winddat/, coastline/ and attachment/ hold the files of the race in raceFilePath:
+// the folder around the race file's raceadmin/ (so a race folder of the user's own reads its own tracks),
+// else programFolder. Ends in '/'.
+std::string RaceDataFolder(const std::string& programFolder, const std::string& raceFilePath);
+
 // The label used for a file in messages: its path below programFolder ("gpsdat/alpha.txt"), or the path
 // as given when it lies elsewhere.
 std::string FileLabel(const std::string& programFolder, const std::filesystem::path& path);

@@ -29,25 +29,67 @@ std::filesystem::path AdminFolder(const std::string& programFolder) {
   return programFolder + "raceadmin";
 }
 
-}  // namespace
-
-void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(AdminFolder(programFolder), error), end; !error && it != end;
-       it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
-  }
-  // Directory order differs between file systems; the catalogue should not.
+void SortIgnoringCase(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const std::string ua = Upper(a), ub = Upper(b);
     return ua != ub ? ua < ub : a < b;
   });
+}
+
+// The race files of one raceadmin/ folder, sorted: directory order differs between file systems, the
+// catalogue should not.
+std::vector<std::string> RaceFilesIn(const std::filesystem::path& admin) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(admin, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (IsRaceFileName(name) && it->is_regular_file(error)) names.push_back(name);
+  }
+  SortIgnoringCase(names);
+  return names;
+}
+
+}  // namespace
+
+void BuildRaceList(RaceCatalogue& catalogue, const std::string& programFolder) {
+  std::vector<std::string> names = RaceFilesIn(AdminFolder(programFolder));
+  if (!catalogue.userRacesFolder.empty()) {
+    std::vector<std::string> folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(catalogue.userRacesFolder, error), end; !error && it != end;
+         it.increment(error)) {
+      if (it->is_directory(error)) folders.push_back(it->path().filename().string());
+    }
+    SortIgnoringCase(folders);
+    for (const std::string& folder : folders) {
+      for (const std::string& name : RaceFilesIn(catalogue.userRacesFolder + folder + "/raceadmin"))
+        names.push_back(folder + '/' + name);
+    }
+  }
   if (names.size() > static_cast<std::size_t>(kMaxRaces)) names.resize(kMaxRaces);
   if (catalogue.raceList.size() < names.size() + 1) catalogue.raceList.resize(names.size() + 1);
   catalogue.raceListCount = static_cast<int>(names.size());
   for (int i = 1; i <= catalogue.raceListCount; ++i) catalogue.raceList[i] = names[i - 1];
+}
+
+std::string CatalogueRacePath(const RaceCatalogue& catalogue, const std::string& programFolder,
+                              const std::string& entry) {
+  const auto slash = entry.find('/');
+  if (slash == std::string::npos) return IsPlainName(entry) ? programFolder + "raceadmin/" + entry : "";
+  const std::string folder = entry.substr(0, slash), name = entry.substr(slash + 1);
+  if (catalogue.userRacesFolder.empty() || !IsPlainName(folder) || !IsPlainName(name)) return "";
+  return catalogue.userRacesFolder + folder + "/raceadmin/" + name;
+}
+
+std::string RaceCatalogue::PathOf(const std::string& programFolder, int k) const {
+  return CatalogueRacePath(*this, programFolder, raceList[k]);
+}
+
+int RaceCatalogue::IndexOfPath(const std::string& programFolder, const std::string& path) const {
+  for (int k = 1; k <= raceListCount; ++k) {
+    if (PathOf(programFolder, k) == path) return k;
+  }
+  return 0;
 }
 
 bool ChooseFirstRace(RaceCatalogue& catalogue, RaceStore& store) {

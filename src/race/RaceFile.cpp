@@ -180,7 +180,7 @@ void ParseRaceFile(RaceStore& store, const std::string& path) {
   Fields fields;
   int boatsNamed = 0;
   int windowLine = 0;  // the line that set the start or finish last
-  FolderIndex attachments(store.programFolder + "attachment", &store);
+  FolderIndex attachments(RaceDataFolder(store.programFolder, store.raceFilePath) + "attachment", &store);
   while (lines.Next(line)) {
     SplitFields(line, ',', fields);
     if (fields[1] == "BN") ++boatsNamed;

@@ -106,7 +106,8 @@ void FinishTrack(RaceStore& store, int slot, int n) {
 bool LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
-      FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i], &store);
+      FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "gpsdat"),
+                   store.boatFile[i], &store);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.fixCount[slot] = 0;

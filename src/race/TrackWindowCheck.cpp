@@ -23,7 +23,9 @@ constexpr double kSecondsPerDay = 86400;
 
 // The first and last fix of boat i's file in race seconds, whatever the window; nothing when it has none.
 std::optional<std::pair<double, double>> WholeFileSpan(const RaceStore& store, int i) {
-  const auto path = FindInFolder(std::filesystem::path(store.programFolder + "gpsdat"), store.boatFile[i]);
+  const auto path =
+      FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "gpsdat"),
+                   store.boatFile[i]);
   if (!path) return std::nullopt;
   try {
     const WholeTrack track = ReadWholeTrack(*path);  // sorted by time

@@ -44,7 +44,8 @@ void LoadWindFile(RaceStore& store) {
   store.windCount = 0;
 
   const auto path =
-      FindInFolder(std::filesystem::path(store.programFolder + "winddat"), store.windFile, &store);
+      FindInFolder(std::filesystem::path(RaceDataFolder(store.programFolder, store.raceFilePath) + "winddat"),
+                   store.windFile, &store);
   std::ifstream in;
   if (!path || !OpenFoundFile(store, in, *path)) {
     store.windFile.clear();

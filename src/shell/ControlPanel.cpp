@@ -2,6 +2,7 @@
 #include "shell/ControlPanel.h"
 
 #include <QAbstractButton>
+#include <QShortcut>
 
 #include "shell/KmlButtonWiring.h"
 #include "shell/Pictures.h"
@@ -227,6 +228,12 @@ void ControlPanel::CreateCommandButtons() {
   Button3 = Make<QPushButton>(this, "Button3");
   Button3->setText(Q(TextId::Button3));
   Button5 = Make<QPushButton>(this, "Button5");
+  btnOpenTracks = Make<QPushButton>(this, "btnOpenTracks");
+  // Ctrl+O anywhere in the window, as in every program that opens files.
+  auto* openKey = new QShortcut(QKeySequence::Open, this);
+  openKey->setContext(Qt::WindowShortcut);
+  connect(btnOpenTracks, &QPushButton::clicked, &session_, &RaceSession::ChooseAndOpenTracks);
+  connect(openKey, &QShortcut::activated, &session_, &RaceSession::ChooseAndOpenTracks);
   connect(Button1, &QPushButton::clicked, &session_, &RaceSession::Exit);
   connect(Button2, &QPushButton::clicked, this, &ControlPanel::button2Click);
   connect(Button5, &QPushButton::clicked, this, &ControlPanel::Button5Click);

@@ -1,7 +1,7 @@
 // ControlPanel ("pnlCTRL"): the race list and SHOW, AutoNext, the pages, the orientation, the chart's
 // option boxes, the GO/STOP pad, the sea colour, ZOOM, SPEED, the language flags and the command buttons
-// (Retouch, Google Earth, Attachment, EXIT). Each control calls one session command; the panel follows the
-// session's signals, so the controls always show the session's state.
+// (Open tracks, Retouch, Google Earth, Attachment, EXIT). Each control calls one session command; the panel
+// follows the session's signals, so the controls always show the session's state.
 //
 // A new command button goes into CreateCommandButtons() and gets its place in view::ControlPanelPlaces().
 #pragma once
@@ -42,6 +42,7 @@ class ControlPanel : public QWidget {
   QLabel* lblSmooth;
   QComboBox* cmbSmooth;
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5;
+  QPushButton* btnOpenTracks;  // Open tracks... (Ctrl+O)
   QGroupBox *GroupBox1, *GroupBox2, *GroupBox4, *pnlDIR;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioN, *RadioW;
   QScrollBar *ScrollBar1, *ScrollBar2, *ScrollBar3;
@@ -72,6 +73,7 @@ class ControlPanel : public QWidget {
   void ShowPlayState();
   void ShowSea();
   void ShowRaceLoaded();
+  void ShowCatalogueEntry();
   void ApplyLanguage();
   void PaintSeaSwatches();
   void FitCaptions();

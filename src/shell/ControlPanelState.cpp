@@ -16,6 +16,7 @@ namespace shell {
 void ControlPanel::ConnectSession() {
   connect(&session_, &RaceSession::playStateChanged, this, &ControlPanel::ShowPlayState);
   connect(&session_, &RaceSession::seaChanged, this, &ControlPanel::ShowSea);
+  connect(&session_, &RaceSession::raceListChanged, this, &ControlPanel::FillRaceList);
   connect(&session_, &RaceSession::raceLoaded, this, &ControlPanel::ShowRaceLoaded);
   connect(&session_, &RaceSession::languageChanged, this, &ControlPanel::ApplyLanguage);
   connect(&session_, &RaceSession::speedChanged, this, [this](int position, const QString& text) {
@@ -84,13 +85,19 @@ void ControlPanel::FillRaceList() {
   ComboBox1->clear();
   for (int i = 1; i <= catalogue.raceListCount; ++i)
     ComboBox1->addItem(QString::fromStdString(catalogue.raceList[i]));
+  ShowCatalogueEntry();
+}
+
+void ControlPanel::ShowCatalogueEntry() {
+  // By catalogue entry, not by name: a race of the user's own may share its file name with one of the
+  // program's.
+  const int k = session_.Catalogue().raceIndex;
+  if (k >= 1 && k <= ComboBox1->count()) ComboBox1->setCurrentIndex(k - 1);
 }
 
 void ControlPanel::ShowRaceLoaded() {
   const AppState& state = session_.State();
-  const std::string fileName = std::filesystem::path(session_.Store().raceFilePath).filename().string();
-  const int item = ComboBox1->findText(QString::fromStdString(fileName));
-  if (item >= 0) ComboBox1->setCurrentIndex(item);
+  ShowCatalogueEntry();
   {
     const QSignalBlocker page(RadioButton1);
     RadioButton1->setChecked(true);
@@ -135,6 +142,7 @@ void ControlPanel::ApplyLanguage() {
   set(chkHint, TextId::chkHint);
   set(Button2, TextId::Button2);
   set(Button5, TextId::Button5);
+  set(btnOpenTracks, TextId::OpenTracksButton);
   set(chkTacks, TextId::chkTacks);
   set(chkSpeedTail, TextId::chkSpeedTail);
   set(chkLongTail, TextId::chkLongTail);

@@ -26,7 +26,8 @@ std::optional<std::string> HelpPage(const std::string& programFolder, int englis
 std::optional<std::string> NextAttachment(race::RaceStore& store) {
   if (store.attachmentCount < 1) return std::nullopt;
   store.attachmentIndex = store.attachmentIndex >= store.attachmentCount ? 1 : store.attachmentIndex + 1;
-  const fs::path folder = fs::path(store.programFolder) / "attachment";
+  const fs::path folder =
+      fs::path(race::RaceDataFolder(store.programFolder, store.raceFilePath)) / "attachment";
   const std::optional<fs::path> file = race::FindInFolder(folder, store.attachment[store.attachmentIndex]);
   std::error_code error;
   // A link could lead out of the folder to anything the desktop would run.

@@ -3,8 +3,12 @@
 #include "shell/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 #include "pages/BoatHighlight.h"
 #include "race/Numbers.h"
@@ -20,6 +24,15 @@ namespace {
 
 void Place(QWidget* widget, const view::Box& box) {
   widget->setGeometry(box.left, box.top, box.width, box.height);
+}
+
+// The local files and folders among dropped data; addresses of the web are no tracks to open.
+std::vector<std::string> DroppedPaths(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (data == nullptr) return paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  return paths;
 }
 
 }  // namespace
@@ -41,6 +54,7 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
   CreateLoadingPanel();
   // The chart takes the keys whatever was clicked last: no control keeps the focus.
   setFocusProxy(chart);
+  setAcceptDrops(true);
   chart->setFocus();
 
   connect(session_, &RaceSession::loadStarted, this, &TForm1::ShowLoadingPanel);
@@ -81,7 +95,9 @@ void TForm1::SetWindowFont() {
 
 void TForm1::FormCreate() {
   race::RaceStore& store = Store();
+  const WindowSettings remembered = RememberedSettings();
   store.documentsFolder = platform_.DocumentsFolder();
+  State().catalogue.userRacesFolder = platform_.UserRacesFolder();
   platform_.ProcessPendingEvents();
 
   // The window covers the screen, less a strip for the task bar.
@@ -99,11 +115,15 @@ void TForm1::FormCreate() {
   state.frame.framePxPerMinuteLon = 1.0;
   state.sea = view::Sea{};  // the five presets, full brightness, AUTO
   session_->SetLanguage(platform_.UserLocaleId() == kJapaneseLocaleId ? 0 : 2);
+  RestoreBeforeFirstLoad(remembered);
 
   platform_.PlayStartGun();
   session_->BuildRaceList();
-  controls->FillRaceList();
-  if (!session_->LoadFirstRace()) endRequested_ = true;
+  if (!session_->LoadFirstRace(remembered.lastRace)) {
+    endRequested_ = true;
+    return;
+  }
+  RestoreAfterFirstLoad(remembered);
 }
 
 void TForm1::LayoutWindow() {
@@ -166,7 +186,20 @@ void TForm1::showEvent(QShowEvent* event) {
   }
 }
 
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedPaths(event->mimeData()).empty() && !session_->Loading()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = DroppedPaths(event->mimeData());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  // The drop ends first: the file manager that sent it should not wait while the race is made and shown.
+  QTimer::singleShot(0, session_, [session = session_, paths] { session->OpenTracks(paths); });
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+  SaveSettings();
   session_->FrameTimer()->stop();
   session_->SecondTimer()->stop();
   platform_.RemoveOldGlobeExport();

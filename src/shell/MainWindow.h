@@ -25,6 +25,8 @@
 #include "shell/OverviewPanel.h"
 #include "shell/Platform.h"
 #include "shell/RaceSession.h"
+#include "shell/Settings.h"
+#include "shell/StartOptions.h"
 #include "shell/TimeBarPanel.h"
 
 namespace shell {
@@ -44,6 +46,13 @@ class TForm1 : public QWidget {
   // the program is to end because no race could be shown.
   void FormCreate();
   bool EndRequested() const { return endRequested_; }
+  // Where the window's choices are remembered between runs (SettingsWiring.cpp); none: nothing is
+  // remembered. Read by FormCreate, written when the window closes.
+  void UseSettings(QSettings* settings);
+  void SaveSettings();
+  // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
+  // the race folder or race file of --open.
+  void TakeCommandLine(const StartOptions& options);
 
   // Places the panels and the chart for the window's size; the chart's pictures follow at once.
   void LayoutWindow();
@@ -71,8 +80,14 @@ class TForm1 : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Track files or a folder of them dropped onto the window are opened as a race.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  WindowSettings RememberedSettings() const;
+  void RestoreBeforeFirstLoad(const WindowSettings& remembered);
+  void RestoreAfterFirstLoad(const WindowSettings& remembered);
   void CreateLoadingPanel();
   void ShowLoadingPanel();
   void ShowLoadProgress(const QString& caption, const QString& file, int boat, int boatCount);
@@ -86,6 +101,7 @@ class TForm1 : public QWidget {
   bool endRequested_ = false;
   double panelScale_ = 1.0;  // the side panels' scale for the window's size
   bool fontSet_ = false;
+  QSettings* settings_ = nullptr;
   ShareMenu* shareMenu_ = nullptr;  // the video and the race with time, under HELP
 };
 

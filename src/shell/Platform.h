@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -23,8 +24,14 @@ class Platform {
   virtual void ShowMessage(const std::string& text) = 0;
   // A yes/no question with the caption "Regatix"; true for yes.
   virtual bool AskYesNo(const std::string& text) = 0;
-  // The user's documents folder, '/'-separated and ending in '/'.
+  // The files the user picks in an open dialog titled caption that shows filter ("Name (*.a *.b)"); empty
+  // when the dialog was cancelled.
+  virtual std::vector<std::string> ChooseFilesToOpen(const std::string& caption,
+                                                     const std::string& filter) = 0;
+  // The user's documents folder, '/'-separated and ending in '/'; made when it is missing.
   virtual std::string DocumentsFolder() = 0;
+  // The folder of the user's own race folders, ending in '/' (it need not exist).
+  virtual std::string UserRacesFolder() = 0;
   // 1041 when the user's language is Japanese in Japan, otherwise another identifier.
   virtual int UserLocaleId() = 0;
   // Lets pending window events (repaints) run during a long operation.

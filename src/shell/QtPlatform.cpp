@@ -5,12 +5,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "race/UserFolders.h"
 
 namespace shell {
 
@@ -56,12 +59,27 @@ bool QtPlatform::AskYesNo(const std::string& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+std::vector<std::string> QtPlatform::ChooseFilesToOpen(const std::string& caption,
+                                                       const std::string& filter) {
+  std::vector<std::string> paths;
+  for (const QString& file :
+       QFileDialog::getOpenFileNames(dialogParent_, FromUtf8(caption), QString(), FromUtf8(filter)))
+    paths.push_back(file.toStdString());
+  return paths;
+}
+
 std::string QtPlatform::DocumentsFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty()) folder = QDir::homePath();
   folder = QDir::fromNativeSeparators(folder);
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  // A fresh account may have no documents folder yet; the exports go there all the same.
+  QDir().mkpath(folder);
   return folder.toStdString();
+}
+
+std::string QtPlatform::UserRacesFolder() {
+  return race::UserRacesFolder().generic_string() + '/';
 }
 
 int QtPlatform::UserLocaleId() {

@@ -25,7 +25,9 @@ class QtPlatform : public Platform {
   void OpenWithDesktop(const std::string& pathOrUrl) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  std::vector<std::string> ChooseFilesToOpen(const std::string& caption, const std::string& filter) override;
   std::string DocumentsFolder() override;
+  std::string UserRacesFolder() override;
   int UserLocaleId() override;
   void ProcessPendingEvents() override;
   void RemoveOldGlobeExport() override;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <cmath>
+#include <filesystem>
 
 #include "pages/GraphPage.h"
 #include "race/Numbers.h"
@@ -174,7 +175,6 @@ void RaceSession::ZoomAbout(int steps, int x, int y) {
     // The fleet view zooms with the ZOOM bar: ten bar steps per wheel step.
     const int position = std::clamp(ZoomPosition() + 10 * steps, 0, 100);
     SetZoomPosition(position);
-    emit zoomChanged(position);
     return;
   }
   view::ManualView& manual = state_.manualView;
@@ -197,7 +197,18 @@ int RaceSession::ZoomPosition() const {
 
 void RaceSession::SetZoomPosition(int position) {
   state_.playback.traceScale = playback::TraceScaleAt(position);
+  emit zoomChanged(position);  // the ZOOM bar follows a restored or a wheel zoom
   if (state_.clock.playState == playback::PlayState::Stopped) Redraw();
+}
+
+std::string RaceSession::DialogFolder() const {
+  std::error_code error;
+  if (!dialogFolder_.empty() && std::filesystem::is_directory(dialogFolder_, error)) return dialogFolder_;
+  return Store().documentsFolder;
+}
+
+void RaceSession::RememberDialogFolder(const std::string& chosenFile) {
+  dialogFolder_ = std::filesystem::absolute(chosenFile).parent_path().generic_string();
 }
 
 void RaceSession::SetLanguage(int englishTexts) {

@@ -4,6 +4,7 @@
 // commands (one per thing a control does) and redraw from its state when a signal arrives.
 //
 // Signals for other parts of the window to hook in:
+//   raceListChanged()   the catalogue was built again (start-up, another program folder, races made)
 //   raceLoaded()        a load succeeded; the store, catalogue index and pictures are the new race's
 //   loadFailed(text)    a load failed; the race shown before goes on (text was shown to the user)
 //   warningsFound(list) what the load, loaded or failed, found worth checking (possibly nothing)
@@ -82,17 +83,31 @@ class RaceSession : public QObject {
   QTimer* SecondTimer() { return timer2_; }  // "Timer2": once a second while playing
 
   // --- Catalogue and loading (RaceSessionLoad.cpp).
+  // The catalogue of the program folder and the user's own races (raceListChanged follows).
   void BuildRaceList();
-  // The start-up's race: racefile.st's, else the first; when that fails the others in order. False when
-  // none could be shown (the user was told why).
-  bool LoadFirstRace();
+  // The start-up's race: lastRace when it is a catalogue entry that loads, else racefile.st's, else the
+  // first; when that fails the others in order. False when none could be shown (the user was told why).
+  bool LoadFirstRace(const std::string& lastRace = {});
+  // Makes folder the program folder and shows its first race; when none loads, the race shown and its
+  // catalogue stay.
+  bool OpenProgramFolder(const std::string& folder);
   LoadResult LoadRace();
   // Loads the race file at path as catalogue entry raceIndex into a fresh store; the shown race changes only
   // when the load succeeds.
   LoadResult LoadRace(const std::string& path, int raceIndex);
   void ChooseRace(int comboIndex);  // the race list's choice, 0-based
   void ShowChosenRace();            // SHOW
+  // Open tracks: asks for track files, then OpenTracks.
+  void ChooseAndOpenTracks();
+  // Makes races from the tracks among paths (files or folders) under the user's races folder, adds them to
+  // the race list and shows the first; says in one message what was skipped or could not be found. Nothing is
+  // written when no race could be made.
+  LoadResult OpenTracks(const std::vector<std::string>& paths);
   void SetAutoNext(bool on);
+  // The folder a file dialog opens in: where the last one was left, in this run or an earlier one, while
+  // that folder exists; else the documents folder.
+  std::string DialogFolder() const;
+  void RememberDialogFolder(const std::string& chosenFile);
   // The chart's size in pixels: pictures follow at once and the present moment is drawn again.
   void SetChartSize(int width, int height);
 
@@ -154,6 +169,7 @@ class RaceSession : public QObject {
   void DrawGraph();
 
  signals:
+  void raceListChanged();
   void loadStarted();
   void loadProgress(const QString& caption, const QString& file, int boat, int boatCount);
   void raceLoaded();
@@ -210,6 +226,7 @@ class RaceSession : public QObject {
   std::vector<std::vector<analysis::Manoeuvre>> manoeuvres_;
   bool manoeuvresFound_ = false;
   bool loading_ = false;
+  std::string dialogFolder_;                // where the last file dialog was left; empty: not yet
   bool autoNextLoad_ = false;               // a failure message says that AutoNext goes on
   std::set<std::string> autoNextFailures_;  // races AutoNext found unloadable; not tried again
 };

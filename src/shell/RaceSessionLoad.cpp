@@ -10,21 +10,19 @@
 
 namespace shell {
 
-namespace {
-
-std::string FileNameOf(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
-}
-
-}  // namespace
-
 void RaceSession::BuildRaceList() {
   race::BuildRaceList(state_.catalogue, Store().programFolder);
   autoNextFailures_.clear();
+  emit raceListChanged();
 }
 
-bool RaceSession::LoadFirstRace() {
+bool RaceSession::LoadFirstRace(const std::string& lastRace) {
   race::RaceCatalogue& catalogue = state_.catalogue;
+  for (int k = 1; k <= catalogue.raceListCount && !lastRace.empty(); ++k) {
+    if (catalogue.raceList[k] == lastRace &&
+        LoadRace(catalogue.PathOf(Store().programFolder, k), k) == LoadResult::Loaded)
+      return true;
+  }
   if (!race::ChooseFirstRace(catalogue, Store())) {
     platform_.ShowMessage(Tr(TextId::GpsFileNotExists));
     return false;
@@ -53,13 +51,31 @@ void RaceSession::ShowChosenRace() {
   const race::RaceCatalogue& catalogue = state_.catalogue;
   const int k = catalogue.comboRaceIndex + 1;
   if (k < 1 || k > catalogue.raceListCount) return;
-  // The shown race is recognised by its file name; a name that merely contains the chosen one is another.
-  if (FileNameOf(Store().raceFilePath) == catalogue.raceList[k]) {
+  // The shown race is recognised by its whole path: a race of the user's own may share its file name with
+  // one of the program's.
+  const std::string path = catalogue.PathOf(Store().programFolder, k);
+  if (path == Store().raceFilePath) {
     platform_.ShowMessage(Tr(TextId::AlreadyShown));
     return;
   }
   platform_.Beep();
-  LoadRace(catalogue.PathOf(Store().programFolder, k), k);
+  LoadRace(path, k);
+}
+
+bool RaceSession::OpenProgramFolder(const std::string& folder) {
+  if (loading_) return false;
+  race::RaceCatalogue& catalogue = state_.catalogue;
+  const std::string previousFolder = Store().programFolder, previousRace = Store().raceFilePath;
+  const int previousIndex = catalogue.raceIndex;
+  Store().programFolder = folder;
+  BuildRaceList();
+  if (LoadFirstRace()) return true;
+  // The race shown goes on, with the race list it came from.
+  Store().programFolder = previousFolder;
+  Store().raceFilePath = previousRace;
+  catalogue.raceIndex = previousIndex;
+  BuildRaceList();
+  return false;
 }
 
 void RaceSession::SetAutoNext(bool on) {

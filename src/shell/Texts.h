@@ -84,6 +84,12 @@ enum class TextId {
   VideoWriting,
   VideoCancel,
   VideoCannotMake,  // %1 what is wrong
+  // Open tracks: the button, the dialog and its filter, and what came of it (%1 the maker's lines).
+  OpenTracksButton,
+  OpenTracksTitle,
+  OpenTracksFilter,
+  NoRaceMade,
+  RaceMadeNotes,
   // The list of what a load found worth checking: its caption and its button.
   LoadWarningsTitle,
   LoadWarningsClose,

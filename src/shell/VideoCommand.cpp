@@ -130,11 +130,12 @@ void VideoCommand(RaceSession& session, QWidget* parent) {
   const auto settings = AskVideoSettings(parent, store, state.clock.speedFactor, state.englishTexts);
   if (!settings) return;
   const QString name = QFileInfo(QString::fromStdString(store.raceFilePath)).completeBaseName() + ".mp4";
-  const QString suggested = QDir(QString::fromStdString(store.documentsFolder)).filePath(name);
+  const QString suggested = QDir(QString::fromStdString(session.DialogFolder())).filePath(name);
   const QString path =
       QFileDialog::getSaveFileName(parent, Q(TextId::VideoTitle, state.englishTexts), suggested,
                                    Q(TextId::VideoFileFilter, state.englishTexts));
   if (path.isEmpty()) return;
+  session.RememberDialogFolder(path.toStdString());
   ExportVideoWithProgress(session, parent, path.toStdString(), *settings);
 }
 

@@ -23,7 +23,7 @@ std::optional<video::VideoSettings> AskVideoSettings(QWidget* parent, const race
 video::VideoResult ExportVideoWithProgress(RaceSession& session, QWidget* parent, const std::string& path,
                                            const video::VideoSettings& settings);
 
-// The whole command: dialog, file dialog (documents folder, the race's name), export.
+// The whole command: dialog, file dialog (where the last one was left, the race's name), export.
 void VideoCommand(RaceSession& session, QWidget* parent);
 
 }  // namespace shell

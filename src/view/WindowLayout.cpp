@@ -11,7 +11,8 @@ namespace view {
 namespace {
 
 constexpr NamedBox kControlPanelPlaces[] = {
-    {"Label5", {12, 12, 126, 12}},
+    {"Label5", {12, 12, 84, 12}},
+    {"btnOpenTracks", {98, 6, 80, 19}},
     {"ComboBox1", {11, 28, 167, 20}},
     {"chkAutoNext", {182, 7, 72, 16}},
     {"Button1", {207, 195, 44, 49}},

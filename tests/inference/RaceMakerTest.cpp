@@ -12,6 +12,7 @@
 #include "inference/TimeZoneAt.h"
 #include "race/DateTime.h"
 #include "race/RaceFile.h"
+#include "support/FleetTracks.h"
 #include "support/TempFolder.h"
 
 namespace inference {
@@ -19,52 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kLat0 = 34.55, kLon0 = 136.87;  // off Toba
-constexpr int kGun = 3600;                       // seconds after 01:00 UTC: the gun at 02:00:00 (11:00 JST)
-
-// A GPX of one boat: reaching to and fro behind the line, then from the gun up to a mark about 1000 m north,
-// round it and back down 1300 m, where it stops and drifts. lane spreads the boats along the line.
-std::string BoatGpx(const std::string& name, double lane) {
-  std::string text =
-      "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">"
-      "<trk><name>" +
-      name + "</name><trkseg>\n";
-  const double speed = 4;
-  for (int t = 0; t <= kGun + 900; t += 2) {
-    const auto milling = [lane](double s) {
-      return std::pair{lane + 50 * std::sin(s / 30 + lane / 25 * 2.5), -30 + 10 * std::sin(s / 50)};
-    };
-    auto [x, y] = milling(t);
-    if (t >= kGun) {
-      const auto [x0, y0] = milling(kGun);
-      const double run = (t - kGun) * speed;
-      const double up = 1000 + lane * 0.1;
-      if (run < up) {
-        x = x0 + (5 - x0) * run / up, y = y0 + run;
-      } else if (run < up + 1300) {
-        x = 5 - (run - up) * 0.02, y = y0 + up - (run - up);
-      } else {
-        x = 5 - 26 + (run - up - 1300) * 0.05, y = y0 + up - 1300;  // drifting after the finish
-      }
-    }
-    const double lat = kLat0 + y / 1852 / 60, lon = kLon0 + x / (1852 * std::cos(kLat0 * M_PI / 180)) / 60;
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "<trkpt lat=\"%.7f\" lon=\"%.7f\"><time>2026-05-17T%02d:%02d:%02dZ</time></trkpt>\n", lat,
-                  lon, 1 + t / 3600, t / 60 % 60, t % 60);
-    text += line;
-  }
-  return text + "</trkseg></trk></gpx>\n";
-}
-
-std::vector<fs::path> WriteFleet(const testsupport::TempFolder& folder, int boats) {
-  std::vector<fs::path> files;
-  for (int b = 0; b < boats; ++b) {
-    files.push_back(
-        folder.Write("in/boat" + std::to_string(b) + ".gpx", BoatGpx("Boat " + std::to_string(b), b * 25.0)));
-  }
-  return files;
-}
+using testsupport::BoatGpx;
+using testsupport::WriteFleet;
+constexpr double kLat0 = testsupport::kFleetLat;
 
 bool Says(const std::vector<std::string>& lines, const std::string& text) {
   return std::any_of(lines.begin(), lines.end(),
@@ -131,6 +89,11 @@ TEST(RaceMaker, OneBoatOrNoMovementSaysWhatItCouldNotFind) {
              "Z</time></trkpt>\n";
   }
   folder.Write("still/moored.gpx", still + "</trkseg></trk></gpx>\n");
+  // Asked for a fleet, one track alone makes nothing and says so.
+  const auto refused = MakeRaces({folder.path() / "in"}, folder.path() / "out", 2);
+  EXPECT_TRUE(refused.races.empty());
+  EXPECT_TRUE(Says(refused.messages, "alone.gpx: 1 track(s) sailing together, a race needs 2: no race made"));
+  EXPECT_FALSE(fs::exists(folder.path() / "out"));
   const auto alone = MakeRaces({folder.path() / "in"}, folder.path() / "out");
   ASSERT_EQ(alone.races.size(), 1u);
   EXPECT_TRUE(Says(alone.races[0].notFound, "one boat"));

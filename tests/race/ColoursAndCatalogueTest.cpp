@@ -4,6 +4,7 @@
 #include "RaceFolder.h"
 #include "race/BoatColours.h"
 #include "race/RaceCatalogue.h"
+#include "race/TrackLoader.h"
 
 namespace race {
 namespace {
@@ -79,6 +80,56 @@ TEST(RaceCatalogue, WithoutUsableSettingsTheFirstRaceAndNoPartialNameMatches) {
   BuildRaceList(none, empty.store.programFolder);
   EXPECT_EQ(none.raceListCount, 0);
   EXPECT_FALSE(ChooseFirstRace(none, empty.store));
+}
+
+TEST(RaceCatalogue, TheUsersOwnRacesFollowTheProgramsAndNameTheirFolders) {
+  racetest::RaceFolder r;
+  testsupport::TempFolder user;
+  r.Write("raceadmin/b.txt", "");
+  r.Write("raceadmin/a.txt", "");
+  user.Write("saturday/raceadmin/race.txt", "");
+  user.Write("Club/raceadmin/two.TXT", "");
+  user.Write("Club/raceadmin/one.txt", "");
+  user.Write("Club/gpsdat/one.txt", "");  // a track, not a race
+  user.Write("loose.txt", "");            // not in a race folder
+  user.Write("empty/notes.txt", "");
+
+  RaceCatalogue catalogue;
+  BuildRaceList(catalogue, r.store.programFolder);
+  EXPECT_EQ(catalogue.raceListCount, 2);  // no user folder given: the program's races only
+
+  catalogue.userRacesFolder = user.folder();
+  BuildRaceList(catalogue, r.store.programFolder);
+  const std::vector<std::string> listed(catalogue.raceList.begin() + 1,
+                                        catalogue.raceList.begin() + 1 + catalogue.raceListCount);
+  EXPECT_EQ(listed, (std::vector<std::string>{"a.txt", "b.txt", "Club/one.txt", "Club/two.TXT",
+                                              "saturday/race.txt"}));
+
+  const std::string& program = r.store.programFolder;
+  EXPECT_EQ(catalogue.PathOf(program, 1), program + "raceadmin/a.txt");
+  EXPECT_EQ(catalogue.PathOf(program, 4), user.folder() + "Club/raceadmin/two.TXT");
+  EXPECT_EQ(catalogue.IndexOfPath(program, user.folder() + "saturday/raceadmin/race.txt"), 5);
+  EXPECT_EQ(catalogue.IndexOfPath(program, program + "raceadmin/race.txt"), 0);
+  // Typed into the race box: nothing that leads out of the folders.
+  for (const char* typed : {"../a.txt", "Club/../../a.txt", "/etc/passwd", "Club/", ""})
+    EXPECT_EQ(CatalogueRacePath(catalogue, program, typed), "") << typed;
+}
+
+TEST(RaceCatalogue, ARaceOfTheUsersOwnReadsTheTracksOfItsOwnFolder) {
+  racetest::RaceFolder r;
+  testsupport::TempFolder user;
+  r.Write("gpsdat/alpha.txt", racetest::Track(60));  // the program folder's boat of the same name
+  user.Write("saturday/gpsdat/alpha.txt", racetest::Track(80));
+  user.Write("saturday/raceadmin/race.txt", racetest::kRaceTimes + "BN,alpha.txt,Alpha\r\n");
+  RaceCatalogue catalogue;
+  catalogue.userRacesFolder = user.folder();
+
+  r.store.raceFilePath = CatalogueRacePath(catalogue, r.store.programFolder, "saturday/race.txt");
+  ParseRaceFile(r.store, r.store.raceFilePath);
+  SizeTrackArrays(r.store);
+  LoadAllTracks(r.store);
+  ASSERT_EQ(r.store.boatCount, 1);
+  EXPECT_EQ(r.store.fixCount[1], 80);
 }
 
 }  // namespace

@@ -19,7 +19,12 @@ class FakePlatform : public shell::Platform {
     questions.push_back(text);
     return answer;
   }
+  std::vector<std::string> ChooseFilesToOpen(const std::string& caption, const std::string&) override {
+    dialogs.push_back(caption);
+    return chosenFiles;
+  }
   std::string DocumentsFolder() override { return documents; }
+  std::string UserRacesFolder() override { return userRaces; }
   int UserLocaleId() override { return localeId; }
   void ProcessPendingEvents() override {
     ++eventRuns;
@@ -31,9 +36,11 @@ class FakePlatform : public shell::Platform {
   int guns = 0;
   int eventRuns = 0;
   int oldExportRemovals = 0;
-  std::vector<std::string> opened, messages, questions;
+  std::vector<std::string> opened, messages, questions, dialogs;
+  std::vector<std::string> chosenFiles;  // what the open dialog answers
   bool answer = true;
   std::string documents = "/tmp/regatix-documents/";
+  std::string userRaces;  // none unless a test makes some
   int localeId = 1033;
   // Runs inside each event processing, as a click handled during a load would.
   std::function<void()> duringEvents;

@@ -1,14 +1,9 @@
-// The smaller shell parts: the text table, the program's pictures, and the single-instance hand-over.
+// The smaller shell parts: the text table and the program's pictures.
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
-#include <QTest>
-
 #include "shell/Pictures.h"
-#include "shell/SingleInstance.h"
 #include "shell/TestApplication.h"
 #include "shell/Texts.h"
-#include "support/TempFolder.h"
 
 namespace shelltest {
 namespace {
@@ -48,35 +43,6 @@ TEST(PicturesTest, JpegDecoderRefusesWhatIsNotAJpeg) {
   EXPECT_TRUE(shell::DecodeJpeg(QByteArray()).isNull());
   QByteArray truncated("\xFF\xD8\xFF\xE0", 4);
   EXPECT_TRUE(shell::DecodeJpeg(truncated).isNull());
-}
-
-TEST(SingleInstanceTest, ASecondStartHandsOverToTheFirst) {
-  TestApplication();
-  testsupport::TempFolder locks;
-  const QString folder = QString::fromStdString(locks.path().string());
-  const QString key = QStringLiteral("test-%1").arg(QCoreApplication::applicationPid());
-  shell::SingleInstance first(key, folder);
-  ASSERT_TRUE(first.Acquire());
-  QSignalSpy raised(&first, &shell::SingleInstance::raiseRequested);
-
-  shell::SingleInstance second(key, folder);
-  EXPECT_FALSE(second.Acquire());
-  EXPECT_TRUE(second.AskRunningToRaise());
-  for (int wait = 0; wait < 200 && raised.isEmpty(); ++wait) QTest::qWait(10);
-  EXPECT_EQ(raised.size(), 1);
-}
-
-TEST(SingleInstanceTest, TheLockIsFreeAgainWhenTheFirstEnds) {
-  TestApplication();
-  testsupport::TempFolder locks;
-  const QString folder = QString::fromStdString(locks.path().string());
-  const QString key = QStringLiteral("again-%1").arg(QCoreApplication::applicationPid());
-  {
-    shell::SingleInstance first(key, folder);
-    ASSERT_TRUE(first.Acquire());
-  }
-  shell::SingleInstance next(key, folder);
-  EXPECT_TRUE(next.Acquire());
 }
 
 }  // namespace

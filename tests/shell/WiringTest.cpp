@@ -25,6 +25,7 @@
 #include "shell/MainWindow.h"
 #include "shell/TestApplication.h"
 #include "shell/WindowDriver.h"
+#include "support/FleetTracks.h"
 #include "support/TempFolder.h"
 
 namespace shelltest {
@@ -423,6 +424,29 @@ std::vector<Row> Rows() {
       {"chart", "a click in the still chart zooms in there", ManualView,
        [](TForm1& f) { Press(f.chart, Qt::LeftButton, QPoint(60, 60)); },
        [](S b, S a, const FakePlatform&) { EXPECT_GT(a.manual.zoomFactor, b.manual.zoomFactor); }},
+      {"btnOpenTracks", "Open tracks makes a race of the chosen tracks and shows it",
+       [](TForm1& f) {
+         // The user's races folder and the tracks both in the scratch documents folder.
+         const std::string scratch = f.Store().documentsFolder;
+         ::setenv("XDG_DATA_HOME", scratch.c_str(), 1);
+         auto& platform = dynamic_cast<FakePlatform&>(f.Session().Services());
+         platform.chosenFiles.clear();
+         for (int b = 0; b < 3; ++b) {
+           const std::string file = scratch + "tracks/boat" + std::to_string(b) + ".gpx";
+           std::filesystem::create_directories(scratch + "tracks");
+           std::ofstream(file) << testsupport::BoatGpx("Boat " + std::to_string(b), b * 25.0);
+           platform.chosenFiles.push_back(file);
+         }
+       },
+       [](TForm1& f) {
+         f.controls->btnOpenTracks->click();
+         ::unsetenv("XDG_DATA_HOME");
+       },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_EQ(a.catalogue.raceListCount, b.catalogue.raceListCount + 1);
+         EXPECT_NE(a.race, b.race);
+         EXPECT_NE(a.race.find("/regatix/races/"), std::string::npos) << a.race;
+       }},
       {"Button1", "EXIT stops and closes the window", NoSetUp,
        [](TForm1& f) { f.controls->Button1->click(); },
        [](S, S a, const FakePlatform&) { EXPECT_EQ(a.clock.playState, PlayState::Stopped); }, false},

@@ -1,0 +1,44 @@
+// What the running window does with the command line of a later start: it comes to the front and shows
+// the folder or race file named.
+#include <filesystem>
+
+#include "shell/MainWindow.h"
+
+namespace shell {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// A race file sits in the raceadmin/ of its race folder, which holds its tracks.
+bool IsRaceFile(const std::string& path) {
+  const std::filesystem::path file(path);
+  std::error_code error;
+  return file.parent_path().filename() == "raceadmin" && std::filesystem::is_regular_file(file, error);
+}
+
+}  // namespace
+
+void TForm1::TakeCommandLine(const StartOptions& options) {
+  BringToFront();
+  if (!options.folder.empty()) {
+    session_->OpenProgramFolder(options.folder);
+    return;
+  }
+  for (const std::string& path : options.open) {
+    // A race folder, or a race file inside one; loose track files are left to the track import.
+    if (IsFolder(path + "/raceadmin")) {
+      session_->OpenProgramFolder(path + '/');
+    } else if (IsRaceFile(path)) {
+      session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path));
+    } else {
+      continue;
+    }
+    return;
+  }
+}
+
+}  // namespace shell

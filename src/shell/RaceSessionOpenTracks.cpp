@@ -1,0 +1,62 @@
+// Open tracks: races made from the user's logger tracks, written under the user's own races folder, added to
+// the race list and shown at once. One message says what was skipped or could not be found.
+#include <stdexcept>
+
+#include "inference/RaceMaker.h"
+#include "race/UserFolders.h"
+#include "shell/RaceSession.h"
+
+namespace shell {
+
+namespace {
+
+// One track alone shows no start, no course and no finish: a race needs boats sailing together.
+constexpr int kSmallestFleet = 2;
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+}  // namespace
+
+void RaceSession::ChooseAndOpenTracks() {
+  if (loading_) return;
+  const std::vector<std::string> files =
+      platform_.ChooseFilesToOpen(Tr(TextId::OpenTracksTitle), Tr(TextId::OpenTracksFilter));
+  if (!files.empty()) OpenTracks(files);
+}
+
+LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
+  if (loading_) return LoadResult::HeldOff;
+  // The made races go where the race list looks for the user's own races.
+  race::RaceCatalogue& catalogue = state_.catalogue;
+  if (catalogue.userRacesFolder.empty())
+    catalogue.userRacesFolder = race::UserRacesFolder().generic_string() + '/';
+  inference::MakeRacesResult made;
+  try {
+    made = inference::MakeRaces({paths.begin(), paths.end()}, catalogue.userRacesFolder, kSmallestFleet);
+  } catch (const std::runtime_error& error) {
+    made.messages.push_back(error.what());  // the races written before the failure are still listed
+  }
+  std::vector<std::string> notes = made.messages;
+  for (const inference::MadeRace& race : made.races)
+    for (const std::string& missing : race.notFound)
+      notes.push_back(race.folder.filename().string() + ": not found: " + missing);
+  if (made.races.empty()) {
+    platform_.ShowMessage(Text(TextId::NoRaceMade, state_.englishTexts, {Lines(notes)}));
+    return LoadResult::Failed;
+  }
+
+  // The new races join the list where the user's own races are listed.
+  race::BuildRaceList(catalogue, Store().programFolder);
+  const std::string shown = made.races.front().raceFile.generic_string();
+  const int first = catalogue.IndexOfPath(Store().programFolder, shown);
+  emit raceListChanged();
+  const LoadResult result = LoadRace(shown, first);
+  if (!notes.empty()) platform_.ShowMessage(Text(TextId::RaceMadeNotes, state_.englishTexts, {Lines(notes)}));
+  return result;
+}
+
+}  // namespace shell
