@@ -8,28 +8,14 @@
 #include <QMouseEvent>
 #include <filesystem>
 
-#include "analysis/SampleRaceFolder.h"
-#include "shell/FakePlatform.h"
-#include "shell/MainWindow.h"
-#include "shell/TestApplication.h"
+#include "shell/SampleWindow.h"
 #include "shell/WindowDriver.h"
-#include "support/TempFolder.h"
 
 namespace shelltest {
 namespace {
 
-class PagesWiringTest : public ::testing::Test {
+class PagesWiringTest : public SampleWindowTest {
  protected:
-  void SetUp() override {
-    TestApplication();
-    analysistest::WriteSampleRace(folder);
-    folder.Write("raceadmin/racefile.st", "sample.txt\r\n");
-    platform.documents = documents.folder();
-    form = std::make_unique<shell::TForm1>(platform, folder.folder());
-    form->FormCreate();
-    ASSERT_FALSE(form->EndRequested());
-  }
-
   // A pointer move (or press) over a control, at a place relative to it, through the window's event filters.
   static void Pointer(QWidget* widget, QPoint at, QEvent::Type type = QEvent::MouseMove,
                       Qt::MouseButton button = Qt::NoButton) {
@@ -48,10 +34,6 @@ class PagesWiringTest : public ::testing::Test {
     }
     return count;
   }
-
-  testsupport::TempFolder folder, documents;
-  FakePlatform platform;
-  std::unique_ptr<shell::TForm1> form;
 };
 
 TEST_F(PagesWiringTest, GraphChoiceDrawsTheGraphPageAndTrackChoiceComesBack) {
