@@ -78,10 +78,12 @@ void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int m
   if (store.boatCount < 1) {
     const std::string raceFile = race::FileLabel(store.programFolder, store.raceFilePath);
     const bool noFileFound =
-        std::all_of(store.warnings.begin(), store.warnings.end(), [](const race::LoadWarning& w) {
-          // A note tells of a file not read (a link out of the folder, no permission) or a fix dropped.
-          return w.kind == race::WarningKind::kTrackFileMissing ||
-                 w.kind == race::WarningKind::kBoatsBeyondCapacity || w.kind == race::WarningKind::kNote;
+        std::none_of(store.warnings.begin(), store.warnings.end(), [](const race::LoadWarning& w) {
+          // These say a track was read and then left out; the others tell of files not read (missing, a link
+          // out of the folder, no permission) or of fixes dropped.
+          return w.kind == race::WarningKind::kNoFixInWindow ||
+                 w.kind == race::WarningKind::kNoFixInWindowHours ||
+                 w.kind == race::WarningKind::kTooFewFixes;
         });
     if (noFileFound) throw NoTracksError(raceFile);
     throw NoBoatKeptError(raceFile);

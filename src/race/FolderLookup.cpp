@@ -75,8 +75,8 @@ std::optional<std::filesystem::path> FolderIndex::Inside(const std::filesystem::
   if (StaysInside(folder_, path)) return path;
   if (notes_) {
     const std::string folderName = folder_.filename().string();
-    AddLoadNote(*notes_, folderName + "/" + path.filename().string() + ": a link leading outside " +
-                             folderName + "/, not read");
+    AddLoadNote(*notes_, WarningKind::kLinkOutside,
+                {folderName + "/" + path.filename().string(), folderName});
   }
   return std::nullopt;
 }
@@ -95,7 +95,7 @@ std::string FileLabel(const std::string& programFolder, const std::filesystem::p
 bool OpenFoundFile(RaceStore& store, std::ifstream& in, const std::filesystem::path& path) {
   std::string problem;
   if (OpenInput(in, path, problem)) return true;
-  AddLoadNote(store, FileLabel(store.programFolder, path) + ": cannot read the file: " + problem);
+  AddLoadNote(store, WarningKind::kUnreadableFile, {FileLabel(store.programFolder, path), problem});
   return false;
 }
 

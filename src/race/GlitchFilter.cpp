@@ -96,16 +96,17 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
     if (++dropped > kListedPerBoat) continue;
     const auto speed =
         std::find_if(speeds.begin(), speeds.end(), [i](const auto& s) { return s.first == i; });
-    const std::string why = speed == speeds.end()
-                                ? "a jump to 0°N 0°E"
-                                : FormatInteger(speed->second) + " knots from its neighbour";
     const double localTime = store.startTime + (t.time[i] - store.boatTimeOffset[slot]) / 86400.0;
-    AddLoadNote(store, store.boatName[slot] + ": fix at " + FormatDateTime(localTime) +
-                           " dropped as a GPS glitch: " + why);
+    const std::string at = FormatDateTime(localTime);
+    if (speed == speeds.end()) {
+      AddLoadNote(store, WarningKind::kGlitchAtOrigin, {store.boatName[slot], at});
+    } else {
+      AddLoadNote(store, WarningKind::kGlitchSpeed, {store.boatName[slot], at, FormatInteger(speed->second)});
+    }
   }
   if (dropped > kListedPerBoat) {
-    AddLoadNote(store, store.boatName[slot] + ": " + std::to_string(dropped - kListedPerBoat) +
-                           " more fixes dropped as GPS glitches");
+    AddLoadNote(store, WarningKind::kMoreGlitches,
+                {store.boatName[slot], std::to_string(dropped - kListedPerBoat)});
   }
   n = count;
 }

@@ -1,16 +1,19 @@
-// Lines for the load's warnings worded by the readers.
+// The load's warnings about what the readers met, kept printable and few.
 #include "race/LoadNotes.h"
+
+#include <utility>
 
 #include "race/InputError.h"
 #include "race/PrintableText.h"
 
 namespace race {
 
-void AddLoadNote(RaceStore& store, std::string_view text) {
+void AddLoadNote(RaceStore& store, WarningKind kind, std::vector<std::string> values) {
   if (store.warnings.size() < kMaxLoadNotes) {
-    AddWarning(store.warnings, Printable(text, kMaxMessagePart));
+    for (std::string& value : values) value = Printable(value, kMaxMessagePart);
+    Warn(store, kind, std::move(values));
   } else if (store.warnings.size() == kMaxLoadNotes) {
-    AddWarning(store.warnings, "more warnings left out");
+    Warn(store, WarningKind::kMoreWarnings, {});
   }
 }
 

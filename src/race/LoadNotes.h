@@ -1,10 +1,12 @@
-// Lines for the load's warnings worded here, in English: what the readers met and dealt with (a glitch fix
-// dropped, a link not followed, a file that cannot be read, wind put in time order).
+// The load's warnings about what the readers met and dealt with (a glitch fix dropped, a link not followed,
+// a file that cannot be read, wind put in time order): their values quote the race's files and names.
 #pragma once
 
 #include <cstddef>
-#include <string_view>
+#include <string>
+#include <vector>
 
+#include "race/LoadWarning.h"
 #include "race/RaceStore.h"
 
 namespace race {
@@ -12,7 +14,7 @@ namespace race {
 // A load keeps at most this many notes; the rest are counted in one more line.
 inline constexpr std::size_t kMaxLoadNotes = 100;
 
-// Adds a line to the store's warnings, made printable and cut short (it quotes the race's files and names).
-void AddLoadNote(RaceStore& store, std::string_view text);
+// Adds a warning of kind to the store's list, its values made printable and cut short.
+void AddLoadNote(RaceStore& store, WarningKind kind, std::vector<std::string> values);
 
 }  // namespace race

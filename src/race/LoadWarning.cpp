@@ -45,6 +45,18 @@ constexpr Wording kWordings[] = {
     {WarningKind::kMarkFarFromTracks,
      "mark %1 lies %2 nautical miles from every track: check its position (minutes of arc, not degrees)",
      "マーク %1 はどの航跡からも %2 海里離れています: 位置を確かめてください (度ではなく分で)"},
+    {WarningKind::kWindOutOfOrder, "%1: wind samples out of time order; sorted by time",
+     "%1: 風のデータが時刻順ではないため、時刻順に並べ替えました"},
+    {WarningKind::kLinkOutside, "%1: a link leading outside %2/, not read",
+     "%1: %2/ の外を指すリンクのため読み込みません"},
+    {WarningKind::kUnreadableFile, "%1: cannot read the file: %2", "%1: ファイルを読めません: %2"},
+    {WarningKind::kGlitchAtOrigin, "%1: fix at %2 dropped as a GPS glitch: a jump to 0°N 0°E",
+     "%1: %2 の測位を GPS の異常値として除きました: 北緯0度・東経0度への飛び"},
+    {WarningKind::kGlitchSpeed, "%1: fix at %2 dropped as a GPS glitch: %3 knots from its neighbour",
+     "%1: %2 の測位を GPS の異常値として除きました: 隣の測位から %3 ノット"},
+    {WarningKind::kMoreGlitches, "%1: %2 more fixes dropped as GPS glitches",
+     "%1: ほかに %2 点の測位を GPS の異常値として除きました"},
+    {WarningKind::kMoreWarnings, "more warnings left out", "ほかの警告は省きました"},
     {WarningKind::kNote, "%1", "%1"},
 };
 

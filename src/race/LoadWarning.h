@@ -20,6 +20,13 @@ enum class WarningKind {
   kBoatsBeyondCapacity,  // %1 boats named in the race file, %2 the boats read
   kPointNobodyPassed,  // %1 course point, %2 its position in the course, %3 the fleet's closest approach (m)
   kMarkFarFromTracks,  // %1 mark, %2 its distance from the nearest fix (nautical miles)
+  kWindOutOfOrder,     // %1 the wind file
+  kLinkOutside,        // %1 the linked file as folder/name, %2 the folder it leads out of
+  kUnreadableFile,     // %1 the file, %2 why the system could not open it
+  kGlitchAtOrigin,     // %1 boat, %2 the fix's race-local time
+  kGlitchSpeed,        // %1 boat, %2 the fix's race-local time, %3 the knots it implies
+  kMoreGlitches,       // %1 boat, %2 fixes dropped beyond those listed
+  kMoreWarnings,       // the list was cut short
   kNote,               // %1 a line worded by its caller, in English only, shown as it is in both languages
 };
 

@@ -80,7 +80,7 @@ void LoadWindFile(RaceStore& store) {
   }
   if (!std::is_sorted(store.windTime.begin() + 1, store.windTime.begin() + 1 + n)) {
     SortSamplesByTime(store);
-    AddLoadNote(store, file + ": wind samples out of time order; sorted by time");
+    AddLoadNote(store, WarningKind::kWindOutOfOrder, {file});
   }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "race/GlitchFilter.h"
+#include "race/LoadWarning.h"
 #include "race/TrackLoader.h"
 #include "support/WarningTexts.h"
 
@@ -54,6 +55,10 @@ TEST(GlitchFilter, AJumpToZeroZeroOrASpikeIsDroppedAndReported) {
   EXPECT_EQ(warnings[0], "Alpha: fix at 2008/05/17 12:00:40 dropped as a GPS glitch: a jump to 0°N 0°E");
   EXPECT_EQ(warnings[1].substr(0, 56), "Alpha: fix at 2008/05/17 12:01:10 dropped as a GPS glitc");
   EXPECT_NE(warnings[1].find("knots from its neighbour"), std::string::npos);
+  // The window lists them in the user's language too.
+  EXPECT_EQ(WarningText(b.store.warnings[0], 0),
+            "Alpha: 2008/05/17 12:00:40 の測位を GPS の異常値として除きました: 北緯0度・東経0度への飛び");
+  EXPECT_NE(WarningText(b.store.warnings[1], 0).find("ノット"), std::string::npos);
 }
 
 TEST(GlitchFilter, GlitchesAtEitherEndAndInRunsGoToo) {
