@@ -51,5 +51,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   mainWindow.show();
+  // regatix --open PATH...: the race named, or made from the tracks named, replaces the first race shown.
+  if (!options.open.empty()) mainWindow.OpenPaths(options.open);
   return application.exec();
 }

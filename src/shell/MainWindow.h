@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "shell/BoatListPanel.h"
 #include "shell/CanvasImage.h"
@@ -51,8 +52,11 @@ class TForm1 : public QWidget {
   void UseSettings(QSettings* settings);
   void SaveSettings();
   // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
-  // the race folder or race file of --open.
+  // what --open names.
   void TakeCommandLine(const StartOptions& options);
+  // --open, on the first start as on a later one: a race folder or race file named is shown; else the
+  // tracks and folders of tracks named become a race of the user's own, shown at once.
+  void OpenPaths(const std::vector<std::string>& paths);
 
   // Places the panels and the chart for the window's size; the chart's pictures follow at once.
   void LayoutWindow();

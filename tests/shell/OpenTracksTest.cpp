@@ -102,6 +102,33 @@ TEST_F(OpenTracksTest, ASetThatMakesNoRaceWritesNothingAndSaysWhyInEitherLanguag
   EXPECT_EQ(platform.messages.size(), messages);
 }
 
+TEST_F(OpenTracksTest, OpenOnTheCommandLineMakesTheRaceAtStartAndWhenHandedOver) {
+  // The first start: the window shows its first race, then the race made from the folder of tracks named.
+  testsupport::WriteFleet(tracks, 3);
+  const int listed = form->Session().Catalogue().raceListCount;
+  form->OpenPaths({(tracks.path() / "in").string()});
+  EXPECT_EQ(form->Store().boatCount, 3);
+  const std::string first = form->Store().raceFilePath;
+  EXPECT_TRUE(first.starts_with(Races().generic_string())) << first;
+
+  // Handed to the running window: loose files of another fleet make a second race, shown at once.
+  testsupport::TempFolder other;
+  shell::StartOptions options;
+  options.open = Chosen(testsupport::WriteFleet(other, 4));
+  form->TakeCommandLine(options);
+  EXPECT_EQ(form->Store().boatCount, 4);
+  EXPECT_NE(form->Store().raceFilePath, first);
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+
+  // A file that is no track, handed over, is named; the race shown stays and nothing is written.
+  const std::string shown = form->Store().raceFilePath;
+  options.open = {other.Write("notes.txt", "results on the board\r\n").string()};
+  form->TakeCommandLine(options);
+  EXPECT_TRUE(Says("notes.txt: skipped")) << platform.messages.back();
+  EXPECT_EQ(form->Store().raceFilePath, shown);
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+}
+
 TEST_F(OpenTracksTest, CtrlOAsksForTracksAndADroppedFolderIsOpened) {
   form->show();
   form->activateWindow();
