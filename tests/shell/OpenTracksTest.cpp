@@ -129,6 +129,23 @@ TEST_F(OpenTracksTest, OpenOnTheCommandLineMakesTheRaceAtStartAndWhenHandedOver)
   EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
 }
 
+TEST_F(OpenTracksTest, TracksOfTwoDaysMakeARaceEachAndSaySo) {
+  testsupport::WriteFleet(tracks, 3);
+  for (int b = 0; b < 2; ++b) {
+    std::string gpx = testsupport::BoatGpx("Next day " + std::to_string(b), b * 25.0);
+    for (auto at = gpx.find("2026-05-17"); at != std::string::npos; at = gpx.find("2026-05-17", at))
+      gpx.replace(at, 10, "2026-05-18");
+    tracks.Write("in/next" + std::to_string(b) + ".gpx", gpx);
+  }
+  const int listed = form->Session().Catalogue().raceListCount;
+  form->OpenPaths({(tracks.path() / "in").string()});
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+  EXPECT_EQ(form->Store().boatCount, 3);  // the first day's race is shown
+  EXPECT_TRUE(Says("the tracks are of 2 different days or places: one race each"))
+      << platform.messages.back();
+  EXPECT_TRUE(Says("gun at 2026/05/18 11:0")) << platform.messages.back();
+}
+
 TEST_F(OpenTracksTest, CtrlOAsksForTracksAndADroppedFolderIsOpened) {
   form->show();
   form->activateWindow();
