@@ -45,13 +45,11 @@ int main(int argc, char* argv[]) {
                      mainWindow.TakeCommandLine(shell::ParseStartOptions(arguments, workingFolder));
                    });
 
-  mainWindow.FormCreate();
+  mainWindow.FormCreate(options.open);
   if (mainWindow.EndRequested()) {
     if (loadingWindow) loadingWindow->close();
     return 0;
   }
   mainWindow.show();
-  // regatix --open PATH...: the race named, or made from the tracks named, replaces the first race shown.
-  if (!options.open.empty()) mainWindow.OpenPaths(options.open);
   return application.exec();
 }

@@ -31,19 +31,15 @@ void TForm1::TakeCommandLine(const StartOptions& options) {
   OpenPaths(options.open);
 }
 
-void TForm1::OpenPaths(const std::vector<std::string>& paths) {
+bool TForm1::OpenPaths(const std::vector<std::string>& paths) {
   // A race folder, or a race file inside one, is shown as it is; anything else is taken for tracks.
   for (const std::string& path : paths) {
-    if (IsFolder(path + "/raceadmin")) {
-      session_->OpenProgramFolder(path + '/');
-      return;
-    }
-    if (IsRaceFile(path)) {
-      session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path));
-      return;
-    }
+    if (IsFolder(path + "/raceadmin")) return session_->OpenProgramFolder(path + '/');
+    if (IsRaceFile(path))
+      return session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path)) ==
+             LoadResult::Loaded;
   }
-  if (!paths.empty()) session_->OpenTracks(paths);
+  return !paths.empty() && session_->OpenTracks(paths) == LoadResult::Loaded;
 }
 
 }  // namespace shell

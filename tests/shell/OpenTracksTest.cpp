@@ -103,13 +103,23 @@ TEST_F(OpenTracksTest, ASetThatMakesNoRaceWritesNothingAndSaysWhyInEitherLanguag
 }
 
 TEST_F(OpenTracksTest, OpenOnTheCommandLineMakesTheRaceAtStartAndWhenHandedOver) {
-  // The first start: the window shows its first race, then the race made from the folder of tracks named.
+  // The first start, from a program folder with no race of its own: the race made from the folder of tracks
+  // named is the first one shown.
   testsupport::WriteFleet(tracks, 3);
+  testsupport::TempFolder bare, ownRaces;
+  FakePlatform fresh;
+  fresh.userRaces = ownRaces.folder();
+  shell::TForm1 started(fresh, bare.folder());
+  started.FormCreate({(tracks.path() / "in").string()});
+  EXPECT_FALSE(started.EndRequested());
+  EXPECT_EQ(started.Store().boatCount, 3);
+  EXPECT_TRUE(started.Store().raceFilePath.starts_with(ownRaces.folder())) << started.Store().raceFilePath;
+
+  // The same in the window already running, its sample race shown.
   const int listed = form->Session().Catalogue().raceListCount;
-  form->OpenPaths({(tracks.path() / "in").string()});
+  EXPECT_TRUE(form->OpenPaths({(tracks.path() / "in").string()}));
   EXPECT_EQ(form->Store().boatCount, 3);
   const std::string first = form->Store().raceFilePath;
-  EXPECT_TRUE(first.starts_with(Races().generic_string())) << first;
 
   // Handed to the running window: loose files of another fleet make a second race, shown at once.
   testsupport::TempFolder other;
