@@ -35,7 +35,7 @@ TEST(WindowLayoutTest, PanelsHugTheRightEdgeAndTheTimeBarSitsLeftOfThem) {
   const WindowLayout layout = LayoutWindow(1600, 970, 67, 5);
   EXPECT_EQ(layout.pnlSPLITE, (Box{0, 0, 1600, 970}));
   EXPECT_EQ(layout.pnlLOGO, (Box{1335, 0, 265, 200}));
-  EXPECT_EQ(layout.pnlCTRL, (Box{1335, 680, 265, 290}));
+  EXPECT_EQ(layout.pnlCTRL, (Box{1335, 658, 265, 312}));
   EXPECT_EQ(layout.pnlTimeBar, (Box{1285, 0, 50, 970}));
   EXPECT_EQ(layout.seaSwatches[0], (Box{5, 15, 32, 10}));
   EXPECT_EQ(layout.seaSwatches[4], (Box{5, 63, 32, 10}));
