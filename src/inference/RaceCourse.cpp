@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -94,26 +95,34 @@ std::vector<std::string> CourseRecords(const RaceCourse& course) {
 
 std::string WithCourse(const std::string& raceFileText, const RaceCourse& course) {
   const std::string lineEnd = raceFileText.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-  std::string records;
-  for (const std::string& record : CourseRecords(course)) records += record + lineEnd;
+  // The new records by keyword, each group written where the file had its first record of that keyword.
+  std::map<std::string_view, std::string> groups;
+  const std::vector<std::string> records = CourseRecords(course);
+  for (const std::string& record : records)
+    groups[std::string_view(record).substr(0, record.find(','))] += record + lineEnd;
 
   std::string text;
-  bool written = false;
   for (std::size_t at = 0; at < raceFileText.size();) {
     std::size_t end = raceFileText.find('\n', at);
     end = end == std::string::npos ? raceFileText.size() : end + 1;
     const std::string_view line(raceFileText.data() + at, end - at);
     at = end;
-    if (!kCourseKeywords.contains(race::SplitFields(line, ',')[1])) {
+    const std::string_view keyword = race::SplitFields(line, ',')[1];
+    if (!kCourseKeywords.contains(keyword)) {
       text += line;
-      continue;
+    } else if (const auto group = groups.find(keyword); group != groups.end()) {
+      if (!text.empty() && text.back() != '\n') text += lineEnd;
+      text += group->second;
+      groups.erase(group);
     }
-    if (!written) text += records;
-    written = true;
   }
-  if (!written) {
+  // Records the file did not have at all go at its end, in the usual order.
+  for (const std::string& record : records) {
+    const auto group = groups.find(std::string_view(record).substr(0, record.find(',')));
+    if (group == groups.end()) continue;
     if (!text.empty() && text.back() != '\n') text += lineEnd;
-    text += records;
+    text += group->second;
+    groups.erase(group);
   }
   return text;
 }

@@ -52,9 +52,9 @@ CourseProblem CheckCourse(const RaceCourse& course);
 // ST, FT, TD, the MK and LN records and CRS (left out for an empty course), one line each without line end.
 std::vector<std::string> CourseRecords(const RaceCourse& course);
 
-// raceFileText with its ST, FT, TD, MK, LN and CRS records replaced by course's, which stand where the first
-// of them stood (at the end when it had none). Every other line is kept byte for byte, and the new lines end
-// as the file's own lines do.
+// raceFileText with its ST, FT, TD, MK, LN and CRS records replaced by course's: each keyword's records
+// where the file's first record of that keyword stood, those it had none of at its end. Every other line is
+// kept byte for byte, and the new lines end as the file's own lines do.
 std::string WithCourse(const std::string& raceFileText, const RaceCourse& course);
 
 }  // namespace inference

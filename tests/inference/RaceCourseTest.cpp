@@ -69,11 +69,11 @@ TEST(RaceCourse, WrittenInPlaceOfTheFilesOwnRecordsAndReadBackAsWritten) {
             "TD,-5\n"
             "MK,2059.5000,8182.2500\n"
             "MK,2060.0625,-8182.7500\n"
-            "LN,2058.9000,8182.4000,2058.9000,8182.6000\n"
-            "CRS,L1,MK2,MK1,L1\n"
             "NOTE,bring the chart\n"
+            "LN,2058.9000,8182.4000,2058.9000,8182.6000\n"
             "BN,alpha.txt,Alpha,12\n"
-            "BN,bravo.txt,Bravo\n");
+            "BN,bravo.txt,Bravo\n"
+            "CRS,L1,MK2,MK1,L1\n");
 
   testsupport::TempFolder folder;
   const fs::path file = folder.Write("raceadmin/r.txt", text);
