@@ -43,7 +43,6 @@ RaceEditor::RaceEditor(RaceSession& session, QWidget* parent) : QFrame(parent), 
   lblGun = Named<QLabel>(this, "lblGun");
   lblFinish = Named<QLabel>(this, "lblFinish");
   lblTd = Named<QLabel>(this, "lblTd");
-  lblTd->setWordWrap(true);
   lblCourse = Named<QLabel>(this, "lblCourse");
   edtGun = Named<QLineEdit>(this, "edtGun");
   edtFinish = Named<QLineEdit>(this, "edtFinish");
@@ -59,6 +58,10 @@ RaceEditor::RaceEditor(RaceSession& session, QWidget* parent) : QFrame(parent), 
   btnEditSave = Named<QPushButton>(this, "btnEditSave");
   btnEditCancel = Named<QPushButton>(this, "btnEditCancel");
   btnEditSave->setDefault(true);
+  // Room for a whole date and time, whatever the labels' language takes.
+  for (QLineEdit* edit : {edtGun, edtFinish})
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 12);
+  for (QLabel* label : {lblGun, lblFinish, lblTd}) label->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);

@@ -176,7 +176,7 @@ class RaceSession : public QObject {
   // The handle under a chart pixel (the last drawn wins), -1 for none.
   int EditHandleAt(QPoint at) const;
   void MoveEditHandle(int handle, QPoint to);
-  // A new mark, or a new line across the chart's middle, at the middle of the chart.
+  // A new mark, or a new line across the chart, near the chart's middle (each a little below the last).
   void AddEditMark();
   void AddEditLine();
   // Saves the edited marks and lines with the form's times and course, then shows the saved race. A race of

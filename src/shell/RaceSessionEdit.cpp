@@ -14,7 +14,8 @@ namespace shell {
 
 namespace {
 
-constexpr int kHandleReach = 8;  // pixels from a handle's centre that still take it
+constexpr int kHandleReach = 8;    // pixels from a handle's centre that still take it
+constexpr int kNewPlaceStep = 30;  // pixels between new marks (and new lines), so none hides another
 
 TextId ProblemText(inference::CourseProblem problem) {
   switch (problem) {
@@ -110,8 +111,9 @@ void RaceSession::MoveEditHandle(int handle, QPoint to) {
 
 void RaceSession::AddEditMark() {
   if (!editing_ || edited_.marks.size() >= static_cast<std::size_t>(race::kMaxMarks)) return;
+  const double down = static_cast<double>(edited_.marks.size() % 5 * kNewPlaceStep);
   const analysis::Position middle =
-      analysis::ChartToPosition(state_.mapWidth / 2.0, state_.mapHeight / 2.0, ChartViewNow());
+      analysis::ChartToPosition(state_.mapWidth / 2.0, state_.mapHeight / 2.0 + down, ChartViewNow());
   edited_.marks.push_back({middle.lat, middle.lon});
   inference::PutCourseInStore(edited_, Store());
   Redraw();
@@ -121,7 +123,9 @@ void RaceSession::AddEditMark() {
 void RaceSession::AddEditLine() {
   if (!editing_ || edited_.lines.size() >= static_cast<std::size_t>(race::kMaxLines)) return;
   const analysis::ChartView view = ChartViewNow();
-  const double quarter = state_.mapWidth / 4.0, middle = state_.mapHeight / 2.0;
+  const double quarter = state_.mapWidth / 4.0;
+  const double middle =
+      state_.mapHeight / 2.0 + static_cast<double>(edited_.lines.size() % 5 * kNewPlaceStep);
   const analysis::Position end1 = analysis::ChartToPosition(quarter * 1.5, middle, view);
   const analysis::Position end2 = analysis::ChartToPosition(quarter * 2.5, middle, view);
   edited_.lines.push_back({{end1.lat, end1.lon}, {end2.lat, end2.lon}});

@@ -60,8 +60,8 @@ LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
   // What the tracks did not show is put right in the editor, on the race just made.
   const bool incomplete = !made.races.front().notFound.empty() && result == LoadResult::Loaded;
   if (incomplete) {
+    StartEditing();  // already beside the message that points to it
     platform_.ShowMessage(Text(TextId::EditIncompleteRace, state_.englishTexts, {Lines(notes)}));
-    StartEditing();
   } else if (!notes.empty()) {
     platform_.ShowMessage(Text(TextId::RaceMadeNotes, state_.englishTexts, {Lines(notes)}));
   }

@@ -122,7 +122,7 @@ constexpr TextEntry kTexts[] = {
      "マークとラインの端はチャート上でドラッグして動かします。"},
     {TextId::EditorGun, "Gun (start)", "スタート時刻"},
     {TextId::EditorFinish, "Window end", "終了時刻"},
-    {TextId::EditorTd, "TD (hours from GPS time)", "時差 TD (GPS時刻との差・時間)"},
+    {TextId::EditorTd, "TD (hours from GPS time)", "時差 TD (GPSとの差・時間)"},
     {TextId::EditorCourse, "Course in sailing order", "コース (帆走順)"},
     {TextId::EditorAdd, "Add", "追加"},
     {TextId::EditorRemove, "Remove", "削除"},
