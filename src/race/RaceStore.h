@@ -12,7 +12,7 @@ namespace race {
 using TDateTime = double;  // days since 1899-12-30, time of day in the fraction
 using Colour = unsigned;   // 0x00BBGGRR
 
-inline constexpr int kMaxBoats = 51;
+inline constexpr int kMaxBoats = 200;
 inline constexpr int kMaxMarks = 20;
 inline constexpr int kMaxLines = 10;
 inline constexpr int kMaxCourseEntries = 20;

@@ -74,7 +74,7 @@ inline std::vector<Row> Rows() {
   const std::string windRace = race + "WF,wind.csv\r\n";
   const std::string gpxRace = kHead + "BN,alpha.txt,Alpha\r\nBN,bravo.gpx,Bravo\r\n";
   std::string manyBoats = kHead;
-  for (int k = 1; k <= 60; ++k) manyBoats += "BN,alpha.txt,Boat " + std::to_string(k) + "\r\n";
+  for (int k = 1; k <= 210; ++k) manyBoats += "BN,alpha.txt,Boat " + std::to_string(k) + "\r\n";
   std::string manyMarks = kHead;
   for (int k = 1; k <= 25; ++k) manyMarks += "MK,3000.3,600.05\r\n";
   std::string doubled;
@@ -149,12 +149,12 @@ inline std::vector<Row> Rows() {
        {},
        "",
        2},
-      {"more boats than 51",
+      {"more boats than 200",
        {{"raceadmin/bad.txt", manyBoats}},
        {},
        "",
-       51,
-       {"the race file names 60 boats; only the first 51 are read"}},
+       200,
+       {"the race file names 210 boats; only the first 200 are read"}},
       {"more marks than 20",
        {{"raceadmin/bad.txt", Replaced(manyMarks + kBoats, "CRS,L1,MK1,L2", "CRS,L1,MK25,L2")}},
        {},

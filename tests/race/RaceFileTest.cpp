@@ -113,7 +113,7 @@ TEST(RaceFile, CourseMarksLinesAndSingleValues) {
 TEST(RaceFile, CapacitiesKeepTheFirstEntries) {
   RaceFolder r;
   std::string text;
-  for (int i = 1; i <= 60; ++i) {
+  for (int i = 1; i <= 210; ++i) {
     r.Write("gpsdat/b" + std::to_string(i) + ".txt", "");
     text += "BN,b" + std::to_string(i) + ".txt,Boat " + std::to_string(i) + "\r\n";
   }
@@ -129,9 +129,9 @@ TEST(RaceFile, CapacitiesKeepTheFirstEntries) {
   r.Parse(text);
   const RaceStore& s = r.store;
   EXPECT_EQ(s.boatCount, kMaxBoats);
-  EXPECT_EQ(s.boatName[51], "Boat 51");
+  EXPECT_EQ(s.boatName[200], "Boat 200");
   ASSERT_EQ(s.warnings.size(), 1u);  // the boats beyond the capacity are named, never silently lost
-  EXPECT_EQ(WarningText(s.warnings[0]), "the race file names 60 boats; only the first 51 are read");
+  EXPECT_EQ(WarningText(s.warnings[0]), "the race file names 210 boats; only the first 200 are read");
   EXPECT_EQ(s.markCount, 20);
   EXPECT_EQ(s.markLat[20], 20);
   EXPECT_EQ(s.lineCount, 10);
