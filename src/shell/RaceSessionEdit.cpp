@@ -58,11 +58,12 @@ void RaceSession::StartEditing() {
   effects.beeps = 0;
   Apply(effects);
   emit optionsChanged();
+  // Asked again while editing, only the view goes back to the whole race: the form keeps what it holds.
   if (!editing_) {
     beforeEditing_ = edited_ = inference::CourseOfStore(Store());
     editing_ = true;
+    emit editingChanged();
   }
-  emit editingChanged();
   Redraw();
 }
 

@@ -179,6 +179,8 @@ TEST_F(RaceEditorTest, BadValuesAreRefusedWithAMessageAndNothingIsWritten) {
     Editor().btnEntryRemove->click();
   }
   refused("The course is empty");
+  form->controls->btnEditRace->click();  // again while editing: the form keeps what it holds
+  EXPECT_EQ(Editor().lstCourse->count(), 0);
 
   form->Session().SetLanguage(0);
   Editor().edtTd->setText("-25");

@@ -25,7 +25,7 @@ TEST(WindowLayoutTest, BoatListFillsTheGapOrCoversTheLogo) {
   // Three boats: 67 pixels, more than the gap a 480-pixel client area leaves; below the logo.
   EXPECT_EQ(PlaceBoatList(800, 480, 67), (Box{535, 200, 265, 67}));
   // A short list in a tall window stretches to the gap between the logo and control panels.
-  EXPECT_EQ(PlaceBoatList(1600, 970, 67), (Box{1335, 200, 265, 480}));
+  EXPECT_EQ(PlaceBoatList(1600, 970, 67), (Box{1335, 200, 265, 458}));
   // Exactly the space below the logo: the list covers the logo panel.
   EXPECT_EQ(PlaceBoatList(1600, 970, 770), (Box{1335, 0, 265, 770}));
   EXPECT_EQ(PlaceBoatList(1600, 970, 769), (Box{1335, 200, 265, 769}));
