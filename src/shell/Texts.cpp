@@ -156,9 +156,11 @@ constexpr TextEntry kTexts[] = {
      "list:\r\n\r\n%1",
      "このレースはプログラム付属のため、変更は自分のレースとして保存し、レース一覧に加えました:\r\n\r\n%1"},
     {TextId::EditIncompleteRace,
-     "The race was made, but the tracks did not show everything:\r\n\r\n%1\r\n\r\nThe editor is open: drag "
+     "The race was made, but the tracks did not show everything. What was found and what was "
+     "not:\r\n\r\n%1\r\n\r\nThe editor is open: drag "
      "the marks and lines into place, check the gun and the course, then Save.",
-     "レースを作成しましたが、航跡から分からなかった点があります:\r\n\r\n%1\r\n\r\n編集画面を開きました。"
+     "レースを作成しましたが、航跡から分からなかった点があります。分かったことと分からなかったこと:\r\n\r\n%"
+     "1\r\n\r\n編集画面を開きました。"
      "マークとラインを正しい位置へドラッグし、スタート時刻とコースを確かめてから保存してください。"},
 };
 
