@@ -89,11 +89,13 @@ BoatListPanel::BoatListPanel(RaceSession& session, QWidget* parent) : QWidget(pa
 }
 
 int BoatListPanel::RowHeight() const {
-  // As tall as the font needs, less when a big fleet would not fit in the window otherwise.
+  // As tall as the font needs with a little air, less air when a big fleet would not fit in the window
+  // otherwise; never shorter than the names, for a longer list scrolls.
   const int boats = std::max(1, static_cast<int>(boatCheck.size()) - 1);
   const int room =
       parentWidget() != nullptr ? parentWidget()->height() - y() - fontMetrics().height() - 8 : 1000;
-  return std::clamp(room / boats, 12, std::max(14, fontMetrics().height() + 2));
+  const int tightest = std::max(12, fontMetrics().height());
+  return std::clamp(room / boats, tightest, std::max(14, fontMetrics().height() + 2));
 }
 
 int BoatListPanel::RowsHeight() const {
