@@ -165,6 +165,13 @@ LoadResult RaceSession::LoadAutoNext(const std::string& path, int raceIndex) {
   return result;
 }
 
+void RaceSession::ShowPreparedRace(std::unique_ptr<race::RaceStore> store, const analysis::ChartFit& fit) {
+  if (loading_ || store == nullptr) return;
+  store->programFolder = Store().programFolder;
+  store->documentsFolder = Store().documentsFolder;
+  ApplyLoadedRace(std::move(store), fit, 0);
+}
+
 void RaceSession::CreatePictures() {
   const int width = std::max(1, state_.mapWidth);
   const int height = std::max(1, state_.mapHeight);
