@@ -46,14 +46,12 @@ std::vector<std::string> SplitNames(const std::string& text) {
 
 std::string UsageText() {
   return "usage: regatix-simulate --out FOLDER [options]\n"
-         "Sails a race and writes it as a program folder: raceadmin/NAME.txt, one track per boat in "
-         "gpsdat/,\n"
+         "Sails a race and writes it as a program folder: raceadmin/NAME.txt, one track per boat in gpsdat/,\n"
          "winddat/NAME.csv and truth/NAME.csv (each boat's true passing time at each course point).\n"
          "  --name NAME            race file name without .txt (race)\n"
          "  --boats N              fleet size, 1-200 (10)\n"
          "  --course wl|triangle|passage   windward-leeward with a leeward gate, triangle, or a passage\n"
-         "  --waypoints \"LAT,LON LAT,LON ...\"   a passage's marks and finish, degrees (start: --lat "
-         "--lon)\n"
+         "  --waypoints \"LAT,LON LAT,LON ...\"   a passage's marks and finish, degrees (start: --lat --lon)\n"
          "  --laps N               laps (2; at most 5 windward-leeward, 3 triangle)\n"
          "  --wind-dir DEG         mean true wind direction (200)\n"
          "  --wind-speed KN        mean wind speed in knots (10)\n"
@@ -71,8 +69,7 @@ std::string UsageText() {
          "  --no-mishaps           no early starter, retirement or missed mark (else with 8+ boats)\n"
          "  --coords dm|deg|dms    track coordinate form (dm)\n"
          "  --dates ymd|dmy|dmon   track date form: 2026/05/17, 17-05-2026 or 17-MAY-26 (ymd)\n"
-         "  --format text|gpx|nmea track files as text (.txt), GPX (.gpx) or NMEA 0183 RMC logs (.nmea) "
-         "(text)\n"
+         "  --format text|gpx|nmea track files as text (.txt), GPX (.gpx) or NMEA 0183 RMC logs (.nmea) (text)\n"
          "  --title1 T --title2 T --note T --names A,B,...   texts of the race file\n"
          "  --shift-jis            write the race file in Shift-JIS\n"
          "  --north-up             show the race north-up (NU,1)\n"
@@ -91,24 +88,16 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       if (i + 1 >= arguments.size()) throw std::invalid_argument(a + ": missing value");
       return arguments[++i];
     };
-    if (a == "--help" || a == "-h")
-      o.help = true;
-    else if (a == "--out")
-      o.folder = value();
-    else if (a == "--name")
-      o.raceName = value();
-    else if (a == "--boats")
-      o.race.boats = Whole(a, value(), 1, race::kMaxBoats);
+    if (a == "--help" || a == "-h") o.help = true;
+    else if (a == "--out") o.folder = value();
+    else if (a == "--name") o.raceName = value();
+    else if (a == "--boats") o.race.boats = Whole(a, value(), 1, race::kMaxBoats);
     else if (a == "--course") {
       const std::string& v = value();
-      if (v == "wl")
-        o.race.kind = CourseKind::WindwardLeeward;
-      else if (v == "triangle")
-        o.race.kind = CourseKind::Triangle;
-      else if (v == "passage")
-        o.race.kind = CourseKind::Passage;
-      else
-        throw std::invalid_argument(a + ": expected wl, triangle or passage");
+      if (v == "wl") o.race.kind = CourseKind::WindwardLeeward;
+      else if (v == "triangle") o.race.kind = CourseKind::Triangle;
+      else if (v == "passage") o.race.kind = CourseKind::Passage;
+      else throw std::invalid_argument(a + ": expected wl, triangle or passage");
     } else if (a == "--waypoints") {
       // "lat,lon lat,lon ...": the marks in order, then the finish.
       o.waypoints.clear();
@@ -121,30 +110,20 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
         if (pair.empty()) continue;
         const size_t comma = pair.find(',');
         if (comma == std::string::npos) throw std::invalid_argument(a + ": expected lat,lon pairs");
-        o.waypoints.emplace_back(Number(a, pair.substr(0, comma), -80, 80),
-                                 Number(a, pair.substr(comma + 1), -180, 180));
+        o.waypoints.emplace_back(Number(a, pair.substr(0, comma), -80, 80), Number(a, pair.substr(comma + 1), -180, 180));
       }
-    } else if (a == "--laps")
-      o.race.laps = Whole(a, value(), 1, 5);
-    else if (a == "--wind-dir")
-      o.race.wind.direction = Number(a, value(), 0, 360);
-    else if (a == "--wind-speed")
-      o.race.wind.speed = Number(a, value(), 2, 30);
+    } else if (a == "--laps") o.race.laps = Whole(a, value(), 1, 5);
+    else if (a == "--wind-dir") o.race.wind.direction = Number(a, value(), 0, 360);
+    else if (a == "--wind-speed") o.race.wind.speed = Number(a, value(), 2, 30);
     else if (a == "--shift") {
       o.race.wind.persistentShift = Number(a, value(), -60, 60);
       shiftGiven = true;
-    } else if (a == "--oscillation")
-      o.race.wind.oscillation = Number(a, value(), 0, 30);
-    else if (a == "--minutes")
-      o.race.targetMinutes = Number(a, value(), 5, 1440);
-    else if (a == "--leg")
-      legNm = Number(a, value(), 0.1, 20);
-    else if (a == "--rate")
-      o.race.rateHz = Number(a, value(), 0.001, 10);
-    else if (a == "--lat")
-      o.latitude = Number(a, value(), -80, 80);
-    else if (a == "--lon")
-      o.longitude = Number(a, value(), -180, 180);
+    } else if (a == "--oscillation") o.race.wind.oscillation = Number(a, value(), 0, 30);
+    else if (a == "--minutes") o.race.targetMinutes = Number(a, value(), 5, 1440);
+    else if (a == "--leg") legNm = Number(a, value(), 0.1, 20);
+    else if (a == "--rate") o.race.rateHz = Number(a, value(), 0.001, 10);
+    else if (a == "--lat") o.latitude = Number(a, value(), -80, 80);
+    else if (a == "--lon") o.longitude = Number(a, value(), -180, 180);
     else if (a == "--date") {
       const std::string& v = value();
       if (std::sscanf(v.c_str(), "%d/%d/%d", &o.start.year, &o.start.month, &o.start.day) != 3 ||
@@ -160,75 +139,46 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
           o.start.second < 0 || o.start.second > 59) {
         throw std::invalid_argument(a + ": expected HH:MM or HH:MM:SS");
       }
-    } else if (a == "--td")
-      o.timeDifference = Whole(a, value(), -14, 14);
-    else if (a == "--mg")
-      o.magneticVariation = Number(a, value(), -60, 60);
-    else if (a == "--seed")
-      o.race.seed = static_cast<std::uint64_t>(Number(a, value(), 0, 9e15));
-    else if (a == "--boat-length")
-      o.race.boatLength = Number(a, value(), 2, 30);
-    else if (a == "--prestart")
-      o.race.preStartMinutes = Whole(a, value(), 1, 30);
-    else if (a == "--no-mishaps")
-      o.race.mishaps = false;
+    } else if (a == "--td") o.timeDifference = Whole(a, value(), -14, 14);
+    else if (a == "--mg") o.magneticVariation = Number(a, value(), -60, 60);
+    else if (a == "--seed") o.race.seed = static_cast<std::uint64_t>(Number(a, value(), 0, 9e15));
+    else if (a == "--boat-length") o.race.boatLength = Number(a, value(), 2, 30);
+    else if (a == "--prestart") o.race.preStartMinutes = Whole(a, value(), 1, 30);
+    else if (a == "--no-mishaps") o.race.mishaps = false;
     else if (a == "--coords") {
       const std::string& v = value();
-      if (v == "dm")
-        o.coordinates = CoordinateForm::DegreesMinutes;
-      else if (v == "deg")
-        o.coordinates = CoordinateForm::Degrees;
-      else if (v == "dms")
-        o.coordinates = CoordinateForm::DegreesMinutesSeconds;
-      else
-        throw std::invalid_argument(a + ": expected dm, deg or dms");
+      if (v == "dm") o.coordinates = CoordinateForm::DegreesMinutes;
+      else if (v == "deg") o.coordinates = CoordinateForm::Degrees;
+      else if (v == "dms") o.coordinates = CoordinateForm::DegreesMinutesSeconds;
+      else throw std::invalid_argument(a + ": expected dm, deg or dms");
     } else if (a == "--dates") {
       const std::string& v = value();
-      if (v == "ymd")
-        o.dates = DateForm::YearMonthDay;
-      else if (v == "dmy")
-        o.dates = DateForm::DayMonthYear;
-      else if (v == "dmon")
-        o.dates = DateForm::DayMonthNameYear;
-      else
-        throw std::invalid_argument(a + ": expected ymd, dmy or dmon");
+      if (v == "ymd") o.dates = DateForm::YearMonthDay;
+      else if (v == "dmy") o.dates = DateForm::DayMonthYear;
+      else if (v == "dmon") o.dates = DateForm::DayMonthNameYear;
+      else throw std::invalid_argument(a + ": expected ymd, dmy or dmon");
     } else if (a == "--format") {
       const std::string& v = value();
-      if (v == "text")
-        o.trackFormat = TrackFormat::Text;
-      else if (v == "gpx")
-        o.trackFormat = TrackFormat::Gpx;
-      else if (v == "nmea")
-        o.trackFormat = TrackFormat::Nmea;
-      else
-        throw std::invalid_argument(a + ": expected text, gpx or nmea");
-    } else if (a == "--title1")
-      o.title1 = value();
-    else if (a == "--title2")
-      o.title2 = value();
-    else if (a == "--note")
-      o.note = value();
-    else if (a == "--names")
-      o.names = SplitNames(value());
-    else if (a == "--shift-jis")
-      o.shiftJis = true;
-    else if (a == "--north-up")
-      o.northUp = true;
-    else if (a == "--no-wind-file")
-      o.windFile = false;
-    else if (a == "--attachment")
-      o.attachment = value();
-    else
-      throw std::invalid_argument("unknown option " + a);
+      if (v == "text") o.trackFormat = TrackFormat::Text;
+      else if (v == "gpx") o.trackFormat = TrackFormat::Gpx;
+      else if (v == "nmea") o.trackFormat = TrackFormat::Nmea;
+      else throw std::invalid_argument(a + ": expected text, gpx or nmea");
+    } else if (a == "--title1") o.title1 = value();
+    else if (a == "--title2") o.title2 = value();
+    else if (a == "--note") o.note = value();
+    else if (a == "--names") o.names = SplitNames(value());
+    else if (a == "--shift-jis") o.shiftJis = true;
+    else if (a == "--north-up") o.northUp = true;
+    else if (a == "--no-wind-file") o.windFile = false;
+    else if (a == "--attachment") o.attachment = value();
+    else throw std::invalid_argument("unknown option " + a);
   }
   if (!o.help && o.folder.empty()) throw std::invalid_argument("--out FOLDER is required");
   if (o.race.laps > MaxLaps(o.race.kind)) {
-    throw std::invalid_argument("--laps: at most " + std::to_string(MaxLaps(o.race.kind)) +
-                                " for this course");
+    throw std::invalid_argument("--laps: at most " + std::to_string(MaxLaps(o.race.kind)) + " for this course");
   }
   for (const std::string& n : o.names) {
-    if (n.find_first_of(",\r\n") != std::string::npos)
-      throw std::invalid_argument("--names: a name holds a comma");
+    if (n.find_first_of(",\r\n") != std::string::npos) throw std::invalid_argument("--names: a name holds a comma");
   }
   if (legNm > 0) o.race.legMetres = legNm * 1852;
   if (o.race.kind == CourseKind::Passage) {
