@@ -248,11 +248,6 @@ void BoatListPanel::PositionRows() {
   }
 }
 
-void BoatListPanel::ShowRowOf(int boat) {
-  if (boat >= 1 && boat < static_cast<int>(boatCheck.size()))
-    rowsArea_->ensureWidgetVisible(boatCheck[boat], 0, 0);
-}
-
 void BoatListPanel::ShowTicker() {
   Rank(false);
   const std::vector<playback::TickerRow>& rows = session_.Ticker();

@@ -72,8 +72,6 @@ class BoatListPanel : public QWidget {
   const std::vector<int>& RowOrder() const { return order_; }
   // The rows under the header; a fleet taller than the panel scrolls (wheel and scroll bar).
   QScrollArea* Rows() const { return rowsArea_; }
-  // Scrolls the list so that the boat's row is in sight.
-  void ShowRowOf(int boat);
 
   // Height the rows need.
   int RowsHeight() const;
