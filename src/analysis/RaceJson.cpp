@@ -22,7 +22,8 @@ Json Slice(const std::vector<T>& values, int first, int last) {
   return out;
 }
 
-double At(const std::vector<std::vector<double>>& channel, int b, int i) {
+template <typename Channel>
+double At(const std::vector<Channel>& channel, int b, int i) {
   if (b >= static_cast<int>(channel.size()) || i >= static_cast<int>(channel[b].size())) return 0;
   return channel[b][i];
 }

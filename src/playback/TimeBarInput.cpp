@@ -33,7 +33,7 @@ Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const r
 
   hover.dots.assign(static_cast<size_t>(store.boatCount) + 1, std::nullopt);
   for (int b = 1; b <= store.boatCount; ++b) {
-    const std::vector<double>& times = store.trackTime[b];
+    const auto& times = store.trackTime[b];
     for (int i = 1; i <= store.fixCount[b] - 1; ++i) {
       if (times[i] <= t && t < times[i + 1]) {
         hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit,

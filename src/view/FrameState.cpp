@@ -27,7 +27,8 @@ int FixesOf(const race::RaceStore& store, int boat) {
 }
 
 // Finds k with times[k] <= t < times[k+1] among k = 1..last, starting at the cached place and wrapping.
-int FindInterval(const std::vector<double>& times, int last, int start, double t) {
+template <typename Times>
+int FindInterval(const Times& times, int last, int start, double t) {
   if (last < 1) return 0;
   int k = (start < 1 || start > last) ? 1 : start;
   for (int tried = 0; tried < last; ++tried) {
@@ -146,14 +147,14 @@ void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t
     }
     state.lastFixIndex[i] = j;
 
-    const std::vector<double>& times = store.trackTime[i];
+    const auto& times = store.trackTime[i];
     const double t0 = times[j];
     const double t1 = times[j + 1];
     const double f = t1 > t0 ? (t - t0) / (t1 - t0) : 0;
     state.curLat[i] = store.trackLat[i][j] + (store.trackLat[i][j + 1] - store.trackLat[i][j]) * f;
     state.curLon[i] = store.trackLon[i][j] + (store.trackLon[i][j + 1] - store.trackLon[i][j]) * f;
 
-    const std::vector<double>& course = store.trackCourse[i];
+    const auto& course = store.trackCourse[i];
     if (t - t0 < 1.0) {
       // The heading turns from the previous fix's course during the first second; fix 1 has none before
       // it and starts from its own course.

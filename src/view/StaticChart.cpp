@@ -23,7 +23,7 @@ void PlaceStillBoats(FrameState& state, const race::RaceStore& store, double rac
   if (static_cast<int>(state.curLat.size()) < store.boatCount + 1) ResetFrameState(state, store.boatCount);
   for (int i = 1; i <= store.boatCount; ++i) {
     state.curLat[i] = state.curLon[i] = 0;
-    const std::vector<double>& times = store.trackTime[i];
+    const auto& times = store.trackTime[i];
     const int fixes = std::min<int>(store.fixCount[i], static_cast<int>(times.size()) - 1);
     for (int j = 1; j <= fixes - 2; ++j) {
       if (!(times[j] <= raceTime && raceTime < times[j + 1])) continue;
