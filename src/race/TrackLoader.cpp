@@ -37,11 +37,14 @@ void ReserveForFile(RaceStore& store, int slot, const std::filesystem::path& pat
                       [&](auto& channel) { channel[slot].reserve(room + kGrowthStep + kGrowthMargin); });
 }
 
-// Gives back what the reservation held beyond the fixes kept (a track mostly outside the race window).
+// Gives back what the reservation and the growth held beyond the fixes kept: a big fleet keeps tens of
+// millions of fixes, and a track mostly outside the race window reserved room for all of its lines.
 void ReleaseSpareRoom(RaceStore& store, int slot) {
+  const auto kept = static_cast<std::size_t>(store.fixCount[slot]) + 1;
   ForEachTrackChannel(store, [&](auto& channel) {
     auto& fixes = channel[slot];
-    if (fixes.capacity() > fixes.size() + fixes.size() / 4 + kGrowthStep) fixes.shrink_to_fit();
+    if (fixes.size() > kept) fixes.resize(kept);
+    if (fixes.capacity() > kept + kept / 32) fixes.shrink_to_fit();
   });
 }
 
