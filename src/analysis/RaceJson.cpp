@@ -2,6 +2,7 @@
 #include "analysis/RaceJson.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "analysis/Leaderboard.h"
@@ -28,6 +29,15 @@ double At(const std::vector<Channel>& channel, int b, int i) {
   return channel[b][i];
 }
 
+// Speed and course are kept as floats: written with the digits a float holds, not a double's reading of it.
+double FloatDigits(double value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, static_cast<float>(value));
+  double shortest = value;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
+}
+
 Json Fixes(const race::RaceStore& store, int b, bool allFixes) {
   Json rows = Json::array();
   const int n = store.fixCount[b];
@@ -37,7 +47,7 @@ Json Fixes(const race::RaceStore& store, int b, bool allFixes) {
       continue;
     }
     rows.push_back({At(store.trackTime, b, i), At(store.trackLat, b, i), At(store.trackLon, b, i),
-                    At(store.trackCourse, b, i), At(store.trackSpeed, b, i)});
+                    FloatDigits(At(store.trackCourse, b, i)), FloatDigits(At(store.trackSpeed, b, i))});
   }
   return rows;
 }
