@@ -14,7 +14,10 @@
 #include "pages/BoatHighlight.h"
 #include "shell/CanvasImage.h"
 #include "shell/RaceSession.h"
+#include "shell/ScorePanel.h"
 #include "shell/Shape.h"
+
+class QPainter;
 
 namespace shell {
 
@@ -39,12 +42,12 @@ class ChartWidget : public QWidget {
   ChartWidget(RaceSession& session, QWidget* parent);
 
   // Overlays by their form names.
-  QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlScore, *pnlFLAG;
+  QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlFLAG;
+  ScorePanel* pnlScore;
   CanvasImage *compasss, *compasst, *Image10, *blue_p;
   QLabel *Memo3, *Memo6, *hintbox;
   QLabel* lblWindAt;  // the wind graph's reading under the pointer: time, knots, degrees
   Shape* windmk;
-  std::vector<QLabel*> scoreLabel;  // 1..boatCount
 
   void ShowTip(const Tip& tip);
   void HideTip();
@@ -62,6 +65,7 @@ class ChartWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -72,18 +76,19 @@ class ChartWidget : public QWidget {
   void FrameReady();
   void ShowFlags();
   void DrawCompassRose();
-  void ApplyScore(const playback::ScoreChange& score);
-  void CreateScoreLabels();
-  void ScorePanelMoved();
   void PointerReleased();
-  void LanguageChanged();
   void ShowWindReading(QPoint at);
+  void PaintEditHandles(QPainter& painter) const;
+  // A handle the left button drags or the pointer rests on while a race is edited; false otherwise.
+  bool EditPointer(QMouseEvent* event);
   playback::ChartSituation Situation() const;
 
   RaceSession& session_;
   RubberBand* rubberBand_;
   std::unique_ptr<QtCanvas> windowPicture_;
-  int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
+  int windowPicturePage_ = 0;
+  int draggedHandle_ = -1;  // the edit handle the left button holds, -1 for none  // the page windowPicture
+                            // was drawn for; 0 while the plain page shows
 };
 
 }  // namespace shell

@@ -42,6 +42,8 @@ constexpr NamedBox kControlPanelPlaces[] = {
     {"chkLongTail", {177, 248, 82, 16}},
     {"lblSmooth", {11, 270, 150, 12}},
     {"cmbSmooth", {165, 267, 90, 19}},
+    // Fixing a race by hand.
+    {"btnEditRace", {9, 289, 100, 19}},
 };
 
 int RoundHalfEven(double value) {
@@ -83,6 +85,8 @@ Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight, double 
   box.left = clientWidth - sideWidth;
   box.height = boatListHeight >= freeGap ? boatListHeight : freeGap;
   box.top = boatListHeight >= clientHeight - logoHeight ? 0 : logoHeight;
+  // A fleet too long for the window scrolls inside it.
+  box.height = std::min(box.height, clientHeight - box.top);
   return box;
 }
 
