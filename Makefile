@@ -32,8 +32,10 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# Built as the program ships (RelWithDebInfo, which CMakeLists.txt optimises as Release does), so that the
+# figures are those of the program users run.
 bench: deps
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DREGATIX_BENCH=ON
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGATIX_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 

@@ -51,16 +51,14 @@ std::unique_ptr<race::RaceStore> BigRace() {
   s.timelineEnd = kSeconds + 30;
   view::SelectHullOutline(s);
   s.boatCount = kBoats;
-  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
-    channel->assign(kBoats + 2, {});
+  race::ForEachTrackChannel(s, [](auto& channel) { channel.assign(kBoats + 2, {}); });
   for (int b = 1; b <= kBoats; ++b) {
     s.boatFile[b] = "boat" + std::to_string(b) + ".gpx";
     s.boatName[b] = "Boat " + std::to_string(b);
     s.boatShown[b] = 1;
     s.fixInterval[b] = 1;
     s.fixCount[b] = kFixes;
-    for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
-      (*channel)[b].resize(kFixes + 1);
+    race::ForEachTrackChannel(s, [b](auto& channel) { channel[b].resize(kFixes + 1); });
     for (int j = 1; j <= kFixes; ++j) {
       const double t = (j - 1) / static_cast<double>(kHz);
       const double lap = 2 * std::numbers::pi * (t + 7 * b) / 3600;

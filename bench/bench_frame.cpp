@@ -35,20 +35,14 @@ race::RaceStore ScaleRace() {
   store.layColourStarboard = view::Rgb(0, 225, 0);
   view::SelectHullOutline(store);
   store.boatCount = kBoats;
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    channel->assign(kBoats + 2, {});
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) { channel.assign(kBoats + 2, {}); });
   for (int b = 1; b <= kBoats; ++b) {
     store.boatName[b] = "Boat " + std::to_string(b);
     store.boatColour[b] = view::Rgb(40 + 4 * b, 255 - 4 * b, (97 * b) % 256);
     store.boatShown[b] = 1;
     store.fixInterval[b] = 1;
     store.fixCount[b] = kSeconds + 1;
-    for (auto* channel :
-         {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-      (*channel)[b].resize(kSeconds + 2);
-    }
+    race::ForEachTrackChannel(store, [&](auto& channel) { channel[b].resize(kSeconds + 2); });
     for (int j = 1; j <= kSeconds + 1; ++j) {
       const double t = j - 1;
       const double lap = 2 * std::numbers::pi * (t + 20 * b) / 3600;

@@ -28,10 +28,7 @@ race::RaceStore ScaleRace() {
   store.timelineStart = -190;
   store.timelineEnd = kSeconds + 30;
   store.boatCount = kBoats;
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    channel->assign(kBoats + 2, {});
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) { channel.assign(kBoats + 2, {}); });
   std::mt19937_64 random(51);
   std::normal_distribution<double> noise(0, 0.002);  // minutes of arc, about 4 m
   for (int b = 1; b <= kBoats; ++b) {
@@ -40,10 +37,7 @@ race::RaceStore ScaleRace() {
     store.boatShown[b] = 1;
     const int fixes = kSeconds + 1;
     store.fixCount[b] = fixes;
-    for (auto* channel :
-         {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-      (*channel)[b].assign(fixes + 1, 0.0);
-    }
+    race::ForEachTrackChannel(store, [&](auto& channel) { channel[b].assign(fixes + 1, 0.0); });
     double lat = 2117.5 + b * 0.01, lon = 8389.2 - b * 0.01;
     for (int i = 1; i <= fixes; ++i) {
       const double course = (i / 600) % 2 == 0 ? 45.0 + b % 7 : 315.0 - b % 5;

@@ -89,8 +89,7 @@ class Fleet {
     const auto& lon = store_.trackLon[b];
     if (t <= time[1]) return {lat[1], lon[1]};
     if (t >= time[n]) return {lat[n], lon[n]};
-    const int i =
-        static_cast<int>(std::upper_bound(time.begin() + 1, time.begin() + n + 1, t) - time.begin()) - 1;
+    const int i = static_cast<int>(time.UpperBound(1, n + 1, t)) - 1;
     const double span = time[i + 1] - time[i];
     const double f = span > 0 ? (t - time[i]) / span : 0;
     return {lat[i] + (lat[i + 1] - lat[i]) * f, lon[i] + (lon[i + 1] - lon[i]) * f};

@@ -18,9 +18,9 @@ constexpr double kUpwindBelow = 45;           // degrees off the wind
 constexpr double kDownwindAbove = 135;
 
 struct TrackView {
-  const std::vector<double>& t;
-  const std::vector<double>& lat;
-  const std::vector<double>& lon;
+  const race::TimeColumn& t;
+  const race::PositionColumn& lat;
+  const race::PositionColumn& lon;
   int n;
   double cosMid;
 

@@ -54,7 +54,7 @@ class PlaneTrack {
   PlaneSpot At(double t) const {
     if (t <= t_[1]) return spots_[1];
     if (t >= t_[n_]) return spots_[n_];
-    const int i = static_cast<int>(std::upper_bound(t_.begin() + 1, t_.begin() + n_ + 1, t) - t_.begin()) - 1;
+    const int i = static_cast<int>(t_.UpperBound(1, n_ + 1, t)) - 1;
     const double span = t_[i + 1] - t_[i];
     const double f = span > 0 ? (t - t_[i]) / span : 0;
     return {spots_[i].east + (spots_[i + 1].east - spots_[i].east) * f,
@@ -62,7 +62,7 @@ class PlaneTrack {
   }
 
  private:
-  const std::vector<double>& t_;
+  const race::TimeColumn& t_;
   int n_ = 0;
   std::vector<PlaneSpot> spots_;
 };

@@ -21,9 +21,9 @@ constexpr double kTrimSeconds = 60;
 constexpr double kNoStop = std::numeric_limits<double>::infinity();
 
 struct Track {
-  const std::vector<double>& t;
-  const std::vector<double>& lat;
-  const std::vector<double>& lon;
+  const race::TimeColumn& t;
+  const race::PositionColumn& lat;
+  const race::PositionColumn& lon;
   int n;
 };
 

@@ -2,6 +2,7 @@
 #include "analysis/RaceJson.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "analysis/Leaderboard.h"
@@ -22,9 +23,19 @@ Json Slice(const std::vector<T>& values, int first, int last) {
   return out;
 }
 
-double At(const std::vector<std::vector<double>>& channel, int b, int i) {
+template <typename Channel>
+double At(const std::vector<Channel>& channel, int b, int i) {
   if (b >= static_cast<int>(channel.size()) || i >= static_cast<int>(channel[b].size())) return 0;
   return channel[b][i];
+}
+
+// Speed and course are kept as floats: written with the digits a float holds, not a double's reading of it.
+double FloatDigits(double value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, static_cast<float>(value));
+  double shortest = value;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
 }
 
 Json Fixes(const race::RaceStore& store, int b, bool allFixes) {
@@ -36,7 +47,7 @@ Json Fixes(const race::RaceStore& store, int b, bool allFixes) {
       continue;
     }
     rows.push_back({At(store.trackTime, b, i), At(store.trackLat, b, i), At(store.trackLon, b, i),
-                    At(store.trackCourse, b, i), At(store.trackSpeed, b, i)});
+                    FloatDigits(At(store.trackCourse, b, i)), FloatDigits(At(store.trackSpeed, b, i))});
   }
   return rows;
 }

@@ -58,7 +58,7 @@ void WriteTrack(kml::KmlWriter& out, const race::RaceStore& store, int b, long l
     std::string& line = out.Open();
     AppendPointTag(line, "trkpt", store.trackLat[b][i], store.trackLon[b][i]);
     line += "<time>";
-    race::AppendUtcText(line, gun + std::llround(store.trackTime[b][i]));
+    race::AppendUtcMillisecondText(line, gun * 1000 + std::llround(store.trackTime[b][i] * 1000));
     line += "</time></trkpt>";
     out.End();
   }

@@ -19,11 +19,10 @@ bool FocusAllows(const race::RaceStore& store, const KmlOptions& options, int bo
 
 int UsableFixes(const race::RaceStore& store, int b) {
   int count = store.fixCount[b];
-  for (const auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    const int held = b < static_cast<int>(channel->size()) ? static_cast<int>((*channel)[b].size()) - 1 : 0;
+  race::ForEachTrackChannel(store, [&](const auto& channel) {
+    const int held = b < static_cast<int>(channel.size()) ? static_cast<int>(channel[b].size()) - 1 : 0;
     count = std::min(count, held);
-  }
+  });
   return std::max(count, 0);
 }
 

@@ -34,7 +34,7 @@ void WriteBoatTrack(KmlWriter& out, const race::RaceStore& store, const KmlOptio
   for (int i = 1; i <= fixes; ++i) {
     std::string& line = out.Open();
     line += "<when>";
-    race::AppendUtcText(line, gun + std::llround(store.trackTime[b][i]));
+    race::AppendUtcMillisecondText(line, gun * 1000 + std::llround(store.trackTime[b][i] * 1000));
     line += "</when>";
     out.End();
   }

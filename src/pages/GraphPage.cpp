@@ -20,9 +20,12 @@ int UsableFixes(const race::RaceStore& store, int boat) {
   if (boat < 1 || boat >= static_cast<int>(store.fixCount.size())) return 0;
   const auto b = static_cast<std::size_t>(boat);
   int n = store.fixCount[b];
-  for (const auto* channel : {&store.trackTime, &store.trackCourse, &store.trackSpeed}) {
-    n = std::min(n, b < channel->size() ? static_cast<int>((*channel)[b].size()) - 1 : 0);
-  }
+  const auto fit = [&](const auto& channel) {
+    n = std::min(n, b < channel.size() ? static_cast<int>(channel[b].size()) - 1 : 0);
+  };
+  fit(store.trackTime);
+  fit(store.trackCourse);
+  fit(store.trackSpeed);
   return std::max(n, 0);
 }
 

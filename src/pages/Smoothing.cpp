@@ -6,9 +6,11 @@
 
 namespace pages {
 
-std::vector<double> MovingAverage(const std::vector<double>& times, const std::vector<double>& values, int n,
-                                  double seconds, bool directions) {
-  std::vector<double> out = values;
+template <typename Times, typename Values>
+std::vector<double> MovingAverage(const Times& times, const Values& values, int n, double seconds,
+                                  bool directions) {
+  std::vector<double> out(values.size());
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = values[i];
   n = std::min({n, static_cast<int>(times.size()) - 1, static_cast<int>(values.size()) - 1});
   if (seconds <= 0 || n < 2) return out;
   constexpr double kRadians = std::numbers::pi / 180;
@@ -35,5 +37,10 @@ std::vector<double> MovingAverage(const std::vector<double>& times, const std::v
   }
   return out;
 }
+
+template std::vector<double> MovingAverage(const std::vector<double>&, const std::vector<double>&, int,
+                                           double, bool);
+template std::vector<double> MovingAverage(const race::TimeColumn&, const race::MotionColumn&, int, double,
+                                           bool);
 
 }  // namespace pages

@@ -118,6 +118,10 @@ int SpanSeconds(TDateTime a, TDateTime b) {
   return b < a - kEqualTolerance ? -span : span;
 }
 
+double SpanMilliseconds(TDateTime a, TDateTime b) {
+  return std::nearbyint((b - a) * kSecondsPerDay * 1000.0) / 1000.0;
+}
+
 std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour, int minute, double second) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
     return std::nullopt;
@@ -206,7 +210,9 @@ TDateTime TextToDateTime(std::string_view text, const std::string& file, int lin
   throw InputError(file, line, "not a date: " + Quoted(text));
 }
 
-long long WholeSeconds(TDateTime value) { return std::llround(value * kSecondsPerDay); }
+long long WholeSeconds(TDateTime value) {
+  return std::llround(value * kSecondsPerDay);
+}
 
 void AppendUtcText(std::string& out, long long seconds) {
   const long long perDay = static_cast<long long>(kSecondsPerDay);
@@ -243,6 +249,22 @@ void AppendUtcText(std::string& out, long long seconds) {
   two(14, second / 60 % 60);
   two(17, second % 60);
   out.append(text, sizeof text - 1);
+}
+
+void AppendUtcMillisecondText(std::string& out, long long milliseconds) {
+  long long seconds = milliseconds / 1000;
+  long long fraction = milliseconds % 1000;
+  if (fraction < 0) {
+    fraction += 1000;
+    --seconds;
+  }
+  AppendUtcText(out, seconds);
+  if (fraction == 0 || out.empty()) return;
+  out.pop_back();  // the "Z" goes after the fraction
+  const char digits[] = {'.', static_cast<char>('0' + fraction / 100),
+                         static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10),
+                         'Z'};
+  out.append(digits, sizeof digits);
 }
 
 }  // namespace race

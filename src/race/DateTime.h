@@ -13,6 +13,9 @@ namespace race {
 // than a millisecond. A span that does not fit an int gives -1000000.
 int SpanSeconds(TDateTime a, TDateTime b);
 
+// Seconds from a to b to the millisecond, signed; fractions of a day far below a millisecond are noise.
+double SpanMilliseconds(TDateTime a, TDateTime b);
+
 // The date-time for a calendar day and time of day; nothing when a part is out of range.
 std::optional<TDateTime> EncodeDateTime(int year, int month, int day, int hour = 0, int minute = 0,
                                         double second = 0);
@@ -37,5 +40,7 @@ long long WholeSeconds(TDateTime value);
 // Appends the xsd:dateTime text of a count of whole seconds since 1899-12-30 taken as UTC:
 // "2008-05-17T01:02:03Z". Written digit by digit: exports write one per fix, millions of them.
 void AppendUtcText(std::string& out, long long seconds);
+// The same for a count of milliseconds: "2008-05-17T01:02:03.250Z", or without a fraction when it is 0.
+void AppendUtcMillisecondText(std::string& out, long long milliseconds);
 
 }  // namespace race

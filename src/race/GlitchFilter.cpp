@@ -17,9 +17,9 @@ constexpr double kNullIslandMinutes = 0.001;  // a couple of metres: loggers wri
 constexpr int kListedPerBoat = 3;
 
 struct Track {
-  std::vector<double>& time;
-  std::vector<double>& lat;
-  std::vector<double>& lon;
+  TimeColumn& time;
+  PositionColumn& lat;
+  PositionColumn& lon;
 };
 
 bool AtNullIsland(const Track& t, int i) {

@@ -10,8 +10,8 @@
 namespace race {
 
 // Streams the GPX in `in` through an XML parser and hands each trkpt (lat, lon, time) to sink. Times are
-// xsd:dateTime, with or without fractional seconds and zone suffix (none means UTC), rounded to whole
-// seconds. Throws InputError naming `file` and the line for malformed XML, a document that is not GPX, a
+// xsd:dateTime, with or without fractional seconds and zone suffix (none means UTC), kept to the
+// millisecond. Throws InputError naming `file` and the line for malformed XML, a document that is not GPX, a
 // track point without a usable lat, lon or time.
 // When name is given it receives the first track's name, else the file's metadata name, else stays empty.
 void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink,

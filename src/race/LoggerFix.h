@@ -15,8 +15,9 @@ using TrackFixSink = std::function<void(const TrackFix&)>;
 
 // The date-time of a logger's calendar time. zoneOffsetMinutes is the offset the time was written in (+540
 // for
-// "+09:00"); it is taken off to reach UTC. A fraction of a second is kept: the race-window rules round it to
-// the whole race second exactly as they round a text track's time. Empty when a field is out of range.
+// "+09:00"); it is taken off to reach UTC. A fraction of a second is kept, and the fix keeps it to the
+// millisecond in the race clock (a 10 Hz logger's fixes each have their own time). Empty when a field is out
+// of range.
 std::optional<TDateTime> LoggerTime(int year, int month, int day, int hour, int minute, double second,
                                     int zoneOffsetMinutes = 0);
 

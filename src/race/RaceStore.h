@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "race/FixColumn.h"
 #include "race/LoadWarning.h"
 
 namespace race {
@@ -23,7 +24,9 @@ inline constexpr int kMaxRaces = 200;
 inline constexpr double kNotPassed = 10000000.0;
 
 // The boat list's starting height for a fleet of boats: a 14-pixel row each below the header.
-inline constexpr int BoatListHeightFor(int boats) { return boats * 14 + 25; }
+inline constexpr int BoatListHeightFor(int boats) {
+  return boats * 14 + 25;
+}
 
 struct RaceStore {
   // Race information.
@@ -78,8 +81,11 @@ struct RaceStore {
   std::vector<LoadWarning> warnings;
   Colour layColourPort = 0, layColourStarboard = 0, windAxisColour = 0;
 
-  // Track channels [boat][fix], boat slots 0..boatCount+1, fix 0 unused.
-  std::vector<std::vector<double>> trackTime, trackLat, trackLon, trackSpeed, trackCourse;
+  // Track channels [boat][fix], boat slots 0..boatCount+1, fix 0 unused. Each reads as double; they are
+  // stored compactly (FixColumn.h) since a big fleet logging fast holds tens of millions of fixes.
+  std::vector<TimeColumn> trackTime;
+  std::vector<PositionColumn> trackLat, trackLon;
+  std::vector<MotionColumn> trackSpeed, trackCourse;
   double maxBoatSpeed = 0;
 
   // Wind samples 1..windCount.
@@ -112,5 +118,15 @@ struct RaceStore {
   // Boat outline of the hull glyph, chosen at each load.
   double hullX[9] = {}, hullY[9] = {};
 };
+
+// Calls visit with each of the five track channels (trackTime, trackLat, trackLon, trackSpeed, trackCourse).
+template <typename Store, typename Visit>
+void ForEachTrackChannel(Store& store, Visit visit) {
+  visit(store.trackTime);
+  visit(store.trackLat);
+  visit(store.trackLon);
+  visit(store.trackSpeed);
+  visit(store.trackCourse);
+}
 
 }  // namespace race

@@ -29,6 +29,21 @@ bool HasHighByte(const char* data, std::size_t size) {
   return false;
 }
 
+// The first CR or LF of data[from..size), or size. Eight bytes at a time: track files are millions of lines.
+std::size_t FindLineEnd(const char* data, std::size_t from, std::size_t size) {
+  constexpr unsigned long long kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  std::size_t i = from;
+  for (; i + 8 <= size; i += 8) {
+    unsigned long long block;
+    std::memcpy(&block, data + i, 8);
+    const unsigned long long lf = block ^ (kOnes * '\n'), cr = block ^ (kOnes * '\r');
+    // A byte of lf or cr is zero where the block has that byte (the well-known zero-byte test).
+    if (((lf - kOnes) & ~lf & kHighs) | ((cr - kOnes) & ~cr & kHighs)) break;
+  }
+  while (i < size && data[i] != '\n' && data[i] != '\r') ++i;
+  return i;
+}
+
 // Checks text as UTF-8. Returns false at an invalid byte; otherwise true with complete set to the bytes
 // before a sequence the text's end cuts off (the caller carries those into the next piece).
 bool ScanUtf8(std::string_view text, std::size_t& complete) {
@@ -115,8 +130,7 @@ bool TextLines::Next(std::string_view& line) {
   for (;;) {
     const char* data = buffer_.data();
     const std::size_t size = size_;
-    std::size_t end = pos_ + scanned_;
-    while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+    const std::size_t end = FindLineEnd(data, pos_ + scanned_, size);
     // A CR at the buffer's end may be the first half of CR LF: read on before deciding.
     const bool lineEnds = end < size && (data[end] == '\n' || end + 1 < size || end_);
     if (lineEnds || (end_ && pos_ < size)) {

@@ -26,12 +26,6 @@ constexpr int kIntervalMinFixes = 100;  // shorter tracks get the fixed interval
 constexpr std::uintmax_t kShortestFixLine = 44;  // "T  N3512.3456 E13930.1234 17-MAY-08 01:00:00 1" CR LF
 constexpr std::uintmax_t kMaxReservedFixes = 1 << 19;
 
-template <typename Visit>
-void ForEachChannel(RaceStore& s, Visit visit) {
-  for (auto* channel : {&s.trackTime, &s.trackLat, &s.trackLon, &s.trackSpeed, &s.trackCourse})
-    visit(*channel);
-}
-
 // Room up front for the fixes a text track of this size can hold, so that a long track does not move its
 // arrays while it grows. The cap keeps a file of empty lines from claiming memory for fixes it never has.
 void ReserveForFile(RaceStore& store, int slot, const std::filesystem::path& path) {
@@ -39,14 +33,18 @@ void ReserveForFile(RaceStore& store, int slot, const std::filesystem::path& pat
   const std::uintmax_t bytes = std::filesystem::file_size(path, error);
   if (error) return;
   const auto room = static_cast<std::size_t>(std::min(bytes / kShortestFixLine, kMaxReservedFixes));
-  ForEachChannel(store, [&](auto& channel) { channel[slot].reserve(room + kGrowthStep + kGrowthMargin); });
+  ForEachTrackChannel(store,
+                      [&](auto& channel) { channel[slot].reserve(room + kGrowthStep + kGrowthMargin); });
 }
 
-// Gives back what the reservation held beyond the fixes kept (a track mostly outside the race window).
+// Gives back what the reservation and the growth held beyond the fixes kept: a big fleet keeps tens of
+// millions of fixes, and a track mostly outside the race window reserved room for all of its lines.
 void ReleaseSpareRoom(RaceStore& store, int slot) {
-  ForEachChannel(store, [&](auto& channel) {
+  const auto kept = static_cast<std::size_t>(store.fixCount[slot]) + 1;
+  ForEachTrackChannel(store, [&](auto& channel) {
     auto& fixes = channel[slot];
-    if (fixes.capacity() > fixes.size() + fixes.size() / 4 + kGrowthStep) fixes.shrink_to_fit();
+    if (fixes.size() > kept) fixes.resize(kept);
+    if (fixes.capacity() > kept + kept / 32) fixes.shrink_to_fit();
   });
 }
 
@@ -54,23 +52,27 @@ void ReleaseSpareRoom(RaceStore& store, int slot) {
 
 void SizeTrackArrays(RaceStore& store) {
   const std::size_t slots = static_cast<std::size_t>(std::max(store.boatCount, 0)) + 2;
-  ForEachChannel(store, [&](auto& channel) {
+  ForEachTrackChannel(store, [&](auto& channel) {
     channel.clear();
     channel.resize(slots);
   });
 }
 
 void SizeBoatTrack(RaceStore& store, int slot, int size) {
-  ForEachChannel(store, [&](auto& channel) {
+  ForEachTrackChannel(store, [&](auto& channel) {
     if (channel.size() <= static_cast<std::size_t>(slot)) channel.resize(slot + 1);
     channel[slot].resize(static_cast<std::size_t>(size));
   });
 }
 
-std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime) {
-  const double rel =
-      static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime)) + store.boatTimeOffset[slot];
-  const int toFinish = SpanSeconds(store.finishTimeGps, gpsTime);
+std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime,
+                                          FixClock clock) {
+  const bool whole = clock == FixClock::kWholeSeconds;
+  const double rel = (whole ? static_cast<double>(SpanSeconds(store.startTimeGps, gpsTime))
+                            : SpanMilliseconds(store.startTimeGps, gpsTime)) +
+                     store.boatTimeOffset[slot];
+  const double toFinish =
+      whole ? SpanSeconds(store.finishTimeGps, gpsTime) : SpanMilliseconds(store.finishTimeGps, gpsTime);
   if (rel > -store.preStartSeconds - 60.0 && toFinish < 30) return rel;
   return std::nullopt;
 }
@@ -85,7 +87,7 @@ void StoreFix(RaceStore& store, int slot, int& n, double raceSeconds, double lat
 }
 
 bool StoreFixIfInWindow(RaceStore& store, int slot, int& n, const TrackFix& fix) {
-  const auto raceSeconds = RaceSecondsInWindow(store, slot, fix.gpsTime);
+  const auto raceSeconds = RaceSecondsInWindow(store, slot, fix.gpsTime, FixClock::kMilliseconds);
   if (!raceSeconds) return false;
   StoreFix(store, slot, n, *raceSeconds, fix.lat, fix.lon);
   return true;

@@ -36,10 +36,14 @@ bool LoadTrackFile(RaceStore& store, int i);
 // The race-window rules every track reader applies to a fix, in this order:
 // The fix time in race seconds (offset of the slot's boat included) when the fix lies inside the race
 // window (after the pre-start less one minute, before 30 seconds after the finish); nothing otherwise.
-std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime);
+// A text track's fixes go by whole seconds; a logger's keep their milliseconds.
+enum class FixClock { kWholeSeconds, kMilliseconds };
+std::optional<double> RaceSecondsInWindow(const RaceStore& store, int slot, TDateTime gpsTime,
+                                          FixClock clock = FixClock::kWholeSeconds);
 // Appends a fix as fix n + 1 of the slot, growing the arrays in steps of 100 ahead of need.
 void StoreFix(RaceStore& store, int slot, int& n, double raceSeconds, double lat, double lon);
-// Both of the above for a fix whose position is already known; true when it was kept.
+// Both of the above for a logger's fix (to the millisecond) whose position is already known; true when it
+// was kept.
 bool StoreFixIfInWindow(RaceStore& store, int slot, int& n, const TrackFix& fix);
 // Ends a track of n fixes: fixCount and fixInterval (mean spacing over the fixes 5..n-5 when n > 100,
 // else 30; never below 1).

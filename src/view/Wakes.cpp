@@ -58,15 +58,14 @@ void DrawOptionWake(Canvas& frame, const race::RaceStore& store, int boat, int l
 void DrawManoeuvreMarks(Canvas& frame, const race::RaceStore& store, int boat,
                         const std::vector<analysis::Manoeuvre>& manoeuvres, double from, double to,
                         const ChartProjector& project) {
-  const std::vector<double>& times = store.trackTime[boat];
+  const auto& times = store.trackTime[boat];
   const int fixes = std::min<int>(store.fixCount[boat], static_cast<int>(times.size()) - 1);
   if (fixes < 1) return;
   frame.SetPen(kBlack, 1, PenStyle::Solid);
   for (const analysis::Manoeuvre& m : manoeuvres) {
     if (m.seconds < from || m.seconds > to) continue;
-    const auto at = std::lower_bound(times.begin() + 1, times.begin() + fixes + 1, m.seconds);
-    const Point p =
-        FixAt(store, boat, static_cast<int>(std::min<std::ptrdiff_t>(at - times.begin(), fixes)), project);
+    const auto at = times.LowerBound(1, fixes + 1, m.seconds);
+    const Point p = FixAt(store, boat, static_cast<int>(std::min<std::size_t>(at, fixes)), project);
     if (m.kind == analysis::ManoeuvreKind::Tack) {
       frame.SetBrush(kYellow);
       frame.Rectangle(p.x - 3, p.y - 3, p.x + 4, p.y + 4);

@@ -34,7 +34,7 @@ TEST(ComputeFixCourseAndSpeed, SteadyCourseAndSpeedWithLastFixLeftZero) {
   ComputeFixCourseAndSpeed(store, 1);
   for (int i = 1; i <= 7; ++i) {
     EXPECT_EQ(store.trackCourse[1][i], 90) << i;
-    EXPECT_NEAR(store.trackSpeed[1][i], 6.3, 1e-9) << i;
+    EXPECT_NEAR(store.trackSpeed[1][i], 6.3, 1e-5) << i;
   }
   EXPECT_EQ(store.trackCourse[1][8], 0);
   EXPECT_EQ(store.trackSpeed[1][8], 0);
@@ -87,7 +87,8 @@ TEST(ComputeFixCourseAndSpeed, EqualTimesAndBurstsDoNotDivideByZeroOrScaleTheAxi
   EXPECT_EQ(store.trackSpeed[1][1], 0);
   EXPECT_EQ(store.trackSpeed[1][2], 0);
   // Fix 3: fixes 2..5 over 10 s.
-  EXPECT_NEAR(store.trackSpeed[1][3], (0.002 + fast) * 1852 / 10 * 3.6 / 1.852, 1e-9);
+  // Positions are kept to 1e-5 minute (under 2 cm), a few millimetres of the distance.
+  EXPECT_NEAR(store.trackSpeed[1][3], (0.002 + fast) * 1852 / 10 * 3.6 / 1.852, 0.002);
   EXPECT_GT(store.trackSpeed[1][5], 10);
   EXPECT_EQ(store.maxBoatSpeed, 0);  // every window holds the 12-knot burst
 }

@@ -15,11 +15,10 @@ struct Fix {
 
 inline int AddBoat(race::RaceStore& store, const std::vector<Fix>& fixes) {
   const int b = ++store.boatCount;
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    if (static_cast<int>(channel->size()) < b + 2) channel->resize(b + 2);
-    (*channel)[b].assign(fixes.size() + 1, 0.0);
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) {
+    if (static_cast<int>(channel.size()) < b + 2) channel.resize(b + 2);
+    channel[b].assign(fixes.size() + 1, 0.0);
+  });
   for (std::size_t i = 0; i < fixes.size(); ++i) {
     store.trackTime[b][i + 1] = fixes[i].t;
     store.trackLat[b][i + 1] = fixes[i].lat;

@@ -16,11 +16,10 @@ int AddBoat(race::RaceStore& store, const std::string& name, const std::string& 
   store.kmlColour[b] = kmlColour;
   store.boatShown[b] = shown;
   store.fixCount[b] = static_cast<int>(times.size());
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    channel->resize(race::kMaxBoats + 2);
-    (*channel)[b].assign(times.size() + 1, 0.0);
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) {
+    channel.resize(race::kMaxBoats + 2);
+    channel[b].assign(times.size() + 1, 0.0);
+  });
   for (size_t i = 1; i <= times.size(); ++i) {
     store.trackTime[b][i] = times[i - 1];
     store.trackLat[b][i] = 2100 + 0.6 * static_cast<double>(i);

@@ -23,10 +23,9 @@ inline race::RaceStore Race(const std::vector<double>& finishTimes) {
   store.courseMark[3] = "L1";
   const int count = static_cast<int>(finishTimes.size());
   store.boatCount = count;
-  for (auto* channel :
-       {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    channel->assign(static_cast<size_t>(count) + 2, std::vector<double>(1202));
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) {
+    channel.assign(static_cast<size_t>(count) + 2, std::vector<double>(1202));
+  });
   store.firstArrivalTime[3] = race::kNotPassed;
   for (int b = 1; b <= count; ++b) {
     store.boatName[b] = "Boat" + std::to_string(b);

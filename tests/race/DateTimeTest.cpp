@@ -121,5 +121,17 @@ TEST(UtcText, WritesXsdDateTimesAcrossCenturiesLeapDaysAndBeforeTheEpoch) {
   EXPECT_EQ(text(400000LL * 365 * 86400), "0001-01-01T00:00:00Z");
 }
 
+TEST(UtcText, KeepsMillisecondsWhenAFixHasThem) {
+  const auto text = [](long long milliseconds) {
+    std::string out;
+    AppendUtcMillisecondText(out, milliseconds);
+    return out;
+  };
+  EXPECT_EQ(text(1000), "1899-12-30T00:00:01Z");  // whole seconds read as before
+  EXPECT_EQ(text(1250), "1899-12-30T00:00:01.250Z");
+  EXPECT_EQ(text(-100), "1899-12-29T23:59:59.900Z");  // before the epoch the fraction still counts up
+  EXPECT_EQ(text(7), "1899-12-30T00:00:00.007Z");
+}
+
 }  // namespace
 }  // namespace race

@@ -32,7 +32,9 @@ struct Boat {
     store.trackLon[1][i] = lon;
   }
   std::vector<double> Times() const {
-    return std::vector<double>(store.trackTime[1].begin() + 1, store.trackTime[1].begin() + 1 + n);
+    std::vector<double> times;
+    for (int i = 1; i <= n; ++i) times.push_back(store.trackTime[1][i]);
+    return times;
   }
 };
 

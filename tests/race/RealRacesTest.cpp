@@ -67,8 +67,9 @@ void LoadRealRace(const fs::path& raceFolder, const std::string& trackFolder,
     for (int k = 1; k <= s.fixCount[b]; ++k) {
       ASSERT_GT(s.trackTime[b][k], -s.preStartSeconds - 60.0);
       ASSERT_LT(s.trackTime[b][k], s.timelineEnd);
-      minLat = std::min(minLat, s.trackLat[b][k]), maxLat = std::max(maxLat, s.trackLat[b][k]);
-      minLon = std::min(minLon, s.trackLon[b][k]), maxLon = std::max(maxLon, s.trackLon[b][k]);
+      const double lat = s.trackLat[b][k], lon = s.trackLon[b][k];
+      minLat = std::min(minLat, lat), maxLat = std::max(maxLat, lat);
+      minLon = std::min(minLon, lon), maxLon = std::max(maxLon, lon);
     }
     // Every fix lies within a few minutes of the first mark.
     EXPECT_NEAR(s.trackLat[b][1], s.markLat[1], 3.0);

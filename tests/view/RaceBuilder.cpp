@@ -33,10 +33,10 @@ int AddBoat(race::RaceStore& store, const std::string& name, view::Colour colour
   store.boatShown[b] = 1;
   store.fixCount[b] = static_cast<int>(fixes.size());
   store.fixInterval[b] = fixInterval;
-  for (auto* channel : {&store.trackTime, &store.trackLat, &store.trackLon, &store.trackSpeed, &store.trackCourse}) {
-    channel->resize(b + 2);
-    (*channel)[b] = {0};
-  }
+  race::ForEachTrackChannel(store, [&](auto& channel) {
+    channel.resize(b + 2);
+    channel[b] = {0};
+  });
   for (const Fix& f : fixes) {
     store.trackTime[b].push_back(f.time);
     store.trackLat[b].push_back(f.lat);
