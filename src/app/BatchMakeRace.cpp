@@ -12,11 +12,12 @@ bool RunMakeRace(const BatchRequest& request, std::ostream& out, std::ostream& e
   const std::filesystem::path folder =
       request.out.empty() ? race::UserRacesFolder() : std::filesystem::path(request.out);
   const auto result = inference::MakeRaces(paths, folder);
-  for (const auto& message : result.messages) err << message << '\n';
+  for (const auto& message : result.messages) err << inference::NoteText(message) << '\n';
   for (const auto& made : result.races) {
     out << made.raceFile.generic_string() << "  (" << made.boatCount << " boats)\n";
-    for (const auto& missing : made.notFound)
-      err << made.raceFile.filename().string() << ": not found: " << missing << '\n';
+    const std::string name = made.raceFile.filename().string();
+    for (const auto& found : made.found) out << name << ": " << inference::NoteText(found) << '\n';
+    for (const auto& missing : made.notFound) err << name << ": " << inference::NoteText(missing) << '\n';
   }
   return !result.races.empty();
 }

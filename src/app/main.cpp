@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
                      mainWindow.TakeCommandLine(shell::ParseStartOptions(arguments, workingFolder));
                    });
 
-  mainWindow.FormCreate();
+  mainWindow.FormCreate(options.open);
   if (mainWindow.EndRequested()) {
     if (loadingWindow) loadingWindow->close();
     return 0;

@@ -68,19 +68,33 @@ std::optional<FinishLine> FindFinishLine(const FleetGrid& grid, Point legStart,
   FinishLine line;
   line.finishSecond.assign(boats, -1);
   double vMin = 1e18, vMax = -1e18;
+  // The first crossing after grid second from; a gap in the track is stepped over.
+  const auto crossing = [&](int b, int from) {
+    for (int i = from + 1; i < grid.count; ++i) {
+      if (grid.Has(b, i) && grid.Has(b, i - 1) && u(grid.at[b][i - 1]) < level && u(grid.at[b][i]) >= level)
+        return i;
+    }
+    return -1;
+  };
+  int firstRounding = grid.count;
   for (int b = 0; b < boats; ++b) {
     const int r = lastRounding[b];
     if (r < 0) continue;
-    for (int i = r + 1; i < grid.count && grid.Has(b, i) && grid.Has(b, i - 1); ++i) {
-      if (u(grid.at[b][i - 1]) < level && u(grid.at[b][i]) >= level) {
-        line.finishSecond[b] = i;
-        vMin = std::min(vMin, v(grid.at[b][i])), vMax = std::max(vMax, v(grid.at[b][i]));
-        break;
-      }
-    }
+    firstRounding = std::min(firstRounding, r);
+    line.finishSecond[b] = crossing(b, r);
+    if (line.finishSecond[b] < 0) continue;
+    const double across = v(grid.at[b][line.finishSecond[b]]);
+    vMin = std::min(vMin, across), vMax = std::max(vMax, across);
   }
   if (vMin > vMax) return std::nullopt;
   vMin -= kLineEndMargin, vMax += kLineEndMargin;
+  // A boat whose rounding of the last mark went unseen (it turned less than the rest) still finishes when
+  // it crosses the line, between its ends, after the fleet's first rounding there.
+  for (int b = 0; b < boats; ++b) {
+    if (lastRounding[b] >= 0) continue;
+    const int i = crossing(b, firstRounding);
+    if (i >= 0 && v(grid.at[b][i]) >= vMin && v(grid.at[b][i]) <= vMax) line.finishSecond[b] = i;
+  }
   const Point across{-along.y, along.x};
   // v grows to the left of the way; across points there.
   line.end1 = {legStart.x + along.x * level + across.x * vMin,

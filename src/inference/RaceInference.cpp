@@ -6,12 +6,14 @@
 #include <cmath>
 #include <optional>
 
+#include "inference/Bends.h"
 #include "inference/Finish.h"
 #include "inference/Marks.h"
 #include "inference/Start.h"
 #include "inference/TimeZoneAt.h"
 #include "inference/Turns.h"
 #include "inference/Wind.h"
+#include "race/Numbers.h"
 #include "race/RaceStore.h"
 
 namespace inference {
@@ -71,6 +73,38 @@ std::vector<std::vector<int>> CourseTimes(const std::vector<std::vector<Rounding
   return times;
 }
 
+// Marks numbered in the order the course first rounds them.
+template <typename Mark>
+void NumberInCourseOrder(std::vector<Mark>& marks, std::vector<int>& course) {
+  std::vector<int> renumber(marks.size(), -1);
+  std::vector<Mark> numbered;
+  for (int& m : course) {
+    if (renumber[m] < 0) renumber[m] = static_cast<int>(numbered.size()), numbered.push_back(marks[m]);
+    m = renumber[m];
+  }
+  marks = std::move(numbered);
+}
+
+// Passing marks between the marks rounded: a leg the fleet bends on becomes two, each looked at again.
+void AddBends(const FleetGrid& grid, CourseFinding& found, int minBoats, double radius,
+              std::optional<double> windFrom) {
+  for (std::size_t k = 1;
+       k < found.course.size() && found.course.size() < static_cast<std::size_t>(race::kMaxCourseEntries);) {
+    std::vector<int> enter, leave;
+    for (const auto& at : found.times) enter.push_back(at[k - 1]), leave.push_back(at[k]);
+    const auto bend = FleetBend(grid, enter, leave, minBoats, radius, windFrom);
+    if (!bend) {
+      ++k;
+      continue;
+    }
+    found.course.insert(found.course.begin() + static_cast<long>(k), static_cast<int>(found.marks.size()));
+    found.marks.push_back(bend->at);
+    for (std::size_t b = 0; b < found.times.size(); ++b)
+      found.times[b].insert(found.times[b].begin() + static_cast<long>(k), bend->second[b]);
+  }
+  NumberInCourseOrder(found.marks, found.course);
+}
+
 CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector<Turn>& turns, int minBoats,
                          const MarkScale& scale) {
   const int boats = static_cast<int>(grid.at.size());
@@ -81,13 +115,9 @@ CourseFinding FindCourse(const FleetGrid& grid, int departure, const std::vector
         BoatRoundings(grid, b, clusters, departure + kStartClearSeconds, grid.count - 1, scale));
   CourseFinding found;
   found.course = ConsensusCourse(roundings, minBoats);
-  std::vector<int> renumber(clusters.size(), -1);
-  for (int m : found.course) {
-    if (renumber[m] < 0)
-      renumber[m] = static_cast<int>(found.marks.size()), found.marks.push_back(clusters[m]);
-  }
   found.times = CourseTimes(roundings, found.course);
-  for (int& m : found.course) m = renumber[m];
+  found.marks = clusters;
+  NumberInCourseOrder(found.marks, found.course);
   return found;
 }
 
@@ -125,9 +155,10 @@ void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
   if (const auto zone = TimeZoneAt(latDeg, lonDeg, unix)) {
     race.zoneName = zone->name;
     race.timeDifferenceHours = static_cast<int>(std::lround(zone->offsetMinutes / 60.0));
+    race.found.push_back({NoteKind::kTimeZoneFound, {zone->name, std::to_string(race.timeDifferenceHours)}});
   } else {
     race.timeDifferenceHours = static_cast<int>(std::lround(lonDeg / 15));
-    race.notFound.push_back("time zone: none near the race; nautical time from the longitude");
+    race.notFound.push_back({NoteKind::kNoTimeZone, {std::to_string(race.timeDifferenceHours)}});
   }
 }
 
@@ -139,16 +170,9 @@ void KeepWhatARaceFileHolds(InferredRace& race) {
   const std::size_t room =
       race::kMaxCourseEntries - 1 - (race.hasStartLine ? 1 : 0) - (race.hasFinishLine ? 1 : 0);
   if (race.course.size() <= room) return;
-  race.notFound.push_back("course: " + std::to_string(race.course.size()) + " roundings; a race file holds " +
-                          std::to_string(room) + ", the later ones are left out");
+  race.notFound.push_back({NoteKind::kCourseCut, {std::to_string(race.course.size()), std::to_string(room)}});
   race.course.resize(room);
-  std::vector<int> renumber(race.marks.size(), -1);
-  std::vector<LatLon> marks;
-  for (int& m : race.course) {
-    if (renumber[m] < 0) renumber[m] = static_cast<int>(marks.size()), marks.push_back(race.marks[m]);
-    m = renumber[m];
-  }
-  race.marks = marks;
+  NumberInCourseOrder(race.marks, race.course);
 }
 
 InferredRace InferRace(const Fleet& fleet) {
@@ -160,17 +184,16 @@ InferredRace InferRace(const Fleet& fleet) {
   if (to - from > kLongestRaceSeconds) {
     // A logger left on for days (or a clock gone wrong) must not make a grid of every second of them.
     to = from + kLongestRaceSeconds;
-    race.notFound.push_back(
-        "race window: the tracks run on for more than a day; only their first day is used");
+    race.notFound.push_back({NoteKind::kWindowCut, {}});
   }
   const FleetGrid grid = SampleFleet(fleet, from, to);
   race.gunUtc = grid.t0;
   race.finishUtc = grid.t0 + grid.count;
-  if (boats == 1) race.notFound.push_back("gun and start line: one boat alone shows no fleet starting");
+  if (boats == 1) race.notFound.push_back({NoteKind::kOneBoat, {}});
 
   const auto departure = FleetDeparture(grid, 0, grid.count - 1);
   if (!departure) {
-    race.notFound.push_back("gun: the boats never sailed off together (no movement?)");
+    race.notFound.push_back({NoteKind::kNoDeparture, {}});
     SetTimeDifference(fleet, race);
     return race;
   }
@@ -188,17 +211,19 @@ InferredRace InferRace(const Fleet& fleet) {
     turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, scale);
     found = FindCourse(grid, *departure, turns, minBoats, scale);
   }
-  if (const auto wind = WindFromTacks(grid, Legs(grid, *departure, found))) {
-    std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *wind); });
+  const auto tackWind = WindFromTacks(grid, Legs(grid, *departure, found));
+  if (tackWind) {
+    std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *tackWind); });
     CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats, scale);
     if (!withoutTacks.course.empty()) found = std::move(withoutTacks);
   }
+  AddBends(grid, found, minBoats, scale.clusterRadius, tackWind);
   std::vector<int> course = found.course;
   const std::vector<Point>& marks = found.marks;
   const auto& times = found.times;
   race.course = course;
   for (Point p : marks) race.marks.push_back(ToLatLon(fleet, p));
-  if (course.empty()) race.notFound.push_back("marks: no place where most boats turned together");
+  if (course.empty()) race.notFound.push_back({NoteKind::kNoMarks, {}});
 
   // Start line on the way to the first mark (or on the fleet's way when there is none).
   std::vector<int> first(boats, -1), last(boats, -1);
@@ -225,13 +250,28 @@ InferredRace InferRace(const Fleet& fleet) {
                              ? Point{(start.end1.x + start.end2.x) / 2, (start.end1.y + start.end2.y) / 2}
                              : marks[course.back()];
   if (marks.empty()) std::fill(last.begin(), last.end(), start.gunSecond);
-  if (const auto finish = FindFinishLine(grid, legStart, last)) {
+  auto finish = FindFinishLine(grid, legStart, last);
+  if (finish && !course.empty()) {
+    // A passing mark on the last leg: the finish lies square to the way on from it.
+    if (const auto bend =
+            FleetBend(grid, last, finish->finishSecond, minBoats, scale.clusterRadius, tackWind)) {
+      if (auto after = FindFinishLine(grid, bend->at, bend->second)) {
+        race.course.push_back(static_cast<int>(race.marks.size()));
+        race.marks.push_back(ToLatLon(fleet, bend->at));
+        finish = std::move(after);
+      }
+    }
+  }
+  if (finish) {
     race.finishEnd1 = ToLatLon(fleet, finish->end1), race.finishEnd2 = ToLatLon(fleet, finish->end2);
     race.hasFinishLine = true;
+    const auto crossed = std::count_if(finish->finishSecond.begin(), finish->finishSecond.end(),
+                                       [](int second) { return second >= 0; });
+    race.found.push_back({NoteKind::kFinishFound, {std::to_string(crossed), std::to_string(boats)}});
     const int lastFinish = *std::max_element(finish->finishSecond.begin(), finish->finishSecond.end());
     race.finishUtc = grid.t0 + lastFinish + kFinishMarginSeconds;
   } else {
-    race.notFound.push_back("finish line: no boat sailed on from the last mark");
+    race.notFound.push_back({NoteKind::kNoFinish, {}});
   }
 
   // Wind from the tacks of the legs; the first leg's way when nobody tacked.
@@ -239,12 +279,26 @@ InferredRace InferRace(const Fleet& fleet) {
   const auto legs = Legs(grid, start.gunSecond, found, startMiddle);
   if (const auto wind = WindFromTacks(grid, legs)) {
     race.windDirection = static_cast<int>(std::lround(*wind)) % 360;
+    race.found.push_back({NoteKind::kWindFound, {std::to_string(race.windDirection)}});
   } else {
     race.windDirection = static_cast<int>(std::lround(BearingOf(startMiddle, firstMark))) % 360;
-    if (!marks.empty()) race.notFound.push_back("wind: nobody tacked; the first leg's bearing stands in");
+    if (!marks.empty()) race.notFound.push_back({NoteKind::kNoTacks, {}});
   }
   KeepWhatARaceFileHolds(race);
   SetTimeDifference(fleet, race);
+  if (race.hasStartLine) {
+    const double length = Distance(start.end1, start.end2);
+    race.found.insert(race.found.begin(),
+                      {NoteKind::kGunFound,
+                       {race::FormatDateTime(race.gunUtc / 86400 + race.timeDifferenceHours / 24.0),
+                        std::to_string(std::lround(length))}});
+  }
+  if (!race.course.empty()) {
+    std::string order;
+    for (int m : race.course) order += (order.empty() ? "" : "-") + std::to_string(m + 1);
+    race.found.insert(race.found.begin() + (race.hasStartLine ? 1 : 0),
+                      {NoteKind::kCourseFound, {std::to_string(race.marks.size()), order}});
+  }
   return race;
 }
 

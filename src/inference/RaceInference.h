@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "inference/Fleet.h"
+#include "inference/InferenceNote.h"
 
 namespace inference {
 
@@ -21,9 +22,10 @@ struct InferredRace {
   std::vector<LatLon> marks;
   LatLon startEnd1, startEnd2, finishEnd1, finishEnd2;
   bool hasStartLine = false, hasFinishLine = false;
-  std::vector<int> course;            // mark indices 0.. in sailing order
-  int windDirection = 0;              // degrees true
-  std::vector<std::string> notFound;  // what the fleet gave no clear answer for, one line each
+  std::vector<int> course;              // mark indices 0.. in sailing order
+  int windDirection = 0;                // degrees true
+  std::vector<InferenceNote> found;     // what the fleet showed, one note each
+  std::vector<InferenceNote> notFound;  // what the fleet gave no clear answer for, one note each
 };
 
 InferredRace InferRace(const Fleet& fleet);

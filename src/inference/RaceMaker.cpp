@@ -24,7 +24,7 @@ namespace {
 constexpr double kSameRaceKm = 20;  // boats further apart than this while both log are not racing together
 constexpr char kCrLf[] = "\r\n";
 
-void CollectFiles(const fs::path& path, std::vector<fs::path>& files, std::vector<std::string>& messages) {
+void CollectFiles(const fs::path& path, std::vector<fs::path>& files, std::vector<InferenceNote>& messages) {
   std::error_code error;
   if (fs::is_directory(path, error)) {
     std::vector<fs::path> inside;
@@ -37,7 +37,7 @@ void CollectFiles(const fs::path& path, std::vector<fs::path>& files, std::vecto
   } else if (fs::is_regular_file(path, error)) {
     files.push_back(path);
   } else {
-    messages.push_back(path.string() + ": no such file or folder");
+    messages.push_back({NoteKind::kNoSuchPath, {path.string()}});
   }
 }
 
@@ -184,8 +184,8 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
       race::WholeTrack track = race::ReadWholeTrack(file);
       // The race loader drops a boat of fewer fixes; a page quoting a fix line or two is no track either.
       if (track.fixes.size() < static_cast<std::size_t>(race::kMinFixesToKeep)) {
-        result.messages.push_back(file.string() + ": skipped: " + std::to_string(track.fixes.size()) +
-                                  " fixes are too few for a boat's track");
+        result.messages.push_back(
+            {NoteKind::kTooFewFixes, {file.string(), std::to_string(track.fixes.size())}});
         continue;
       }
       tracks.push_back(std::move(track));
@@ -193,17 +193,16 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     } catch (const race::InputError& error) {
       // The whole path, since files come from many folders; the line when the fault has one.
       const std::string at = error.line() > 0 ? ":" + std::to_string(error.line()) : "";
-      result.messages.push_back(file.string() + at + ": skipped: " + error.problem());
+      result.messages.push_back({NoteKind::kNotATrack, {file.string() + at, error.problem()}});
     }
   }
   if (tracks.empty()) {
-    result.messages.push_back("no track among the files given: no race made");
+    result.messages.push_back({NoteKind::kNoTrack, {}});
     return result;
   }
   const auto groups = GroupByDayAndPlace(tracks);
   if (groups.size() > 1) {
-    result.messages.push_back("the tracks are of " + std::to_string(groups.size()) +
-                              " different days or places: one race each");
+    result.messages.push_back({NoteKind::kSeveralRaces, {std::to_string(groups.size())}});
   }
   for (const auto& sailingTogether : groups) {
     std::vector<race::WholeTrack> members;
@@ -211,14 +210,14 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     std::vector<std::string> trackNames;
     std::vector<int> group = sailingTogether;
     if (group.size() < static_cast<std::size_t>(minBoats)) {
-      result.messages.push_back(trackFiles[group.front()].string() + ": " + std::to_string(group.size()) +
-                                " track(s) sailing together, a race needs " + std::to_string(minBoats) +
-                                ": no race made");
+      result.messages.push_back(
+          {NoteKind::kFleetTooSmall,
+           {trackFiles[group.front()].string(), std::to_string(group.size()), std::to_string(minBoats)}});
       continue;
     }
     if (group.size() > static_cast<std::size_t>(race::kMaxBoats)) {
-      result.messages.push_back(std::to_string(group.size()) + " tracks sail together; a race holds " +
-                                std::to_string(race::kMaxBoats) + " boats, the rest are left out");
+      result.messages.push_back(
+          {NoteKind::kFleetTooLarge, {std::to_string(group.size()), std::to_string(race::kMaxBoats)}});
       group.resize(race::kMaxBoats);
     }
     for (int i : group)
@@ -245,6 +244,7 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
     made.raceFile = made.folder / "raceadmin" / (raceName + ".txt");
     WriteRaceFolder(made.folder, RaceFileText(inferred, copies, names), memberFiles, copies);
     made.boatCount = static_cast<int>(members.size());
+    made.found = inferred.found;
     made.notFound = inferred.notFound;
     result.races.push_back(made);
   }

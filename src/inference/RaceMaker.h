@@ -14,12 +14,12 @@ struct MadeRace {
   std::filesystem::path folder;    // the new race's own folder (raceadmin/, gpsdat/)
   std::filesystem::path raceFile;  // its race file
   int boatCount = 0;
-  std::vector<std::string> notFound;
+  std::vector<InferenceNote> found, notFound;
 };
 
 struct MakeRacesResult {
   std::vector<MadeRace> races;
-  std::vector<std::string> messages;  // files skipped and why, races split, one line each
+  std::vector<InferenceNote> messages;  // files skipped and why, races split, one note each
 };
 
 // Reads every track among paths (files, or folders searched through), splits them into races of one day and

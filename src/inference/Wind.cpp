@@ -16,6 +16,9 @@ constexpr int kSampleStep = 5;
 constexpr int kClearOfMarkSeconds = 30;
 constexpr double kOffBearingDegrees = 15;  // headings closer to the leg's bearing belong to neither tack
 constexpr double kTackShare = 0.2;         // each tack holds at least this share of the leg
+// No boat sails closer than about 35 degrees to the wind, so its tacks (and gybes) lie further apart than
+// this: two headings nearer each other are a bend in the leg, round a passing mark or a bank.
+constexpr double kMinTackingAngle = 60;
 
 struct TwoTacks {
   double bisector = 0;
@@ -49,6 +52,7 @@ std::optional<TwoTacks> LegTacks(const FleetGrid& grid, const LegSailing& leg) {
   }
   if (all == 0 || count[0] < kTackShare * all || count[1] < kTackShare * all) return std::nullopt;
   const double left = MeanBearing(sin[0], cos[0]), right = MeanBearing(sin[1], cos[1]);
+  if (std::fabs(TurnBetween(left, right)) < kMinTackingAngle) return std::nullopt;
   return TwoTacks{std::fmod(left + TurnBetween(left, right) / 2 + 360, 360.0), metres / seconds};
 }
 

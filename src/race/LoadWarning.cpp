@@ -60,7 +60,9 @@ constexpr Wording kWordings[] = {
     {WarningKind::kNote, "%1", "%1"},
 };
 
-std::string Fill(std::string text, const std::vector<std::string>& values) {
+}  // namespace
+
+std::string FillValues(std::string text, const std::vector<std::string>& values) {
   // From the highest number down, so %1 never eats the start of %10.
   for (std::size_t i = values.size(); i >= 1; --i) {
     const std::string key = "%" + std::to_string(i);
@@ -70,8 +72,6 @@ std::string Fill(std::string text, const std::vector<std::string>& values) {
   }
   return text;
 }
-
-}  // namespace
 
 void Warn(RaceStore& store, WarningKind kind, std::vector<std::string> values) {
   store.warnings.push_back({kind, std::move(values)});
@@ -84,7 +84,7 @@ void AddWarning(std::vector<LoadWarning>& warnings, std::string_view text) {
 std::string WarningText(const LoadWarning& warning, int englishTexts) {
   for (const Wording& wording : kWordings) {
     if (wording.kind == warning.kind)
-      return Fill(englishTexts > 0 ? wording.english : wording.japanese, warning.values);
+      return FillValues(englishTexts > 0 ? wording.english : wording.japanese, warning.values);
   }
   return {};
 }

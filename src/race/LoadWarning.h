@@ -40,6 +40,9 @@ void Warn(RaceStore& store, WarningKind kind, std::vector<std::string> values);
 // Adds a line worded in English only (a kNote); a warning a user meets often deserves a kind of its own.
 void AddWarning(std::vector<LoadWarning>& warnings, std::string_view text);
 
+// text with %1, %2 ... replaced by values[0], values[1] ...
+std::string FillValues(std::string text, const std::vector<std::string>& values);
+
 // The warning as one line, in English (englishTexts above 0) or Japanese.
 std::string WarningText(const LoadWarning& warning, int englishTexts = 1);
 

@@ -1,5 +1,5 @@
 // What the running window does with the command line of a later start: it comes to the front and shows
-// the folder or race file named.
+// the folder or race file named, or the race made from the tracks named.
 #include <filesystem>
 
 #include "shell/MainWindow.h"
@@ -28,17 +28,18 @@ void TForm1::TakeCommandLine(const StartOptions& options) {
     session_->OpenProgramFolder(options.folder);
     return;
   }
-  for (const std::string& path : options.open) {
-    // A race folder, or a race file inside one; loose track files are left to the track import.
-    if (IsFolder(path + "/raceadmin")) {
-      session_->OpenProgramFolder(path + '/');
-    } else if (IsRaceFile(path)) {
-      session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path));
-    } else {
-      continue;
-    }
-    return;
+  OpenPaths(options.open);
+}
+
+bool TForm1::OpenPaths(const std::vector<std::string>& paths) {
+  // A race folder, or a race file inside one, is shown as it is; anything else is taken for tracks.
+  for (const std::string& path : paths) {
+    if (IsFolder(path + "/raceadmin")) return session_->OpenProgramFolder(path + '/');
+    if (IsRaceFile(path))
+      return session_->LoadRace(path, State().catalogue.IndexOfPath(Store().programFolder, path)) ==
+             LoadResult::Loaded;
   }
+  return !paths.empty() && session_->OpenTracks(paths) == LoadResult::Loaded;
 }
 
 }  // namespace shell

@@ -93,7 +93,7 @@ void TForm1::SetWindowFont() {
   setFont(windowFont);
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const std::vector<std::string>& open) {
   race::RaceStore& store = Store();
   const WindowSettings remembered = RememberedSettings();
   store.documentsFolder = platform_.DocumentsFolder();
@@ -119,7 +119,9 @@ void TForm1::FormCreate() {
 
   platform_.PlayStartGun();
   session_->BuildRaceList();
-  if (!session_->LoadFirstRace(remembered.lastRace)) {
+  // Tracks named on the command line make the first race even where the program's own folder has none.
+  const bool opened = !open.empty() && OpenPaths(open);
+  if (!opened && !session_->LoadFirstRace(remembered.lastRace)) {
     endRequested_ = true;
     return;
   }

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "shell/BoatListPanel.h"
 #include "shell/CanvasImage.h"
@@ -42,17 +43,22 @@ class TForm1 : public QWidget {
   TForm1(Platform& platform, std::string programFolder, TForm2* loadingWindow = nullptr);
   ~TForm1() override;
 
-  // The start-up: font, language, defaults, catalogue, first race. Afterwards EndRequested() tells whether
-  // the program is to end because no race could be shown.
-  void FormCreate();
+  // The start-up: font, language, defaults, catalogue, first race: the one open names (regatix --open), else
+  // the one shown last. Afterwards EndRequested() tells whether the program is to end because no race could
+  // be shown.
+  void FormCreate(const std::vector<std::string>& open = {});
   bool EndRequested() const { return endRequested_; }
   // Where the window's choices are remembered between runs (SettingsWiring.cpp); none: nothing is
   // remembered. Read by FormCreate, written when the window closes.
   void UseSettings(QSettings* settings);
   void SaveSettings();
   // A later start's command line (HandOver.cpp): the window comes to the front and shows its --folder, or
-  // the race folder or race file of --open.
+  // what --open names.
   void TakeCommandLine(const StartOptions& options);
+  // --open, on the first start as on a later one: a race folder or race file named is shown; else the
+  // tracks and folders of tracks named become a race of the user's own, shown at once. True when a race
+  // of theirs is shown.
+  bool OpenPaths(const std::vector<std::string>& paths);
 
   // Places the panels and the chart for the window's size; the chart's pictures follow at once.
   void LayoutWindow();

@@ -38,12 +38,21 @@ LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
   try {
     made = inference::MakeRaces({paths.begin(), paths.end()}, catalogue.userRacesFolder, kSmallestFleet);
   } catch (const std::runtime_error& error) {
-    made.messages.push_back(error.what());  // the races written before the failure are still listed
+    made.messages.push_back({inference::NoteKind::kCannotWrite,
+                             {error.what()}});  // the races written before the failure are still listed
   }
-  std::vector<std::string> notes = made.messages;
-  for (const inference::MadeRace& race : made.races)
-    for (const std::string& missing : race.notFound)
-      notes.push_back(race.folder.filename().string() + ": not found: " + missing);
+  const int english = state_.englishTexts;
+  std::vector<std::string> notes;
+  for (const inference::InferenceNote& message : made.messages)
+    notes.push_back(inference::NoteText(message, english));
+  // Each race by its name, what it was made of, then what its tracks did not show: the lines to check.
+  for (const inference::MadeRace& race : made.races) {
+    notes.push_back(race.folder.filename().string() + ":");
+    for (const inference::InferenceNote& found : race.found)
+      notes.push_back("  " + inference::NoteText(found, english));
+    for (const inference::InferenceNote& missing : race.notFound)
+      notes.push_back("  " + inference::NoteText(missing, english));
+  }
   if (made.races.empty()) {
     platform_.ShowMessage(Text(TextId::NoRaceMade, state_.englishTexts, {Lines(notes)}));
     return LoadResult::Failed;

@@ -103,16 +103,28 @@ TEST(RegatixBatch, MakeRaceWritesARaceFolderFromTracksAndExitsOneWhenNoneWasMade
   std::string tracks;
   for (int b = 1; b <= 8; ++b)
     tracks += " " + Quote((sample / ("toba-evening_0" + std::to_string(b) + ".gpx")).string());
+  // Three boats of the morning before, logged as text tracks: a race of their own.
+  for (int b = 1; b <= 3; ++b)
+    tracks += " " + Quote((sample / ("toba-morning_0" + std::to_string(b) + ".txt")).string());
   folder.Write("notes.txt", "not a track\r\n");
-  const BatchRun made = RunBatch(folder, "--make-race" + tracks + " " + Quote(folder.folder() + "notes.txt") +
-                                             " --out " + Quote(folder.folder() + "races") + " >/dev/null");
+  const BatchRun made =
+      RunBatch(folder, "--make-race" + tracks + " " + Quote(folder.folder() + "notes.txt") + " --out " +
+                           Quote(folder.folder() + "races") + " >" + Quote(folder.folder() + "made.txt"));
   EXPECT_EQ(made.status, 0) << made.err;
   EXPECT_NE(made.err.find("notes.txt: skipped"), std::string::npos) << made.err;
+  EXPECT_NE(made.err.find("the tracks are of 2 different days or places: one race each"), std::string::npos)
+      << made.err;
   int raceFiles = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path() / "races")) {
     raceFiles += entry.path().parent_path().filename() == "raceadmin";
   }
-  EXPECT_EQ(raceFiles, 1);
+  EXPECT_EQ(raceFiles, 2);
+  // Each race made is named with what was found for it.
+  const std::string out = testsupport::ReadFile(folder.path() / "made.txt");
+  EXPECT_NE(out.find("(8 boats)"), std::string::npos) << out;
+  EXPECT_NE(out.find("(3 boats)"), std::string::npos) << out;
+  EXPECT_NE(out.find(": gun at 2026/05/18 17:00:"), std::string::npos) << out;
+  EXPECT_NE(out.find(": time zone Asia/Tokyo, TD 9"), std::string::npos) << out;
 
   const BatchRun none = RunBatch(folder, "--make-race " + Quote(folder.folder() + "notes.txt") + " --out " +
                                              Quote(folder.folder() + "none"));

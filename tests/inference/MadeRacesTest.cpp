@@ -39,16 +39,17 @@ std::vector<MadeRaceCase> Cases() {
   std::vector<MadeRaceCase> cases;
   const fs::path shared = testsupport::SharedRacesFolder();
   for (const char* race : {"elbe-damm-2023-race1", "valencia-2025-06-21-p01", "valencia-2025-06-21-p02"}) {
-    const bool held = std::string(race) != "elbe-damm-2023-race1";  // few turns at its passing marks
+    // Short at the Elbe: the boats' gybes give a wrong wind that hides the last passing mark, and two of the
+    // three boats agree on turns near the start that are no marks.
+    const bool held = std::string(race) != "elbe-damm-2023-race1";
     cases.push_back(
         {race, shared / race, std::string(race) + ".txt", shared / race / "source", "", 60, 60, held});
   }
   const fs::path sample = testsupport::SourceFolder() / "data" / "sample";
   for (const char* race : {"toba-wl", "toba-triangle", "toba-morning", "toba-kumano", "toba-evening"}) {
-    // Still short: the finish order of the triangle (two boats a second apart at a hand-made finish line laid
-    // aslant the last leg) and of the passage race (a boat passing the headland on the edge of the passing
-    // distance).
-    const bool held = std::string(race) != "toba-triangle" && std::string(race) != "toba-kumano";
+    // Still short: the finish order of the triangle, where two pairs of boats cross within a second of each
+    // other and the hand-made finish line lies 23 degrees off the one square to the last leg.
+    const bool held = std::string(race) != "toba-triangle";
     cases.push_back(
         {race, sample, std::string(race) + ".txt", sample / "gpsdat", std::string(race) + "_", 30, 30, held});
   }

@@ -24,9 +24,10 @@ using testsupport::BoatGpx;
 using testsupport::WriteFleet;
 constexpr double kLat0 = testsupport::kFleetLat;
 
-bool Says(const std::vector<std::string>& lines, const std::string& text) {
-  return std::any_of(lines.begin(), lines.end(),
-                     [&](const std::string& line) { return line.find(text) != std::string::npos; });
+bool Says(const std::vector<InferenceNote>& notes, const std::string& text) {
+  return std::any_of(notes.begin(), notes.end(), [&](const InferenceNote& note) {
+    return NoteText(note).find(text) != std::string::npos;
+  });
 }
 
 race::RaceStore ReadRace(const MadeRace& made) {
@@ -60,6 +61,14 @@ TEST(RaceMaker, AFleetGivesGunMarkLinesAndTimeDifference) {
   // The user's files stay as they were, with nothing written beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "in"), fs::directory_iterator()), 5);
   EXPECT_TRUE(fs::exists(result.races[0].folder / "gpsdat" / "boat3.gpx"));
+  // What was found is told in race-local time, in both languages.
+  EXPECT_TRUE(Says(result.races[0].found, "gun at 2026/05/17 11:0")) << NoteText(result.races[0].found[0]);
+  EXPECT_TRUE(Says(result.races[0].found, "1 marks, course 1"));
+  EXPECT_TRUE(Says(result.races[0].found, "time zone Asia/Tokyo, TD 9"));
+  for (const InferenceNote& note : result.races[0].found) {
+    EXPECT_NE(NoteText(note, 0), NoteText(note, 1));
+    EXPECT_EQ(NoteText(note, 0).find('%'), std::string::npos) << NoteText(note, 0);
+  }
 }
 
 TEST(RaceMaker, BadInputIsNamedAndNothingIsWrittenWithoutATrack) {
@@ -71,11 +80,12 @@ TEST(RaceMaker, BadInputIsNamedAndNothingIsWrittenWithoutATrack) {
   const auto result = MakeRaces({folder.path() / "in", folder.path() / "missing.gpx"}, folder.path() / "out");
   EXPECT_TRUE(result.races.empty());
   ASSERT_EQ(result.messages.size(), 5u);
-  EXPECT_NE(result.messages[0].find("missing.gpx"), std::string::npos);
-  EXPECT_NE(result.messages[1].find("broken.gpx:1: skipped: "), std::string::npos) << result.messages[1];
-  EXPECT_NE(result.messages[2].find("notes.txt: skipped: 1 fixes are too few"), std::string::npos);
-  EXPECT_NE(result.messages[3].find("video.mp4: skipped: not a track: too big"), std::string::npos);
-  EXPECT_NE(result.messages[4].find("no race made"), std::string::npos);
+  EXPECT_NE(NoteText(result.messages[0]).find("missing.gpx"), std::string::npos);
+  EXPECT_NE(NoteText(result.messages[1]).find("broken.gpx:1: skipped: "), std::string::npos)
+      << NoteText(result.messages[1]);
+  EXPECT_NE(NoteText(result.messages[2]).find("notes.txt: skipped: 1 fixes are too few"), std::string::npos);
+  EXPECT_NE(NoteText(result.messages[3]).find("video.mp4: skipped: not a track: too big"), std::string::npos);
+  EXPECT_NE(NoteText(result.messages[4]).find("no race made"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder.path() / "out"));
 }
 

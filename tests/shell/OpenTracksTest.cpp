@@ -102,6 +102,60 @@ TEST_F(OpenTracksTest, ASetThatMakesNoRaceWritesNothingAndSaysWhyInEitherLanguag
   EXPECT_EQ(platform.messages.size(), messages);
 }
 
+TEST_F(OpenTracksTest, OpenOnTheCommandLineMakesTheRaceAtStartAndWhenHandedOver) {
+  // The first start, from a program folder with no race of its own: the race made from the folder of tracks
+  // named is the first one shown.
+  testsupport::WriteFleet(tracks, 3);
+  testsupport::TempFolder bare, ownRaces;
+  FakePlatform fresh;
+  fresh.userRaces = ownRaces.folder();
+  shell::TForm1 started(fresh, bare.folder());
+  started.FormCreate({(tracks.path() / "in").string()});
+  EXPECT_FALSE(started.EndRequested());
+  EXPECT_EQ(started.Store().boatCount, 3);
+  EXPECT_TRUE(started.Store().raceFilePath.starts_with(ownRaces.folder())) << started.Store().raceFilePath;
+
+  // The same in the window already running, its sample race shown.
+  const int listed = form->Session().Catalogue().raceListCount;
+  EXPECT_TRUE(form->OpenPaths({(tracks.path() / "in").string()}));
+  EXPECT_EQ(form->Store().boatCount, 3);
+  const std::string first = form->Store().raceFilePath;
+
+  // Handed to the running window: loose files of another fleet make a second race, shown at once.
+  testsupport::TempFolder other;
+  shell::StartOptions options;
+  options.open = Chosen(testsupport::WriteFleet(other, 4));
+  form->TakeCommandLine(options);
+  EXPECT_EQ(form->Store().boatCount, 4);
+  EXPECT_NE(form->Store().raceFilePath, first);
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+
+  // A file that is no track, handed over, is named; the race shown stays and nothing is written.
+  const std::string shown = form->Store().raceFilePath;
+  options.open = {other.Write("notes.txt", "results on the board\r\n").string()};
+  form->TakeCommandLine(options);
+  EXPECT_TRUE(Says("notes.txt: skipped")) << platform.messages.back();
+  EXPECT_EQ(form->Store().raceFilePath, shown);
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+}
+
+TEST_F(OpenTracksTest, TracksOfTwoDaysMakeARaceEachAndSaySo) {
+  testsupport::WriteFleet(tracks, 3);
+  for (int b = 0; b < 2; ++b) {
+    std::string gpx = testsupport::BoatGpx("Next day " + std::to_string(b), b * 25.0);
+    for (auto at = gpx.find("2026-05-17"); at != std::string::npos; at = gpx.find("2026-05-17", at))
+      gpx.replace(at, 10, "2026-05-18");
+    tracks.Write("in/next" + std::to_string(b) + ".gpx", gpx);
+  }
+  const int listed = form->Session().Catalogue().raceListCount;
+  form->OpenPaths({(tracks.path() / "in").string()});
+  EXPECT_EQ(form->Session().Catalogue().raceListCount, listed + 2);
+  EXPECT_EQ(form->Store().boatCount, 3);  // the first day's race is shown
+  EXPECT_TRUE(Says("the tracks are of 2 different days or places: one race each"))
+      << platform.messages.back();
+  EXPECT_TRUE(Says("gun at 2026/05/18 11:0")) << platform.messages.back();
+}
+
 TEST_F(OpenTracksTest, CtrlOAsksForTracksAndADroppedFolderIsOpened) {
   form->show();
   form->activateWindow();
