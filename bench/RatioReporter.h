@@ -37,3 +37,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::string baseline_;
   std::map<std::string, std::pair<double, double>> medians_;  // real, CPU
 };
+
+// Runs the benchmarks the command line selects, then prints their ratios to the baseline.
+inline int RunWithRatios(int argc, char** argv, const char* baseline) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter(baseline);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -175,10 +175,5 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);  // text drawing needs the font database
 #endif
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter("BM_FillAndCopy");
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return RunWithRatios(argc, argv, "BM_FillAndCopy");
 }

@@ -179,10 +179,5 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
 #endif
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter("BM_LoadRace");
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return RunWithRatios(argc, argv, "BM_LoadRace");
 }
