@@ -75,7 +75,7 @@ PanelFit FitBoatListPanels(int boatListTop, int boatCount, int clientHeight, int
                            int controlHeight) {
   PanelFit fit;
   fit.hideLogo = boatListTop == 0;
-  fit.boatListHeight = boatCount * 14 + 25;
+  fit.boatListHeight = race::BoatListHeightFor(boatCount);
   fit.hideControl = clientHeight - logoHeight - controlHeight < fit.boatListHeight;
   return fit;
 }

@@ -44,7 +44,7 @@ struct Effects {
 struct ScoreChange {
   std::vector<int> shown;   // score labels to show, in signalling order
   std::vector<int> hidden;  // score labels to hide
-  int finishedCount = 0;    // pnlScore is visible with height finishedCount * 15 + 6 when above 0
+  int finishedCount = 0;    // pnlScore shows while above 0, a row per finisher (the leaders of a big fleet)
 };
 
 // A race was loaded: forward from the start of its time line at the step of a fresh load.

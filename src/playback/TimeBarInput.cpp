@@ -1,6 +1,9 @@
 // Time bar hover, click and the jump back to the start.
 #include "playback/TimeBarInput.h"
 
+#include <algorithm>
+
+#include "analysis/FixInterval.h"
 #include "race/Numbers.h"
 #include "view/Compass.h"
 #include "view/TimeBar.h"
@@ -33,13 +36,11 @@ Hover TimeBarMouseMove(view::Playback& playback, view::Pointer& pointer, const r
 
   hover.dots.assign(static_cast<size_t>(store.boatCount) + 1, std::nullopt);
   for (int b = 1; b <= store.boatCount; ++b) {
-    const std::vector<double>& times = store.trackTime[b];
-    for (int i = 1; i <= store.fixCount[b] - 1; ++i) {
-      if (times[i] <= t && t < times[i + 1]) {
-        hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit,
-                                                options.northUp, store.windDirection);
-        break;
-      }
+    const int fixes = std::min<int>(store.fixCount[b], static_cast<int>(store.trackTime[b].size()) - 1);
+    const int i = analysis::FindFixInterval(store.trackTime[b], fixes - 1, 0, t);
+    if (i > 0) {
+      hover.dots[b] = view::ProjectToOverview(store.trackLat[b][i], store.trackLon[b][i], fit,
+                                              options.northUp, store.windDirection);
     }
   }
 

@@ -3,6 +3,7 @@
 #include "shell/BoatListPanel.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <cmath>
 
 #include "analysis/Leaderboard.h"
@@ -63,6 +64,16 @@ BoatListPanel::BoatListPanel(RaceSession& session, QWidget* parent) : QWidget(pa
   connect(chkRank, &QCheckBox::clicked, &session_, &RaceSession::SetBoatListByPlace);
   connect(&session_, &RaceSession::boatOrderChanged, this, &BoatListPanel::ShowOrder);
   SetPanelFace(this, "pnlBOATlist", Qt::white);
+  rowsArea_ = new QScrollArea(this);
+  rowsArea_->setObjectName(QStringLiteral("boatRows"));
+  rowsArea_->setFrameShape(QFrame::NoFrame);
+  rowsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rowsArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  rowsArea_->setFocusPolicy(Qt::NoFocus);
+  rows_ = new QWidget;
+  SetPanelFace(rows_, "boatRowsContent", Qt::white);
+  rows_->installEventFilter(this);
+  rowsArea_->setWidget(rows_);
   connect(Label1, &BoatListHeader::pressed, this, &BoatListPanel::FocusAll);
   connect(Label1, &BoatListHeader::hovered, this, [this] {
     emit highlightCleared();
@@ -78,11 +89,13 @@ BoatListPanel::BoatListPanel(RaceSession& session, QWidget* parent) : QWidget(pa
 }
 
 int BoatListPanel::RowHeight() const {
-  // As tall as the font needs, less when a big fleet would not fit in the window otherwise.
+  // As tall as the font needs with a little air, less air when a big fleet would not fit in the window
+  // otherwise; never shorter than the names, for a longer list scrolls.
   const int boats = std::max(1, static_cast<int>(boatCheck.size()) - 1);
   const int room =
       parentWidget() != nullptr ? parentWidget()->height() - y() - fontMetrics().height() - 8 : 1000;
-  return std::clamp(room / boats, 12, std::max(14, fontMetrics().height() + 2));
+  const int tightest = std::max(12, fontMetrics().height());
+  return std::clamp(room / boats, tightest, std::max(14, fontMetrics().height() + 2));
 }
 
 int BoatListPanel::RowsHeight() const {
@@ -150,7 +163,7 @@ void BoatListPanel::CreateRows() {
   names_.assign(count, QString());
   for (int i = 1; i <= store.boatCount; ++i) {
     auto* check = new BoatCheck(
-        i, QString::fromStdString(NameWithMissedPoints(store, i, session_.State().englishTexts)), this);
+        i, QString::fromStdString(NameWithMissedPoints(store, i, session_.State().englishTexts)), rows_);
     // The box itself keeps a light face with a dark rim, so an unticked box shows on any boat colour.
     check->setStyleSheet(QStringLiteral("QCheckBox { background: %1; color: white; padding-left: 2px; }"
                                         "QCheckBox::indicator { background: white; border: 1px solid black; "
@@ -164,7 +177,7 @@ void BoatListPanel::CreateRows() {
     connect(check, &BoatCheck::boatHovered, this, &BoatListPanel::HoverBoat);
     boatCheck[i] = check;
 
-    auto* bar = new CanvasImage(this, QStringLiteral("boatBar"), 80, 12);
+    auto* bar = new CanvasImage(rows_, QStringLiteral("boatBar"), 80, 12);
     bar->setProperty("tag", i);
     bar->Canvas().Fill(store.boatColour[i]);
     bar->setMouseTracking(true);
@@ -172,7 +185,7 @@ void BoatListPanel::CreateRows() {
     bar->show();
     boatBar[i] = bar;
 
-    auto* memo = new QLabel(this);
+    auto* memo = new QLabel(rows_);
     memo->setObjectName(QStringLiteral("boatMemo"));
     memo->setProperty("tag", i);
     memo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -180,11 +193,12 @@ void BoatListPanel::CreateRows() {
     memo->show();
     boatMemo[i] = memo;
 
-    auto* gap = new QLabel(this);
+    auto* gap = new QLabel(rows_);
     gap->setObjectName(QStringLiteral("boatGap"));
     gap->setStyleSheet(QStringLiteral("color: black;"));
     boatGap[i] = gap;
   }
+  rowsArea_->verticalScrollBar()->setValue(0);
   ShowOrder();
 }
 
@@ -210,20 +224,27 @@ void BoatListPanel::PlaceRows() {
   ShowTicker();
 }
 
+// The rows under the header, in the scroll area; the scroll bar takes its width only when the rows need it.
 void BoatListPanel::PositionRows() {
   const int row = RowHeight();
-  const int top0 = Label1->y() + Label1->height() + 1;
+  const int areaTop = Label1->y() + Label1->height() + 1;
+  const int areaHeight = std::max(0, height() - areaTop);
+  rowsArea_->setGeometry(0, areaTop, width(), areaHeight);
+  const int rowsHeight = row * static_cast<int>(order_.size());
+  const bool scrolls = rowsHeight > areaHeight;
+  const int rowsWidth = width() - (scrolls ? rowsArea_->verticalScrollBar()->sizeHint().width() : 0);
+  rows_->resize(rowsWidth, std::max(rowsHeight, areaHeight));
   const int nameWidth = std::max(120, width() * 45 / 100);
   const int angleWidth = fontMetrics().horizontalAdvance(QStringLiteral("-180")) + 6;
   const int barLeft = 5 + nameWidth + 3;
   for (size_t k = 0; k < order_.size(); ++k) {
     const size_t b = static_cast<size_t>(order_[k]);
     if (b < 1 || b >= boatCheck.size()) continue;
-    const int top = top0 + row * static_cast<int>(k);
+    const int top = row * static_cast<int>(k);
     boatCheck[b]->setGeometry(5, top, nameWidth, row - 2);
     boatBar[b]->move(barLeft, top);
-    boatMemo[b]->setGeometry(width() - angleWidth - 4, top, angleWidth, row - 2);
-    boatGap[b]->setGeometry(barLeft, top, width() - barLeft - 4, row - 2);
+    boatMemo[b]->setGeometry(rowsWidth - angleWidth - 4, top, angleWidth, row - 2);
+    boatGap[b]->setGeometry(barLeft, top, rowsWidth - barLeft - 4, row - 2);
   }
 }
 
@@ -232,7 +253,7 @@ void BoatListPanel::ShowTicker() {
   const std::vector<playback::TickerRow>& rows = session_.Ticker();
   const race::RaceStore& store = session_.Store();
   const int row = RowHeight() - 2;
-  const int room = std::max(1, width() - (boatBar.size() > 1 ? boatBar[1]->x() : 0) - 50);
+  const int room = std::max(1, rows_->width() - (boatBar.size() > 1 ? boatBar[1]->x() : 0) - 50);
   for (size_t b = 1; b < boatBar.size() && b < rows.size(); ++b) {
     CanvasImage* bar = boatBar[b];
     // The ticker's bar widths are for an 80-pixel column; a wider column stretches them.
@@ -296,6 +317,19 @@ void BoatListPanel::HoverBoat(int boat, QPoint at) {
 // The pointer over the list between its rows: the plain page comes back and the panels make room.
 void BoatListPanel::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
+  PointerBetweenRows();
+}
+
+bool BoatListPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == rows_ && event->type() == QEvent::MouseMove &&
+      static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+    PointerBetweenRows();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void BoatListPanel::PointerBetweenRows() {
   if (session_.Loading()) return;
   session_.ReleasePointer();
   hover_ = {};

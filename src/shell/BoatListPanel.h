@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 #include <vector>
 
@@ -69,6 +70,8 @@ class BoatListPanel : public QWidget {
   std::vector<QLabel*> boatGap;  // the gap column of the race order
   // The boats from the top row down.
   const std::vector<int>& RowOrder() const { return order_; }
+  // The rows under the header; a fleet taller than the panel scrolls (wheel and scroll bar).
+  QScrollArea* Rows() const { return rowsArea_; }
 
   // Height the rows need.
   int RowsHeight() const;
@@ -84,6 +87,7 @@ class BoatListPanel : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateRows();
@@ -97,8 +101,11 @@ class BoatListPanel : public QWidget {
   void FocusAll();
   void ShowChecks(const std::vector<bool>& checks);
   void ApplyLanguage();
+  void PointerBetweenRows();
 
   RaceSession& session_;
+  QScrollArea* rowsArea_;
+  QWidget* rows_;  // the rows' parent inside rowsArea_
   pages::BoatListHover hover_;
   std::vector<int> order_;
   double rankedSecond_ = 0;

@@ -80,7 +80,9 @@ ChartWidget::ChartWidget(RaceSession& session, QWidget* parent)
     update();
   });
   connect(&session_, &RaceSession::momentChanged, this, &ChartWidget::ShowFlags);
-  connect(&session_, &RaceSession::scoreChanged, this, &ChartWidget::ApplyScore);
+  connect(&session_, &RaceSession::scoreChanged, this, [this](const playback::ScoreChange& score) {
+    pnlScore->Apply(score, session_.State().clock.activePage == kTrackPage);
+  });
   connect(&session_, &RaceSession::orientationChanged, this, &ChartWidget::DrawCompassRose);
   connect(&session_, &RaceSession::tipRequested, this, &ChartWidget::ShowTip);
   connect(&session_, &RaceSession::tipHidden, this, &ChartWidget::HideTip);
@@ -136,11 +138,8 @@ void ChartWidget::CreateOverlays() {
   pnlBAR->setGeometry(5, 95, 90, 1);
   PnlWindGr->hide();
 
-  pnlScore = MakePanel(this, "pnlScore", QColor(255, 255, 255));
-  pnlScore->resize(220, 21);
-  pnlScore->hide();
-  connect(static_cast<PointerPanel*>(pnlScore), &PointerPanel::pointerMoved, this,
-          &ChartWidget::ScorePanelMoved);
+  pnlScore = new ScorePanel(this);
+  connect(pnlScore, &PointerPanel::pointerMoved, pnlScore, &ScorePanel::StepAside);
   pnlFLAG = MakePanel(this, "pnlFLAG", QColor(212, 208, 200));
   blue_p = new CanvasImage(pnlFLAG, QStringLiteral("blue_p"));
   blue_p->SetPicture(Picture(QStringLiteral("blue_p")));
@@ -165,8 +164,7 @@ void ChartWidget::RaceLoaded() {
   rubberBand_->ClearLine();
   Memo6->hide();
   DrawCompassRose();
-  CreateScoreLabels();
-  pnlScore->move(width() - pnlScore->width() - 5, 5);
+  pnlScore->CreateLabels(store, session_.State().englishTexts);
   Panel1->show();
   if (store.windDataPresent > 0) {
     view::DrawWindGraph(Image10->Canvas(), store);
@@ -233,67 +231,6 @@ void ChartWidget::ShowFlags() {
   const bool up = track && flags.blueVisible;
   if (pnlFLAG->isVisible() != up) pnlFLAG->setVisible(up);
   if (up) pnlFLAG->raise();
-}
-
-void ChartWidget::CreateScoreLabels() {
-  for (QLabel* label : scoreLabel) delete label;
-  const race::RaceStore& store = session_.Store();
-  scoreLabel.assign(static_cast<size_t>(store.boatCount) + 1, nullptr);
-  pnlScore->hide();
-  if (store.lineCount < 1 || store.boatCount < 1) return;
-  const int rowHeight = fontMetrics().height() + 2;
-  for (int b = 1; b <= store.boatCount; ++b) {
-    auto* label = new QLabel(pnlScore);
-    label->setObjectName(QStringLiteral("scoreLabel"));
-    label->setText(QString::fromStdString(
-        view::ScoreLabelText(store, b, NameWithMissedPoints(store, b, session_.State().englishTexts))));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QtCanvas::ToQColor(store.boatColour[b]));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setGeometry(6, (store.finishRank[b] - 1) * rowHeight + 3, pnlScore->width() - 12, rowHeight - 2);
-    label->hide();
-    scoreLabel[b] = label;
-  }
-}
-
-void ChartWidget::ApplyScore(const playback::ScoreChange& score) {
-  const auto label = [this](int b) -> QLabel* {
-    return b < static_cast<int>(scoreLabel.size()) ? scoreLabel[b] : nullptr;
-  };
-  for (int b : score.hidden) {
-    if (QLabel* l = label(b)) l->hide();
-  }
-  for (int b : score.shown) {
-    if (QLabel* l = label(b)) l->show();
-  }
-  const bool track = session_.State().clock.activePage == kTrackPage;
-  if (score.finishedCount > 0 && track) {
-    // Wide enough for the longest name in the window's font (Japanese names too).
-    int width = 220;
-    for (QLabel* l : scoreLabel) {
-      if (l != nullptr) width = std::max(width, l->sizeHint().width() + 12);
-    }
-    const int rowHeight = fontMetrics().height() + 2;
-    const bool right = pnlScore->x() > 50 || !pnlScore->isVisible();
-    pnlScore->resize(width, score.finishedCount * rowHeight + 6);
-    for (QLabel* l : scoreLabel) {
-      if (l != nullptr) l->resize(width - 12, l->height());
-    }
-    if (right) pnlScore->move(this->width() - width - 5, 5);
-    pnlScore->show();
-    pnlScore->raise();
-  } else {
-    pnlScore->hide();
-  }
-}
-
-void ChartWidget::ScorePanelMoved() {
-  // The panel steps aside to the other side of the chart, out of the pointer's way.
-  const int left = pnlScore->x() > 50 ? 5 : width() - pnlScore->width() - 5;
-  pnlScore->move(left, pnlScore->y());
 }
 
 void ChartWidget::ShowTip(const Tip& tip) {

@@ -14,6 +14,7 @@
 #include "pages/BoatHighlight.h"
 #include "shell/CanvasImage.h"
 #include "shell/RaceSession.h"
+#include "shell/ScorePanel.h"
 #include "shell/Shape.h"
 
 namespace shell {
@@ -39,12 +40,12 @@ class ChartWidget : public QWidget {
   ChartWidget(RaceSession& session, QWidget* parent);
 
   // Overlays by their form names.
-  QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlScore, *pnlFLAG;
+  QWidget *Panel1, *PnlWindGr, *pnlBAR, *pnlFLAG;
+  ScorePanel* pnlScore;
   CanvasImage *compasss, *compasst, *Image10, *blue_p;
   QLabel *Memo3, *Memo6, *hintbox;
   QLabel* lblWindAt;  // the wind graph's reading under the pointer: time, knots, degrees
   Shape* windmk;
-  std::vector<QLabel*> scoreLabel;  // 1..boatCount
 
   void ShowTip(const Tip& tip);
   void HideTip();
@@ -72,11 +73,7 @@ class ChartWidget : public QWidget {
   void FrameReady();
   void ShowFlags();
   void DrawCompassRose();
-  void ApplyScore(const playback::ScoreChange& score);
-  void CreateScoreLabels();
-  void ScorePanelMoved();
   void PointerReleased();
-  void LanguageChanged();
   void ShowWindReading(QPoint at);
   playback::ChartSituation Situation() const;
 

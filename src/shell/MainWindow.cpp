@@ -168,7 +168,9 @@ void TForm1::FitBoatListPanels() {
   const pages::PanelFit fit = pages::FitBoatListPanels(boatList->y(), store.boatCount, height(),
                                                        overview->height(), controls->height());
   if (fit.hideLogo) overview->hide();
-  store.boatListHeight = std::max(fit.boatListHeight, boatList->RowsHeight());
+  // Never past the window's bottom: a fleet taller than that scrolls.
+  store.boatListHeight =
+      std::min(std::max(fit.boatListHeight, boatList->RowsHeight()), height() - boatList->y());
   // The layout gives the list at least this height; it may be taller, filling the gap between the panels.
   if (boatList->height() < store.boatListHeight) boatList->resize(boatList->width(), store.boatListHeight);
   if (fit.hideControl || boatList->geometry().intersects(controls->geometry())) controls->hide();

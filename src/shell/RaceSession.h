@@ -104,6 +104,8 @@ class RaceSession : public QObject {
   // written when no race could be made.
   LoadResult OpenTracks(const std::vector<std::string>& paths);
   void SetAutoNext(bool on);
+  // Shows a race prepared elsewhere (made in memory rather than read) as a load that succeeded shows it.
+  void ShowPreparedRace(std::unique_ptr<race::RaceStore> store, const analysis::ChartFit& fit);
   // The folder a file dialog opens in: where the last one was left, in this run or an earlier one, while
   // that folder exists; else the documents folder.
   std::string DialogFolder() const;
@@ -131,6 +133,10 @@ class RaceSession : public QObject {
   void SetAutoTrace(bool on);
   void ShowPage(int page);
   void Exit();
+  // One tick of the frame timer ("Timer1") and of the once-a-second timer ("Timer2"), as the timers run
+  // them while the replay plays.
+  void Timer1Timer();
+  void Timer2Timer();
 
   // --- What the chart shows (RaceSessionView.cpp).
   void SetLayLines(bool on);
@@ -199,8 +205,6 @@ class RaceSession : public QObject {
 
  private:
   void CreateTimers();
-  void Timer1Timer();
-  void Timer2Timer();
   void ApplyLoadedRace(std::unique_ptr<race::RaceStore> next, const analysis::ChartFit& fit, int raceIndex);
   LoadResult LoadAutoNext(const std::string& path, int raceIndex);
   LoadResult LoadNextAfterFailure(int failedIndex);

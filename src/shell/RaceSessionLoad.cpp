@@ -1,5 +1,6 @@
 // The race session's catalogue and load sequence: the race list, the start-up's choice, SHOW, AutoNext,
 // and LoadRace, which builds the new race in a fresh store and swaps it in only when it loaded.
+#include <QElapsedTimer>
 #include <filesystem>
 
 #include "analysis/PrepareRace.h"
@@ -9,6 +10,12 @@
 #include "view/WindowLayout.h"
 
 namespace shell {
+
+namespace {
+
+constexpr qint64 kProgressStepMs = 40;
+
+}  // namespace
 
 void RaceSession::BuildRaceList() {
   race::BuildRaceList(state_.catalogue, Store().programFolder);
@@ -102,12 +109,17 @@ LoadResult RaceSession::LoadRace(const std::string& path, int raceIndex) {
   next->raceFilePath = racePath;
   analysis::ChartFit fit;
   std::string failure;
+  // The progress is painted at once, so each step costs a trip to the display: a fleet read in a blink
+  // shows its first and last file, a slow load a step every few hundredths of a second.
+  QElapsedTimer sinceShown;
+  const auto progress = [this, &next, &sinceShown](const std::string& boatFile, int i, int boatCount) {
+    if (i > 1 && i < boatCount && sinceShown.isValid() && sinceShown.elapsed() < kProgressStepMs) return;
+    sinceShown.start();
+    emit loadProgress(QString::fromStdString(next->raceCaption), QString::fromStdString(boatFile), i,
+                      boatCount);
+  };
   try {
-    analysis::PrepareRace(*next, fit, std::max(1, state_.mapWidth), std::max(1, state_.mapHeight),
-                          [this, &next](const std::string& boatFile, int i, int boatCount) {
-                            emit loadProgress(QString::fromStdString(next->raceCaption),
-                                              QString::fromStdString(boatFile), i, boatCount);
-                          });
+    analysis::PrepareRace(*next, fit, std::max(1, state_.mapWidth), std::max(1, state_.mapHeight), progress);
   } catch (const analysis::NoTracksError& error) {
     failure = error.problem();
   } catch (const race::InputError& error) {
@@ -163,6 +175,13 @@ LoadResult RaceSession::LoadAutoNext(const std::string& path, int raceIndex) {
   autoNextLoad_ = false;
   if (result == LoadResult::Failed) return LoadNextAfterFailure(raceIndex);
   return result;
+}
+
+void RaceSession::ShowPreparedRace(std::unique_ptr<race::RaceStore> store, const analysis::ChartFit& fit) {
+  if (loading_ || store == nullptr) return;
+  store->programFolder = Store().programFolder;
+  store->documentsFolder = Store().documentsFolder;
+  ApplyLoadedRace(std::move(store), fit, 0);
 }
 
 void RaceSession::CreatePictures() {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/FixInterval.h"
 #include "race/Numbers.h"
 #include "view/Compass.h"
 #include "view/TimeBar.h"
@@ -24,17 +25,6 @@ double WrapHalfTurn(double d) {
 int FixesOf(const race::RaceStore& store, int boat) {
   if (boat >= static_cast<int>(store.trackTime.size())) return 0;
   return std::min<int>(store.fixCount[boat], static_cast<int>(store.trackTime[boat].size()) - 1);
-}
-
-// Finds k with times[k] <= t < times[k+1] among k = 1..last, starting at the cached place and wrapping.
-int FindInterval(const std::vector<double>& times, int last, int start, double t) {
-  if (last < 1) return 0;
-  int k = (start < 1 || start > last) ? 1 : start;
-  for (int tried = 0; tried < last; ++tried) {
-    if (times[k] <= t && t < times[k + 1]) return k;
-    k = k == last ? 1 : k + 1;
-  }
-  return 0;
 }
 
 }  // namespace
@@ -78,7 +68,7 @@ void ComputeFrameWind(FrameState& state, const race::RaceStore& store, double ra
     if (raceTime >= store.windTime[count]) {
       dir = store.windDir[count], speed = store.windSpeed[count], known = true;
     }
-    const int k = FindInterval(store.windTime, count - 1, state.windSearchIndex, raceTime);
+    const int k = analysis::FindFixInterval(store.windTime, count - 1, state.windSearchIndex, raceTime);
     if (k > 0) {
       const double span = store.windTime[k + 1] - store.windTime[k];
       const double f =
@@ -137,7 +127,7 @@ void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t
   state.fleetMaxLon = -50000, state.fleetMinLon = 50000;
   for (int i = 1; i <= store.boatCount; ++i) {
     const int fixes = FixesOf(store, i);
-    const int j = FindInterval(store.trackTime[i], fixes - 1, state.lastFixIndex[i], t);
+    const int j = analysis::FindFixInterval(store.trackTime[i], fixes - 1, state.lastFixIndex[i], t);
     state.boatActive[i] = j > 0 ? 1 : 0;
     if (j == 0) {
       // Past its last fix a boat stays where its track ended, at rest, until the time line ends.
@@ -146,14 +136,14 @@ void ComputeBoatStates(FrameState& state, const race::RaceStore& store, double t
     }
     state.lastFixIndex[i] = j;
 
-    const std::vector<double>& times = store.trackTime[i];
+    const auto& times = store.trackTime[i];
     const double t0 = times[j];
     const double t1 = times[j + 1];
     const double f = t1 > t0 ? (t - t0) / (t1 - t0) : 0;
     state.curLat[i] = store.trackLat[i][j] + (store.trackLat[i][j + 1] - store.trackLat[i][j]) * f;
     state.curLon[i] = store.trackLon[i][j] + (store.trackLon[i][j + 1] - store.trackLon[i][j]) * f;
 
-    const std::vector<double>& course = store.trackCourse[i];
+    const auto& course = store.trackCourse[i];
     if (t - t0 < 1.0) {
       // The heading turns from the previous fix's course during the first second; fix 1 has none before
       // it and starts from its own course.

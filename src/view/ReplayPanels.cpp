@@ -1,6 +1,8 @@
 // The score panel and the flag panel as the window shows them.
 #include "view/ReplayPanels.h"
 
+#include <algorithm>
+
 #include "race/Numbers.h"
 #include "view/DrawStyle.h"
 
@@ -29,12 +31,16 @@ void DrawScorePanel(Canvas& picture, const race::RaceStore& store, const std::ve
   if (finishedBoats.empty()) return;
   const int left = picture.Width() - kScorePanelWidth - 5;
   const int top = 5;
-  const int height = static_cast<int>(finishedBoats.size()) * kScoreRowHeight + 6;
+  // As the window's panel: the leaders in at most half the picture's height.
+  const int rows = std::min(static_cast<int>(finishedBoats.size()),
+                            std::max(1, (picture.Height() / 2 - top - 6) / kScoreRowHeight));
+  const int height = rows * kScoreRowHeight + 6;
   picture.SetPen(kWhite);
   picture.SetBrush(kWhite);
   picture.Rectangle(left, top, left + kScorePanelWidth, top + height);
   for (int b : finishedBoats) {
     if (b < 1 || b >= static_cast<int>(store.finishRank.size())) continue;
+    if (store.finishRank[b] > rows) continue;
     const int y = top + store.finishRank[b] * kScoreRowHeight - 10;
     const Colour colour = store.boatColour[b];
     picture.SetPen(colour);

@@ -14,7 +14,8 @@ namespace view {
 std::string ScoreLabelText(const race::RaceStore& store, int boat, const std::string& shownName);
 
 // The score panel at the top right: white, one line per finisher at the row of its rank, in the boat's
-// colour. Nothing when no boat has finished.
+// colour; the leaders only, when the finishers would fill more than half the picture's height. Nothing when
+// no boat has finished.
 void DrawScorePanel(Canvas& picture, const race::RaceStore& store, const std::vector<int>& finishedBoats);
 
 // The flag panel right of the compass (a grey face the size of the blue flag picture), with the blue flag

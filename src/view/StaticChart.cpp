@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "analysis/FixInterval.h"
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
 #include "view/ChartProjector.h"
@@ -23,10 +24,9 @@ void PlaceStillBoats(FrameState& state, const race::RaceStore& store, double rac
   if (static_cast<int>(state.curLat.size()) < store.boatCount + 1) ResetFrameState(state, store.boatCount);
   for (int i = 1; i <= store.boatCount; ++i) {
     state.curLat[i] = state.curLon[i] = 0;
-    const std::vector<double>& times = store.trackTime[i];
+    const auto& times = store.trackTime[i];
     const int fixes = std::min<int>(store.fixCount[i], static_cast<int>(times.size()) - 1);
-    for (int j = 1; j <= fixes - 2; ++j) {
-      if (!(times[j] <= raceTime && raceTime < times[j + 1])) continue;
+    if (const int j = analysis::FindFixInterval(times, fixes - 2, state.lastFixIndex[i], raceTime); j > 0) {
       const double f = times[j + 1] > times[j] ? (raceTime - times[j]) / (times[j + 1] - times[j]) : 0;
       state.curLat[i] = store.trackLat[i][j] + (store.trackLat[i][j + 1] - store.trackLat[i][j]) * f;
       state.curLon[i] = store.trackLon[i][j] + (store.trackLon[i][j + 1] - store.trackLon[i][j]) * f;
@@ -36,7 +36,6 @@ void PlaceStillBoats(FrameState& state, const race::RaceStore& store, double rac
       if (twa > 180) twa -= 360;
       if (twa < -180) twa += 360;
       state.curTwa[i] = twa;
-      break;
     }
   }
 }

@@ -83,6 +83,8 @@ Box PlaceBoatList(int clientWidth, int clientHeight, int boatListHeight, double 
   box.left = clientWidth - sideWidth;
   box.height = boatListHeight >= freeGap ? boatListHeight : freeGap;
   box.top = boatListHeight >= clientHeight - logoHeight ? 0 : logoHeight;
+  // A fleet too long for the window scrolls inside it.
+  box.height = std::min(box.height, clientHeight - box.top);
   return box;
 }
 

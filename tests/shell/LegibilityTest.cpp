@@ -85,7 +85,7 @@ TEST_P(LegibilityTest, UntickedBoxesShowAndFinishersFitTheScorePanel) {
   Key(form.chart, Qt::Key_Right);
   ASSERT_FALSE(form.chart->pnlScore->isHidden());
   for (int b = 1; b <= 2; ++b) {
-    QLabel* line = form.chart->scoreLabel[b];
+    QLabel* line = form.chart->pnlScore->scoreLabel[b];
     EXPECT_LE(line->sizeHint().width(), line->width()) << b;
     EXPECT_LE(line->geometry().bottom(), form.chart->pnlScore->height());
   }

@@ -134,14 +134,17 @@ TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
   form->LayoutWindow();
   EXPECT_EQ(form->boatList->geometry(), QRect(535, 200, 265, 67));
   // Each row below the one before, its name box, speed bar and wind angle side by side inside the list.
+  const auto inList = [&form](QWidget* row) {
+    return QRect(row->mapTo(form->boatList, QPoint(0, 0)), row->size());
+  };
   for (int i = 1; i <= 3; ++i) {
     SCOPED_TRACE(i);
-    const QRect box = form->boatList->boatCheck[i]->geometry();
-    const QRect bar = form->boatList->boatBar[i]->geometry();
-    const QRect angle = form->boatList->boatMemo[i]->geometry();
+    const QRect box = inList(form->boatList->boatCheck[i]);
+    const QRect bar = inList(form->boatList->boatBar[i]);
+    const QRect angle = inList(form->boatList->boatMemo[i]);
     EXPECT_GT(box.top(), form->boatList->Label1->geometry().bottom());
     if (i > 1) {
-      EXPECT_GT(box.top(), form->boatList->boatCheck[i - 1]->geometry().bottom());
+      EXPECT_GT(box.top(), inList(form->boatList->boatCheck[i - 1]).bottom());
     }
     EXPECT_EQ(bar.top(), box.top());
     EXPECT_GT(bar.left(), box.right());

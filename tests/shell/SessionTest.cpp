@@ -85,8 +85,8 @@ TEST_F(SessionTest, AJumpWhileStoppedShowsTheNewMomentInEveryDisplay) {
   form->State().playback.raceTime = std::round(finish) + 5;
   Key(form->chart, Qt::Key_Right);
   EXPECT_FALSE(form->chart->pnlScore->isHidden());
-  EXPECT_FALSE(form->chart->scoreLabel[1]->isHidden());
-  EXPECT_FALSE(form->chart->scoreLabel[2]->isHidden());
+  EXPECT_FALSE(form->chart->pnlScore->scoreLabel[1]->isHidden());
+  EXPECT_FALSE(form->chart->pnlScore->scoreLabel[2]->isHidden());
   EXPECT_EQ(form->overview->Memo1->text().toStdString(), session.MomentText());
   EXPECT_TRUE(form->chart->pnlFLAG->isHidden());
   ASSERT_GE(session.Ticker().size(), 3u);

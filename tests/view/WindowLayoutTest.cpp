@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "race/RaceStore.h"
 #include "view/WindowLayout.h"
 
 namespace view {
@@ -29,6 +30,8 @@ TEST(WindowLayoutTest, BoatListFillsTheGapOrCoversTheLogo) {
   // Exactly the space below the logo: the list covers the logo panel.
   EXPECT_EQ(PlaceBoatList(1600, 970, 770), (Box{1335, 0, 265, 770}));
   EXPECT_EQ(PlaceBoatList(1600, 970, 769), (Box{1335, 200, 265, 769}));
+  // 200 boats would need 2825 pixels: the list ends at the window's bottom and scrolls.
+  EXPECT_EQ(PlaceBoatList(1600, 970, race::BoatListHeightFor(200)), (Box{1335, 0, 265, 970}));
 }
 
 TEST(WindowLayoutTest, PanelsHugTheRightEdgeAndTheTimeBarSitsLeftOfThem) {

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
+
+#include "race/RaceStore.h"
 
 namespace simulate {
 namespace {
@@ -46,7 +49,7 @@ std::string UsageText() {
          "Sails a race and writes it as a program folder: raceadmin/NAME.txt, one track per boat in gpsdat/,\n"
          "winddat/NAME.csv and truth/NAME.csv (each boat's true passing time at each course point).\n"
          "  --name NAME            race file name without .txt (race)\n"
-         "  --boats N              fleet size, 1-51 (10)\n"
+         "  --boats N              fleet size, 1-200 (10)\n"
          "  --course wl|triangle|passage   windward-leeward with a leeward gate, triangle, or a passage\n"
          "  --waypoints \"LAT,LON LAT,LON ...\"   a passage's marks and finish, degrees (start: --lat --lon)\n"
          "  --laps N               laps (2; at most 5 windward-leeward, 3 triangle)\n"
@@ -88,7 +91,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     if (a == "--help" || a == "-h") o.help = true;
     else if (a == "--out") o.folder = value();
     else if (a == "--name") o.raceName = value();
-    else if (a == "--boats") o.race.boats = Whole(a, value(), 1, 51);
+    else if (a == "--boats") o.race.boats = Whole(a, value(), 1, race::kMaxBoats);
     else if (a == "--course") {
       const std::string& v = value();
       if (v == "wl") o.race.kind = CourseKind::WindwardLeeward;

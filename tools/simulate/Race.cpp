@@ -5,6 +5,9 @@
 #include <cmath>
 #include <memory>
 #include <stdexcept>
+#include <string>
+
+#include "race/RaceStore.h"
 
 namespace simulate {
 namespace {
@@ -80,7 +83,8 @@ std::string StatusOf(const BoatRecord& boat) {
 }
 
 RaceRecord SimulateRace(const RaceSettings& s) {
-  if (s.boats < 1 || s.boats > 51) throw std::invalid_argument("the fleet must have 1 to 51 boats");
+  if (s.boats < 1 || s.boats > race::kMaxBoats)
+    throw std::invalid_argument("the fleet must have 1 to " + std::to_string(race::kMaxBoats) + " boats");
   if (!(s.rateHz > 0 && s.rateHz <= 10))
     throw std::invalid_argument("the logging rate must be above 0 and at most 10 Hz");
   Random random(s.seed);
