@@ -69,39 +69,6 @@ std::string FolderName(const InferredRace& race) {
   return "race-" + text.substr(0, 15);  // race-yyyy-MM-dd_HHmm
 }
 
-fs::path FreshFolder(const fs::path& outFolder, const std::string& name) {
-  fs::path folder = outFolder / name;
-  for (int n = 2; fs::exists(folder); ++n) folder = outFolder / (name + "-" + std::to_string(n));
-  return folder;
-}
-
-std::string LatLonText(const LatLon& p) {
-  return race::FormatFourPlace(p.lat) + "," + race::FormatFourPlace(p.lon);
-}
-
-// Writes the race beside its final place and moves it there whole, so a failure (a full disk, a track
-// removed meanwhile) leaves no half race for the race list to find.
-void WriteRaceFolder(const fs::path& folder, const std::string& raceFileText,
-                     const std::vector<fs::path>& tracks, const std::vector<std::string>& copies) {
-  const fs::path partial = folder.parent_path() / ("." + folder.filename().string() + ".partial");
-  try {
-    fs::remove_all(partial);
-    fs::create_directories(partial / "raceadmin");
-    fs::create_directories(partial / "gpsdat");
-    for (std::size_t b = 0; b < tracks.size(); ++b) fs::copy_file(tracks[b], partial / "gpsdat" / copies[b]);
-    const fs::path raceFile = partial / "raceadmin" / (folder.filename().string() + ".txt");
-    std::ofstream out(raceFile, std::ios::binary);
-    out << raceFileText;
-    if (!out.flush()) throw std::runtime_error(raceFile.string() + ": cannot write the race file");
-    out.close();
-    fs::rename(partial, folder);
-  } catch (...) {
-    std::error_code ignored;
-    fs::remove_all(partial, ignored);
-    throw;
-  }
-}
-
 }  // namespace
 
 std::vector<std::vector<int>> GroupByDayAndPlace(const std::vector<race::WholeTrack>& tracks) {
@@ -141,35 +108,72 @@ std::vector<std::string> BoatNames(const std::vector<std::string>& trackNames,
   return names;
 }
 
+RaceCourse CourseOf(const InferredRace& race) {
+  const double hours = race.timeDifferenceHours / 24.0;
+  RaceCourse course{race.gunUtc / 86400 + hours,
+                    race.finishUtc / 86400 + hours,
+                    race.timeDifferenceHours,
+                    race.marks,
+                    {},
+                    {}};
+  if (race.hasStartLine) {
+    course.lines.push_back({race.startEnd1, race.startEnd2});
+    course.course.push_back("L1");
+  }
+  for (int m : race.course) course.course.push_back("MK" + std::to_string(m + 1));
+  if (race.hasFinishLine) {
+    course.lines.push_back({race.finishEnd1, race.finishEnd2});
+    course.course.push_back("L" + std::to_string(course.lines.size()));
+  }
+  return course;
+}
+
 std::string RaceFileText(const InferredRace& race, const std::vector<std::string>& files,
                          const std::vector<std::string>& names) {
-  const double hours = race.timeDifferenceHours / 24.0;
+  const RaceCourse course = CourseOf(race);
   std::string text;
   const auto line = [&text](const std::string& record) { text += record + kCrLf; };
-  line("T1,Race of " + race::FormatDateTime(race.gunUtc / 86400 + hours).substr(0, 10));
+  line("T1,Race of " + race::FormatDateTime(course.startTime).substr(0, 10));
   line("T2,Made from " + std::to_string(files.size()) + " tracks");
-  line("ST," + race::FormatDateTime(race.gunUtc / 86400 + hours));
-  line("FT," + race::FormatDateTime(race.finishUtc / 86400 + hours));
-  line("TD," + std::to_string(race.timeDifferenceHours));
+  for (const std::string& record : CourseRecords(course)) line(record);
   line("WD," + std::to_string(race.windDirection));
   line("MG,0");
   line("LL,45,150");
   line("BT,5");
-  for (const LatLon& mark : race.marks) line("MK," + LatLonText(mark));
-  std::string course = "CRS";
-  int lines = 0;
-  if (race.hasStartLine) {
-    line("LN," + LatLonText(race.startEnd1) + "," + LatLonText(race.startEnd2));
-    course += ",L" + std::to_string(++lines);
-  }
-  for (int m : race.course) course += ",MK" + std::to_string(m + 1);
-  if (race.hasFinishLine) {
-    line("LN," + LatLonText(race.finishEnd1) + "," + LatLonText(race.finishEnd2));
-    course += ",L" + std::to_string(++lines);
-  }
-  if (course != "CRS") line(course);
   for (std::size_t b = 0; b < files.size(); ++b) line("BN," + files[b] + "," + names[b]);
   return text;
+}
+
+fs::path FreshFolder(const fs::path& outFolder, const std::string& name) {
+  fs::path folder = outFolder / name;
+  for (int n = 2; fs::exists(folder); ++n) folder = outFolder / (name + "-" + std::to_string(n));
+  return folder;
+}
+
+// The race is written beside its final place and moved there whole, so a failure (a full disk, a track
+// removed meanwhile) leaves no half race for the race list to find.
+void WriteRaceFolder(const fs::path& folder, const std::string& raceFileText,
+                     const std::vector<FolderCopy>& copies) {
+  const fs::path partial = folder.parent_path() / ("." + folder.filename().string() + ".partial");
+  try {
+    fs::remove_all(partial);
+    fs::create_directories(partial / "raceadmin");
+    fs::create_directories(partial / "gpsdat");
+    for (const FolderCopy& copy : copies) {
+      fs::create_directories((partial / copy.to).parent_path());
+      fs::copy_file(copy.from, partial / copy.to);
+    }
+    const fs::path raceFile = partial / "raceadmin" / (folder.filename().string() + ".txt");
+    std::ofstream out(raceFile, std::ios::binary);
+    out << raceFileText;
+    if (!out.flush()) throw std::runtime_error(raceFile.string() + ": cannot write the race file");
+    out.close();
+    fs::rename(partial, folder);
+  } catch (...) {
+    std::error_code ignored;
+    fs::remove_all(partial, ignored);
+    throw;
+  }
 }
 
 MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& outFolder, int minBoats) {
@@ -229,6 +233,7 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
 
     // Copies under plain, distinct names: the race file may only name files inside gpsdat/.
     std::vector<std::string> copies;
+    std::vector<FolderCopy> trackCopies;
     std::set<std::string> taken;
     for (const auto& file : memberFiles) {
       std::string name = file.filename().string();
@@ -237,12 +242,13 @@ MakeRacesResult MakeRaces(const std::vector<fs::path>& paths, const fs::path& ou
         name = file.stem().string() + "-" + std::to_string(n) + file.extension().string();
       taken.insert(name);
       copies.push_back(name);
+      trackCopies.push_back({file, fs::path("gpsdat") / name});
     }
     MadeRace made;
     made.folder = FreshFolder(outFolder, FolderName(inferred));
     const std::string raceName = made.folder.filename().string();
     made.raceFile = made.folder / "raceadmin" / (raceName + ".txt");
-    WriteRaceFolder(made.folder, RaceFileText(inferred, copies, names), memberFiles, copies);
+    WriteRaceFolder(made.folder, RaceFileText(inferred, copies, names), trackCopies);
     made.boatCount = static_cast<int>(members.size());
     made.found = inferred.found;
     made.notFound = inferred.notFound;

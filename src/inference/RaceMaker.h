@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "inference/RaceCourse.h"
 #include "inference/RaceInference.h"
 
 namespace inference {
@@ -37,6 +38,22 @@ std::vector<std::vector<int>> GroupByDayAndPlace(const std::vector<race::WholeTr
 // files in gpsdat/.
 std::string RaceFileText(const InferredRace& race, const std::vector<std::string>& files,
                          const std::vector<std::string>& names);
+
+// The course records of an inferred race: the start line is L1, the finish line the last line.
+RaceCourse CourseOf(const InferredRace& race);
+
+// A file copied into a new race folder, to its place inside the folder ("gpsdat/alpha.gpx").
+struct FolderCopy {
+  std::filesystem::path from, to;
+};
+
+// outFolder/name, or the first of name-2, name-3 ... that does not exist yet.
+std::filesystem::path FreshFolder(const std::filesystem::path& outFolder, const std::string& name);
+
+// Writes a new race folder: raceadmin/<folder name>.txt holding raceFileText, and the copies. It appears
+// whole or not at all. Throws std::filesystem::filesystem_error or std::runtime_error when it cannot.
+void WriteRaceFolder(const std::filesystem::path& folder, const std::string& raceFileText,
+                     const std::vector<FolderCopy>& copies);
 
 // Boat names as the race will show them: the track's own name, else the file name without extension; a name
 // given twice gets " 2", " 3" ...; commas (the race file's separator) become blanks.

@@ -20,8 +20,31 @@ playback::ChartSituation ChartWidget::Situation() const {
   return chart;
 }
 
+bool ChartWidget::EditPointer(QMouseEvent* event) {
+  if (!session_.Editing() || session_.State().clock.activePage != kTrackPage) return false;
+  const QPoint at = event->position().toPoint();
+  if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
+    draggedHandle_ = session_.EditHandleAt(at);
+  if (draggedHandle_ >= 0 && (event->buttons() & Qt::LeftButton)) {
+    setCursor(Qt::ClosedHandCursor);
+    if (event->type() == QEvent::MouseMove) {
+      session_.MoveEditHandle(draggedHandle_, at);
+      update();
+    }
+    return true;
+  }
+  draggedHandle_ = -1;
+  if (session_.EditHandleAt(at) >= 0) {
+    setCursor(Qt::OpenHandCursor);
+  } else {
+    unsetCursor();
+  }
+  return false;
+}
+
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
   if (session_.Loading() || !session_.RaceShown()) return;
+  if (EditPointer(event)) return;
   lblWindAt->hide();
   const QPoint at = event->position().toPoint();
   AppState& state = session_.State();
@@ -62,6 +85,7 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
 void ChartWidget::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   if (session_.Loading() || !session_.RaceShown()) return;
+  if (EditPointer(event)) return;
   const QPoint at = event->position().toPoint();
   AppState& state = session_.State();
   if (at.x() >= state.mapWidth || at.y() >= state.mapHeight) return;
@@ -72,6 +96,14 @@ void ChartWidget::mousePressEvent(QMouseEvent* event) {
     PnlWindGr->setVisible(!PnlWindGr->isVisible() && session_.Store().windDataPresent > 0);
   }
   if (click.redrawStillChart) session_.RedrawStillChart();
+}
+
+void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && draggedHandle_ >= 0) {
+    draggedHandle_ = -1;
+    setCursor(Qt::OpenHandCursor);
+  }
+  QWidget::mouseReleaseEvent(event);
 }
 
 void ChartWidget::wheelEvent(QWheelEvent* event) {

@@ -87,6 +87,11 @@ ChartWidget::ChartWidget(RaceSession& session, QWidget* parent)
   connect(&session_, &RaceSession::tipRequested, this, &ChartWidget::ShowTip);
   connect(&session_, &RaceSession::tipHidden, this, &ChartWidget::HideTip);
   connect(&session_, &RaceSession::pointerReleased, this, &ChartWidget::PointerReleased);
+  connect(&session_, &RaceSession::editingChanged, this, [this] {
+    draggedHandle_ = -1;
+    unsetCursor();
+    update();
+  });
   connect(&session_, &RaceSession::pageChanged, this, [this](int page) {
     const bool track = page == kTrackPage;
     Panel1->setVisible(track);
@@ -305,6 +310,23 @@ void ChartWidget::paintEvent(QPaintEvent* event) {
   const QRect drawn(0, 0, picture->Width(), picture->Height());
   for (const QRect& rest : QRegion(event->rect()).subtracted(drawn)) {
     painter.fillRect(rest, QtCanvas::ToQColor(state.sea.seaColour));
+  }
+  if (state.clock.activePage == kTrackPage) PaintEditHandles(painter);
+}
+
+void ChartWidget::PaintEditHandles(QPainter& painter) const {
+  const std::vector<QPoint> handles = session_.EditHandles();
+  if (handles.empty()) return;
+  const int marks = static_cast<int>(session_.EditedCourse().marks.size());
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int h = 0; h < static_cast<int>(handles.size()); ++h) {
+    // Marks in orange, line ends in yellow; a white ring keeps either visible on any sea.
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(h < marks ? QColor(255, 140, 0) : QColor(255, 230, 0));
+    painter.drawRect(QRect(handles[h] - QPoint(5, 5), QSize(10, 10)));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(handles[h] - QPoint(6, 6), QSize(12, 12)));
   }
 }
 

@@ -17,6 +17,8 @@
 #include "shell/ScorePanel.h"
 #include "shell/Shape.h"
 
+class QPainter;
+
 namespace shell {
 
 // The red rubber band of the range measurement, drawn over the chart without touching the picture.
@@ -63,6 +65,7 @@ class ChartWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -75,12 +78,17 @@ class ChartWidget : public QWidget {
   void DrawCompassRose();
   void PointerReleased();
   void ShowWindReading(QPoint at);
+  void PaintEditHandles(QPainter& painter) const;
+  // A handle the left button drags or the pointer rests on while a race is edited; false otherwise.
+  bool EditPointer(QMouseEvent* event);
   playback::ChartSituation Situation() const;
 
   RaceSession& session_;
   RubberBand* rubberBand_;
   std::unique_ptr<QtCanvas> windowPicture_;
-  int windowPicturePage_ = 0;  // the page windowPicture was drawn for; 0 while the plain page shows
+  int windowPicturePage_ = 0;
+  int draggedHandle_ = -1;  // the edit handle the left button holds, -1 for none  // the page windowPicture
+                            // was drawn for; 0 while the plain page shows
 };
 
 }  // namespace shell

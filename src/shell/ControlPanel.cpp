@@ -234,6 +234,11 @@ void ControlPanel::CreateCommandButtons() {
   openKey->setContext(Qt::WindowShortcut);
   connect(btnOpenTracks, &QPushButton::clicked, &session_, &RaceSession::ChooseAndOpenTracks);
   connect(openKey, &QShortcut::activated, &session_, &RaceSession::ChooseAndOpenTracks);
+  btnEditRace = Make<QPushButton>(this, "btnEditRace");
+  auto* editKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  editKey->setContext(Qt::WindowShortcut);
+  connect(btnEditRace, &QPushButton::clicked, &session_, &RaceSession::StartEditing);
+  connect(editKey, &QShortcut::activated, &session_, &RaceSession::StartEditing);
   connect(Button1, &QPushButton::clicked, &session_, &RaceSession::Exit);
   connect(Button2, &QPushButton::clicked, this, &ControlPanel::button2Click);
   connect(Button5, &QPushButton::clicked, this, &ControlPanel::Button5Click);

@@ -43,6 +43,7 @@ class ControlPanel : public QWidget {
   QComboBox* cmbSmooth;
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5;
   QPushButton* btnOpenTracks;  // Open tracks... (Ctrl+O)
+  QPushButton* btnEditRace;    // Edit race... (Ctrl+E)
   QGroupBox *GroupBox1, *GroupBox2, *GroupBox4, *pnlDIR;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioN, *RadioW;
   QScrollBar *ScrollBar1, *ScrollBar2, *ScrollBar3;

@@ -143,6 +143,7 @@ void ControlPanel::ApplyLanguage() {
   set(Button2, TextId::Button2);
   set(Button5, TextId::Button5);
   set(btnOpenTracks, TextId::OpenTracksButton);
+  set(btnEditRace, TextId::EditRaceButton);
   set(chkTacks, TextId::chkTacks);
   set(chkSpeedTail, TextId::chkSpeedTail);
   set(chkLongTail, TextId::chkLongTail);

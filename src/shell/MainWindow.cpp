@@ -15,6 +15,7 @@
 #include "shell/LoadWarningsList.h"
 #include "shell/LoadingWindow.h"
 #include "shell/Pictures.h"
+#include "shell/RaceEditor.h"
 #include "shell/ShareMenu.h"
 #include "view/WindowLayout.h"
 
@@ -69,6 +70,7 @@ TForm1::TForm1(Platform& platform, std::string programFolder, TForm2* loadingWin
             ShowLoadWarnings(this, warnings, session_->State().englishTexts);
           });
   connect(session_, &RaceSession::captionChanged, this, &QWidget::setWindowTitle);
+  connect(session_, &RaceSession::editingChanged, this, &TForm1::ShowEditor);
   connect(session_, &RaceSession::closeRequested, this, &QWidget::close);
   connect(boatList, &BoatListPanel::highlightRequested, chart, &ChartWidget::HighlightBoat);
   connect(boatList, &BoatListPanel::highlightCleared, chart, &ChartWidget::ClearHighlight);
@@ -144,6 +146,8 @@ void TForm1::LayoutWindow() {
   Place(controls, layout.pnlCTRL);
   Place(boatList, layout.pnlBOATlist);
   Place(timeBar, layout.pnlTimeBar);
+  // The editor's form covers the logo and the boat list, leaving the control panel in reach.
+  if (editor) editor->setGeometry(layout.pnlCTRL.left, 0, layout.pnlCTRL.width, layout.pnlCTRL.top);
   const int mapWidth = std::max(1, view::MapWidth(width(), scale));
   chart->setGeometry(0, 0, mapWidth, height());
   session_->SetChartSize(mapWidth, height());
@@ -156,6 +160,15 @@ void TForm1::LayoutWindow() {
   Place(Image3, progress.image3);
   Place(memo4, progress.memo4);
   Place(memo5, progress.memo5);
+}
+
+void TForm1::ShowEditor() {
+  if (editor == nullptr && session_->Editing()) {
+    editor = new RaceEditor(*session_, this);
+    LayoutWindow();
+    editor->show();
+    editor->raise();
+  }
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

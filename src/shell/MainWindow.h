@@ -11,6 +11,7 @@
 //   TimeBarPanel   the time bar and its pointer
 //   OverviewPanel  overview map, text clock, logo, HELP
 //   ShareMenu      the Share button under HELP: replay video, Google Earth race with time
+//   RaceEditor     the race editor's form over the side panels while a race is edited
 #pragma once
 
 #include <QLabel>
@@ -34,6 +35,7 @@ namespace shell {
 
 class TForm2;
 class ShareMenu;
+class RaceEditor;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -77,6 +79,8 @@ class TForm1 : public QWidget {
   QWidget* pnlSPLITE;
   CanvasImage *Image2, *Image3;
   QLabel *memo4, *memo5;
+  // The race editor's form, made the first time a race is edited.
+  RaceEditor* editor = nullptr;
 
  public slots:
   // Another start of the program asked this window to come to the front.
@@ -100,6 +104,7 @@ class TForm1 : public QWidget {
   void HideLoadingPanel();
   void FitBoatListPanels();
   void SetWindowFont();
+  void ShowEditor();
 
   Platform& platform_;
   QPointer<TForm2> loadingWindow_;

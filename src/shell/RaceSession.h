@@ -10,9 +10,12 @@
 //   warningsFound(list) what the load, loaded or failed, found worth checking (possibly nothing)
 //   frameReady()        framePicture() holds a new picture of the replay (frame or still chart)
 //   momentChanged()     the replay time jumped or moved on: flags, clock texts, ticker, score are due
+//   editingChanged()    the race editor opened or closed
+//   courseEdited()      a mark or line was moved or added while editing
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QTimer>
 #include <memory>
@@ -21,6 +24,7 @@
 #include <vector>
 
 #include "analysis/Manoeuvres.h"
+#include "inference/RaceCourse.h"
 #include "playback/BoatList.h"
 #include "playback/Clock.h"
 #include "playback/MapPointer.h"
@@ -167,6 +171,27 @@ class RaceSession : public QObject {
   // Focus of the boat list changed (boatShown already set): the pictures follow.
   void FocusChanged(int unfocusedCount);
 
+  // --- The race editor (RaceSessionEdit.cpp).
+  // Starts editing the race shown: the replay stops and the chart shows a handle on each mark and line end.
+  void StartEditing();
+  bool Editing() const { return editing_; }
+  // The race as edited so far: the form's values as the race file gave them, the marks and lines as dragged.
+  const inference::RaceCourse& EditedCourse() const { return edited_; }
+  // The handles' chart pixels: the marks, then the two ends of each line.
+  std::vector<QPoint> EditHandles() const;
+  // The handle under a chart pixel (the last drawn wins), -1 for none.
+  int EditHandleAt(QPoint at) const;
+  void MoveEditHandle(int handle, QPoint to);
+  // A new mark, or a new line across the chart, near the chart's middle (each a little below the last).
+  void AddEditMark();
+  void AddEditLine();
+  // Saves the edited marks and lines with the form's times and course, then shows the saved race. A race of
+  // the program's own is saved as a copy in the user's races folder, and the user is told where. False, with
+  // a message and nothing written, when a value is wrong or the file cannot be written.
+  bool SaveEdits(inference::RaceCourse formValues);
+  // Ends editing with the race shown as it was before.
+  void CancelEditing();
+
   // --- Drawing.
   // The present moment in every display: frame or still chart, flags, score, clocks, ticker.
   void ShowMoment();
@@ -201,6 +226,8 @@ class RaceSession : public QObject {
   void overviewDotsMoved();
   void windGraphToggled();
   void captionChanged(const QString& caption);
+  void editingChanged();
+  void courseEdited();
   void closeRequested();
 
  private:
@@ -217,6 +244,11 @@ class RaceSession : public QObject {
   void UpdateTicker();
   void PadCommand(playback::Effects (*command)(playback::Clock&, view::ViewOptions&));
   void Redraw();
+  // The view the chart's picture is drawn in at present.
+  analysis::ChartView ChartViewNow() const;
+  void EndEditing();
+  // Where the user's own races are kept (made races, edited copies); ends in '/'.
+  const std::string& UserRacesFolder();
   // What the chart pictures are drawn from at present.
   view::Scene SceneOfNow();
 
@@ -230,7 +262,9 @@ class RaceSession : public QObject {
   std::vector<std::vector<analysis::Manoeuvre>> manoeuvres_;
   bool manoeuvresFound_ = false;
   bool loading_ = false;
-  std::string dialogFolder_;                // where the last file dialog was left; empty: not yet
+  std::string dialogFolder_;  // where the last file dialog was left; empty: not yet
+  bool editing_ = false;
+  inference::RaceCourse edited_, beforeEditing_;
   bool autoNextLoad_ = false;               // a failure message says that AutoNext goes on
   std::set<std::string> autoNextFailures_;  // races AutoNext found unloadable; not tried again
 };

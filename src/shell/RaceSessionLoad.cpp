@@ -207,6 +207,11 @@ void RaceSession::SetChartSize(int width, int height) {
 void RaceSession::ApplyLoadedRace(std::unique_ptr<race::RaceStore> next, const analysis::ChartFit& fit,
                                   int raceIndex) {
   state_.store = std::move(next);
+  // Edits of the race shown before go with it.
+  if (editing_) {
+    editing_ = false;
+    emit editingChanged();
+  }
   state_.chartFit = fit;
   state_.chartFit.overviewWidth = state_.chartFit.overviewHeight = view::kOverviewSize;
   state_.catalogue.raceIndex = raceIndex;

@@ -1,5 +1,6 @@
 // Open tracks: races made from the user's logger tracks, written under the user's own races folder, added to
-// the race list and shown at once. One message says what was skipped or could not be found.
+// the race list and shown at once. One message says what was skipped or could not be found; when the tracks
+// left something unfound (a single boat shows no start, course or finish) the editor opens on the new race.
 #include <stdexcept>
 
 #include "inference/RaceMaker.h"
@@ -10,9 +11,6 @@ namespace shell {
 
 namespace {
 
-// One track alone shows no start, no course and no finish: a race needs boats sailing together.
-constexpr int kSmallestFleet = 2;
-
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
@@ -20,6 +18,12 @@ std::string Lines(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+const std::string& RaceSession::UserRacesFolder() {
+  std::string& folder = state_.catalogue.userRacesFolder;
+  if (folder.empty()) folder = race::UserRacesFolder().generic_string() + '/';
+  return folder;
+}
 
 void RaceSession::ChooseAndOpenTracks() {
   if (loading_) return;
@@ -32,11 +36,9 @@ LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
   if (loading_) return LoadResult::HeldOff;
   // The made races go where the race list looks for the user's own races.
   race::RaceCatalogue& catalogue = state_.catalogue;
-  if (catalogue.userRacesFolder.empty())
-    catalogue.userRacesFolder = race::UserRacesFolder().generic_string() + '/';
   inference::MakeRacesResult made;
   try {
-    made = inference::MakeRaces({paths.begin(), paths.end()}, catalogue.userRacesFolder, kSmallestFleet);
+    made = inference::MakeRaces({paths.begin(), paths.end()}, UserRacesFolder());
   } catch (const std::runtime_error& error) {
     made.messages.push_back({inference::NoteKind::kCannotWrite,
                              {error.what()}});  // the races written before the failure are still listed
@@ -64,7 +66,14 @@ LoadResult RaceSession::OpenTracks(const std::vector<std::string>& paths) {
   const int first = catalogue.IndexOfPath(Store().programFolder, shown);
   emit raceListChanged();
   const LoadResult result = LoadRace(shown, first);
-  if (!notes.empty()) platform_.ShowMessage(Text(TextId::RaceMadeNotes, state_.englishTexts, {Lines(notes)}));
+  // What the tracks did not show is put right in the editor, on the race just made.
+  const bool incomplete = !made.races.front().notFound.empty() && result == LoadResult::Loaded;
+  if (incomplete) {
+    StartEditing();  // already beside the message that points to it
+    platform_.ShowMessage(Text(TextId::EditIncompleteRace, state_.englishTexts, {Lines(notes)}));
+  } else if (!notes.empty()) {
+    platform_.ShowMessage(Text(TextId::RaceMadeNotes, state_.englishTexts, {Lines(notes)}));
+  }
   return result;
 }
 

@@ -116,6 +116,52 @@ constexpr TextEntry kTexts[] = {
     {TextId::SmoothOff, "Off", "なし"},
     {TextId::SmoothSeconds, "%1 s", "%1秒"},
     {TextId::WindReading, "%1\n%2 kn  %3°", "%1\n%2ﾉｯﾄ  %3°"},
+    {TextId::EditRaceButton, "Edit race...", "レース編集..."},
+    {TextId::EditorTitle, "Edit race", "レースの編集"},
+    {TextId::EditorHint, "Drag the marks and the line ends on the chart.",
+     "マークとラインの端はチャート上でドラッグして動かします。"},
+    {TextId::EditorGun, "Gun (start)", "スタート時刻"},
+    {TextId::EditorFinish, "Window end", "終了時刻"},
+    {TextId::EditorTd, "TD (hours from GPS time)", "時差 TD (GPSとの差・時間)"},
+    {TextId::EditorCourse, "Course in sailing order", "コース (帆走順)"},
+    {TextId::EditorAdd, "Add", "追加"},
+    {TextId::EditorRemove, "Remove", "削除"},
+    {TextId::EditorUp, "Up", "上へ"},
+    {TextId::EditorDown, "Down", "下へ"},
+    {TextId::EditorNewMark, "New mark", "新しいマーク"},
+    {TextId::EditorNewLine, "New line", "新しいライン"},
+    {TextId::EditorSave, "Save", "保存"},
+    {TextId::EditorCancel, "Cancel", "キャンセル"},
+    {TextId::EditBadTime, "\"%1\" is no date and time. Write it as 2024/05/11 10:00:00; nothing was saved.",
+     "「%1」は日時として読めません。2024/05/11 10:00:00 の形で書いてください。保存していません。"},
+    {TextId::EditBadTd, "TD must be a whole number of hours from -24 to 24; nothing was saved.",
+     "時差 TD は -24 から 24 までの整数 (時間) にしてください。保存していません。"},
+    {TextId::EditWindowOrder, "The window end must come after the gun; nothing was saved.",
+     "終了時刻はスタート時刻より後にしてください。保存していません。"},
+    {TextId::EditWindowTooLong, "The window end must lie within 7 days of the gun; nothing was saved.",
+     "終了時刻はスタートから7日以内にしてください。保存していません。"},
+    {TextId::EditEmptyCourse,
+     "The course is empty: add the start line, the marks in sailing order and the finish line; nothing was "
+     "saved.",
+     "コースが空です。スタートライン、帆走順のマーク、フィニッシュラインを追加してください。保存していません"
+     "。"},
+    {TextId::EditUnknownEntry, "The course names a mark or line the race does not have; nothing was saved.",
+     "コースにこのレースにないマークまたはラインがあります。保存していません。"},
+    {TextId::EditTooLong, "A race holds at most 19 course entries, 20 marks and 10 lines; nothing was saved.",
+     "コースは19項目、マークは20個、ラインは10本までです。保存していません。"},
+    {TextId::EditCannotSave, "The race could not be saved; the race file is as it was.\r\n\r\n%1",
+     "レースを保存できませんでした。レースファイルは元のままです。\r\n\r\n%1"},
+    {TextId::EditSavedCopy,
+     "This race came with the program, so your changes were saved as a race of your own, now in the race "
+     "list:\r\n\r\n%1",
+     "このレースはプログラム付属のため、変更は自分のレースとして保存し、レース一覧に加えました:\r\n\r\n%1"},
+    {TextId::EditIncompleteRace,
+     "The race was made, but the tracks did not show everything. What was found and what was "
+     "not:\r\n\r\n%1\r\n\r\nThe editor is open: drag "
+     "the marks and lines into place, check the gun and the course, then Save.",
+     "レースを作成しましたが、航跡から分からなかった点があります。分かったことと分からなかったこと:\r\n\r\n%"
+     "1\r\n\r\n編集画面を開きました。"
+     "マークとラインを正しい位置へドラッグし、スタート時刻とコースを確かめてから保存してください。"},
 };
 
 }  // namespace

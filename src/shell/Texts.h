@@ -109,6 +109,33 @@ enum class TextId {
   SmoothSeconds,
   // The wind graph's reading under the pointer: %1 time of day, %2 knots, %3 degrees.
   WindReading,
+  // The race editor: its button, its form, what it refuses (and why), where a copy went (%1 the race file)
+  // and a race made from tracks that did not show everything (%1 what was not found).
+  EditRaceButton,
+  EditorTitle,
+  EditorHint,
+  EditorGun,
+  EditorFinish,
+  EditorTd,
+  EditorCourse,
+  EditorAdd,
+  EditorRemove,
+  EditorUp,
+  EditorDown,
+  EditorNewMark,
+  EditorNewLine,
+  EditorSave,
+  EditorCancel,
+  EditBadTime,
+  EditBadTd,
+  EditWindowOrder,
+  EditWindowTooLong,
+  EditEmptyCourse,
+  EditUnknownEntry,
+  EditTooLong,
+  EditCannotSave,
+  EditSavedCopy,
+  EditIncompleteRace,
 };
 
 struct TextEntry {

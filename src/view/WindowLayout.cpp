@@ -42,6 +42,8 @@ constexpr NamedBox kControlPanelPlaces[] = {
     {"chkLongTail", {177, 248, 82, 16}},
     {"lblSmooth", {11, 270, 150, 12}},
     {"cmbSmooth", {165, 267, 90, 19}},
+    // Fixing a race by hand.
+    {"btnEditRace", {9, 289, 100, 19}},
 };
 
 int RoundHalfEven(double value) {

@@ -18,7 +18,7 @@ struct Box {
 
 inline constexpr int kSidePanelWidth = 265;
 inline constexpr int kLogoPanelHeight = 200;
-inline constexpr int kControlPanelHeight = 290;
+inline constexpr int kControlPanelHeight = 312;
 inline constexpr int kTimeBarWidth = 50;
 inline constexpr int kOverviewSize = 170;
 

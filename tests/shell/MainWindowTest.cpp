@@ -116,9 +116,9 @@ TEST_F(MainWindowTest, ControlsTakeTheirPlacesForTheClientSize) {
     EXPECT_EQ(control->geometry(), QRect(place.box.left, place.box.top, place.box.width, place.box.height));
   }
   EXPECT_EQ(form->overview->geometry(), QRect(1335, 0, 265, 200));
-  EXPECT_EQ(form->controls->geometry(), QRect(1335, 680, 265, 290));
+  EXPECT_EQ(form->controls->geometry(), QRect(1335, 658, 265, 312));
   EXPECT_EQ(form->timeBar->geometry(), QRect(1285, 0, 50, 970));
-  EXPECT_EQ(form->boatList->geometry(), QRect(1335, 200, 265, 480));  // stretched to the gap
+  EXPECT_EQ(form->boatList->geometry(), QRect(1335, 200, 265, 458));  // stretched to the gap
   EXPECT_EQ(form->pnlSPLITE->geometry(), QRect(0, 0, 1600, 970));
   EXPECT_EQ(form->overview->Image1->geometry(), QRect(3, 3, 170, 170));
   for (const char* name :

@@ -23,6 +23,7 @@
 #include "shell/FakePlatform.h"
 #include "shell/LoadWarningsList.h"
 #include "shell/MainWindow.h"
+#include "shell/RaceEditor.h"
 #include "shell/TestApplication.h"
 #include "shell/WindowDriver.h"
 #include "support/FleetTracks.h"
@@ -56,6 +57,8 @@ struct Snapshot {
   bool byPlace = false;
   std::vector<int> rowOrder;  // boats from the list's top row down
   const race::RaceStore* store = nullptr;
+  bool editing = false;
+  bool editorShown = false;
 
   static Snapshot Of(TForm1& form, const FakePlatform& platform) {
     Snapshot s;
@@ -81,6 +84,8 @@ struct Snapshot {
     s.byPlace = state.boatListByPlace;
     s.rowOrder = form.boatList->RowOrder();
     s.store = &form.Store();
+    s.editing = form.Session().Editing();
+    s.editorShown = form.editor != nullptr && !form.editor->isHidden();
     return s;
   }
 };
@@ -446,6 +451,42 @@ std::vector<Row> Rows() {
          EXPECT_EQ(a.catalogue.raceListCount, b.catalogue.raceListCount + 1);
          EXPECT_NE(a.race, b.race);
          EXPECT_NE(a.race.find("/regatix/races/"), std::string::npos) << a.race;
+       }},
+      {"btnEditRace", "Edit race opens the editor's form and shows handles on the marks", StoppedInMidRace,
+       [](TForm1& f) { f.controls->btnEditRace->click(); },
+       [](S, S a, const FakePlatform&) {
+         EXPECT_TRUE(a.editing);
+         EXPECT_TRUE(a.editorShown);
+       }},
+      {"btnEditCancel", "Cancel ends the editing with the race as it was",
+       [](TForm1& f) {
+         StoppedInMidRace(f);
+         f.controls->btnEditRace->click();
+         f.Session().AddEditMark();
+       },
+       [](TForm1& f) { f.editor->btnEditCancel->click(); },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_FALSE(a.editing);
+         EXPECT_FALSE(a.editorShown);
+         EXPECT_EQ(a.race, b.race);
+         EXPECT_EQ(a.store->markCount, 1);
+       }},
+      {"btnEditSave", "Save keeps the program's race and shows the saved copy",
+       [](TForm1& f) {
+         ::setenv("XDG_DATA_HOME", f.Store().documentsFolder.c_str(), 1);
+         f.controls->btnEditRace->click();
+         f.Session().AddEditMark();
+       },
+       [](TForm1& f) {
+         f.editor->btnEditSave->click();
+         ::unsetenv("XDG_DATA_HOME");
+       },
+       [](S b, S a, const FakePlatform&) {
+         EXPECT_FALSE(a.editing);
+         EXPECT_NE(a.race, b.race);
+         EXPECT_NE(a.race.find("/regatix/races/"), std::string::npos) << a.race;
+         EXPECT_GT(a.catalogue.raceListCount, b.catalogue.raceListCount);
+         EXPECT_GT(a.catalogue.raceIndex, 0);  // the copy is listed
        }},
       {"Button1", "EXIT stops and closes the window", NoSetUp,
        [](TForm1& f) { f.controls->Button1->click(); },

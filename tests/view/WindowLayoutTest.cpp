@@ -26,7 +26,7 @@ TEST(WindowLayoutTest, BoatListFillsTheGapOrCoversTheLogo) {
   // Three boats: 67 pixels, more than the gap a 480-pixel client area leaves; below the logo.
   EXPECT_EQ(PlaceBoatList(800, 480, 67), (Box{535, 200, 265, 67}));
   // A short list in a tall window stretches to the gap between the logo and control panels.
-  EXPECT_EQ(PlaceBoatList(1600, 970, 67), (Box{1335, 200, 265, 480}));
+  EXPECT_EQ(PlaceBoatList(1600, 970, 67), (Box{1335, 200, 265, 458}));
   // Exactly the space below the logo: the list covers the logo panel.
   EXPECT_EQ(PlaceBoatList(1600, 970, 770), (Box{1335, 0, 265, 770}));
   EXPECT_EQ(PlaceBoatList(1600, 970, 769), (Box{1335, 200, 265, 769}));
@@ -38,7 +38,7 @@ TEST(WindowLayoutTest, PanelsHugTheRightEdgeAndTheTimeBarSitsLeftOfThem) {
   const WindowLayout layout = LayoutWindow(1600, 970, 67, 5);
   EXPECT_EQ(layout.pnlSPLITE, (Box{0, 0, 1600, 970}));
   EXPECT_EQ(layout.pnlLOGO, (Box{1335, 0, 265, 200}));
-  EXPECT_EQ(layout.pnlCTRL, (Box{1335, 680, 265, 290}));
+  EXPECT_EQ(layout.pnlCTRL, (Box{1335, 658, 265, 312}));
   EXPECT_EQ(layout.pnlTimeBar, (Box{1285, 0, 50, 970}));
   EXPECT_EQ(layout.seaSwatches[0], (Box{5, 15, 32, 10}));
   EXPECT_EQ(layout.seaSwatches[4], (Box{5, 63, 32, 10}));
