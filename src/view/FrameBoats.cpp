@@ -39,6 +39,17 @@ void DrawHalo(Canvas& frame, const FrameState& state, Point p) {
   frame.Ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
 }
 
+// Seconds between a boat's fixes, for stepping its wake back in time. fixInterval is whole seconds and
+// stays 1 for loggers faster than that; their wake steps by the true spacing, so it spans the same time.
+double FixSpacing(const race::RaceStore& store, int boat) {
+  const int interval = std::max(store.fixInterval[boat], 1);
+  const int n = store.fixCount[boat];
+  if (interval > 1 || n < 2) return interval;
+  const auto& t = store.trackTime[boat];
+  const double mean = (t[n] - t[1]) / (n - 1);
+  return mean > 0 && mean < 1 ? mean : 1.0;
+}
+
 }  // namespace
 
 void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback, FrameState& state,
@@ -53,8 +64,8 @@ void DrawBoatsLayer(Canvas& frame, const Scene& scene, const Playback& playback,
 
   for (int i = store.boatCount; i >= 1; --i) {
     if (state.boatActive[i] == 0) continue;
-    const int interval = std::max(store.fixInterval[i], 1);
-    const int s = std::max(race::RoundToInt(race::Int(10000 / state.framePxPerMinuteLat / interval)), 1);
+    const int s =
+        std::max(race::RoundToInt(race::Int(10000 / state.framePxPerMinuteLat / FixSpacing(store, i))), 1);
     const int j = state.lastFixIndex[i];
     const Point p = project.Pixel(state.curLat[i], state.curLon[i]);
     const Colour wake = WakeColour(scene, playback, state, i, j);

@@ -172,6 +172,26 @@ TEST_F(FrameFixture, RedWakesAndLabelsForBoatsFasterThanTheMean) {
   EXPECT_EQ(frame.FindText("Alpha  6Kts")->font.colour, Rgb(255, 255, 255));
 }
 
+TEST_F(FrameFixture, ATenHertzWakeSpansTheSameTimeAsAOneHertzWake) {
+  // Both loggers get a whole-second fix interval of 1 from the loader; a mile apart, so the view is wide
+  // enough for a wake step of many seconds.
+  store = viewtest::EmptyRace();
+  std::vector<viewtest::Fix> slow, fast;
+  for (int t = -300; t <= 600; ++t) slow.push_back({double(t), 2000 + (t + 300) / 600.0, 8000, 10, 6});
+  for (int k = -3000; k <= 6000; ++k)
+    fast.push_back({k / 10.0, 2000 + (k / 10.0 + 300) / 600.0, 8001, 10, 6});
+  viewtest::AddBoat(store, "Alpha", kBoatA, slow, 1);
+  viewtest::AddBoat(store, "Bravo", kBoatB, fast, 1);
+  fit = viewtest::Fit(store);
+  ResetFrameState(state, store.boatCount);
+  Draw(100);
+  const std::vector<DrawCall> wakes = frame.CallsOf(CallKind::Polyline);
+  ASSERT_GE(wakes.size(), 2u);
+  const Point bravoTail = wakes[0].points.back(), alphaTail = wakes[1].points.back();
+  EXPECT_GT(alphaTail.y - wakes[1].points.front().y, 10);  // behind a boat sailing north: further down
+  EXPECT_NEAR(bravoTail.y, alphaTail.y, 2);
+}
+
 TEST_F(FrameFixture, HeadingTurnsDuringTheFirstSecondAfterAFix) {
   // Course 10 until 100 s, 350 from then on.
   for (std::size_t j = 1; j < store.trackCourse[1].size(); ++j) {
