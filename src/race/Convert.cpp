@@ -69,7 +69,10 @@ bool FastDecimal(std::string_view s, double& value) {
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
-  text = TrimBlanks(text);
+  // Numbers in track files come without blanks around them: trim only when there is something to trim.
+  if (!text.empty() &&
+      (static_cast<unsigned char>(text.front()) <= 32 || static_cast<unsigned char>(text.back()) <= 32))
+    text = TrimBlanks(text);
   if (double fast = 0; FastDecimal(text, fast)) return fast;
   if (!IsDecimalNumber(text)) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "race/ByteSearch.h"
 #include "race/InputError.h"
 
 namespace race {
@@ -31,14 +32,10 @@ bool HasHighByte(const char* data, std::size_t size) {
 
 // The first CR or LF of data[from..size), or size. Eight bytes at a time: track files are millions of lines.
 std::size_t FindLineEnd(const char* data, std::size_t from, std::size_t size) {
-  constexpr unsigned long long kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
   std::size_t i = from;
   for (; i + 8 <= size; i += 8) {
-    unsigned long long block;
-    std::memcpy(&block, data + i, 8);
-    const unsigned long long lf = block ^ (kOnes * '\n'), cr = block ^ (kOnes * '\r');
-    // A byte of lf or cr is zero where the block has that byte (the well-known zero-byte test).
-    if (((lf - kOnes) & ~lf & kHighs) | ((cr - kOnes) & ~cr & kHighs)) break;
+    const unsigned long long block = LoadEightBytes(data + i);
+    if (ByteMatches(block, '\n') | ByteMatches(block, '\r')) break;
   }
   while (i < size && data[i] != '\n' && data[i] != '\r') ++i;
   return i;

@@ -105,6 +105,27 @@ TEST(DateTime, SpanSecondsIsSignedAndRounded) {
   EXPECT_EQ(SpanSeconds(0, 30000), -1000000);  // does not fit an int
 }
 
+// Spans are rounded to the millisecond with a hand-made rounding (it runs for every fix): it must agree with
+// the library's round-half-to-even on ties, tiny spans and spans of years.
+TEST(DateTime, SpanSecondsRoundsMillisecondsAsTheLibraryDoes) {
+  const auto expected = [](double a, double b) {
+    const double seconds = std::nearbyint(std::fabs(b - a) * 86400.0 * 1000.0) / 1000.0 + 0.5;
+    const int span = static_cast<int>(seconds);
+    return b < a - 1.0 / 86400000.0 ? -span : span;
+  };
+  const double gun = *EncodeDateTime(2008, 5, 17, 1);
+  for (const double ms : {0.0, 0.5, 1.5, 2.5, 499.5, 500.5, 1499.5, 2500.0, 86399999.5, 1e12 + 0.5}) {
+    const double t = ms / 86400000.0;
+    ASSERT_EQ(SpanSeconds(0, t), expected(0, t)) << ms;
+    ASSERT_EQ(SpanSeconds(gun, gun + t), expected(gun, gun + t)) << ms;
+    ASSERT_EQ(SpanSeconds(gun + t, gun), expected(gun + t, gun)) << ms;
+  }
+  for (int k = 0; k < 20000; ++k) {
+    const double t = gun + (k * 37.0001 - 300000) / 86400.0;
+    ASSERT_EQ(SpanSeconds(gun, t), expected(gun, t)) << k;
+  }
+}
+
 TEST(UtcText, WritesXsdDateTimesAcrossCenturiesLeapDaysAndBeforeTheEpoch) {
   const auto text = [](long long seconds) {
     std::string out;
