@@ -7,6 +7,7 @@
 #include "race/FolderLookup.h"
 #include "race/ProgramFolder.h"
 #include "race/RaceCatalogue.h"
+#include "view/BoatGlyph.h"
 
 namespace app {
 
@@ -38,6 +39,7 @@ void RunBatch(const BatchRequest& request, const std::string& executableFolder) 
     throw;
   }
   printWarnings();
+  view::SelectHullOutline(store);  // as the window's load does, for the pictures
   if (request.northUp) store.northUp = 1;
 
   for (const RequestedOutput& wanted : request.outputs) {

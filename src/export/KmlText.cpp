@@ -1,7 +1,6 @@
 // The small texts of a KML file.
 #include "export/KmlText.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "race/Numbers.h"
@@ -102,13 +101,11 @@ std::string CdataText(std::string_view text) {
 }
 
 void AppendNumber(std::string& out, double value) {
-  out += race::FormatGeneral(value);
+  race::AppendGeneral(out, value);
 }
 
 std::string NumberText(double value) {
-  std::string text;
-  AppendNumber(text, value);
-  return text;
+  return race::FormatGeneral(value);
 }
 
 std::string DocumentName(std::string_view raceCaption) {

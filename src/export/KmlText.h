@@ -15,13 +15,14 @@ std::string XmlText(std::string_view text);
 // sections so it cannot end the section early.
 std::string CdataText(std::string_view text);
 
-// The general number text (race::FormatGeneral), with a fast path for the magnitudes coordinates, speeds
-// and headings take; a whole-race export writes millions of them.
+// The general number text (race::FormatGeneral); a whole-race export appends millions of them to its lines.
 std::string NumberText(double value);
 void AppendNumber(std::string& out, double value);
 
 // A stored position (minutes of arc) as decimal degrees.
-inline void AppendDegrees(std::string& out, double minutes) { AppendNumber(out, minutes / 60); }
+inline void AppendDegrees(std::string& out, double minutes) {
+  AppendNumber(out, minutes / 60);
+}
 
 // The document name: the caption from the character after its first blank up to its first "."; empty
 // when it has no "." after that point.

@@ -149,6 +149,43 @@ std::vector<LegSailing> Legs(const FleetGrid& grid, int gun, const CourseFinding
   return legs;
 }
 
+// Boats that tack together at one place (on a layline, off a bank or a shallow) make it look like a mark, and
+// the beat it cuts shows no tacks. Each mark of the course is tried as such a place: the wind in which every
+// turn there is a tack is taken when, with all the turns that are tacks in it left out, the first leg (a
+// beat, as starts are laid) shows tacks pointing to the same wind. A gybe mark between two reaches also looks
+// like a tack, of a wind from downwind, but leaves no tacks on the first leg.
+std::optional<double> WindFromTacksTogether(const FleetGrid& grid, int departure,
+                                            const std::vector<Turn>& turns, const CourseFinding& found,
+                                            int minBoats, const MarkScale& scale) {
+  constexpr double kSameWindDegrees = 20;
+  std::vector<double> tried;
+  const auto triedAlready = [&](double wind) {
+    return std::any_of(tried.begin(), tried.end(),
+                       [&](double w) { return std::fabs(TurnBetween(w, wind)) <= kSameWindDegrees; });
+  };
+  for (const int m : found.course) {
+    std::vector<Turn> there;
+    std::vector<char> boatThere(grid.at.size(), 0);
+    for (const Turn& turn : turns) {
+      if (Distance(turn.apex, found.marks[m]) > scale.clusterRadius) continue;
+      there.push_back(turn);
+      boatThere[turn.boat] = 1;
+    }
+    if (std::count(boatThere.begin(), boatThere.end(), 1) < minBoats) continue;
+    const auto wind = WindIfTacks(there);
+    if (!wind || triedAlready(*wind)) continue;
+    tried.push_back(*wind);
+    std::vector<Turn> rest = turns;
+    std::erase_if(rest, [&](const Turn& turn) { return IsTack(turn, *wind); });
+    const auto legs = Legs(grid, departure, FindCourse(grid, departure, rest, minBoats, scale));
+    if (legs.empty()) continue;
+    const auto firstLeg = WindFromTacks(grid, {legs.front()});
+    if (firstLeg && std::fabs(TurnBetween(*firstLeg, *wind)) <= kSameWindDegrees)
+      return WindFromTacks(grid, legs);
+  }
+  return std::nullopt;
+}
+
 void SetTimeDifference(const Fleet& fleet, InferredRace& race) {
   const double latDeg = fleet.originLat / 60, lonDeg = fleet.originLon / 60;
   const auto unix = static_cast<long long>(race.gunUtc - kUnixEpochDays * 86400);
@@ -211,7 +248,8 @@ InferredRace InferRace(const Fleet& fleet) {
     turns = FindTurns(grid, *departure + kStartClearSeconds, grid.count - 1, scale);
     found = FindCourse(grid, *departure, turns, minBoats, scale);
   }
-  const auto tackWind = WindFromTacks(grid, Legs(grid, *departure, found));
+  auto tackWind = WindFromTacks(grid, Legs(grid, *departure, found));
+  if (!tackWind) tackWind = WindFromTacksTogether(grid, *departure, turns, found, minBoats, scale);
   if (tackWind) {
     std::erase_if(turns, [&](const Turn& turn) { return IsTack(turn, *tackWind); });
     CourseFinding withoutTacks = FindCourse(grid, *departure, turns, minBoats, scale);

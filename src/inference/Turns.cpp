@@ -2,6 +2,7 @@
 #include "inference/Turns.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace inference {
 
@@ -25,6 +26,21 @@ bool IsTack(const Turn& turn, double windFrom) {
   constexpr double kCloseHauledDegrees = 75;
   const double in = TurnBetween(windFrom, turn.before), out = TurnBetween(windFrom, turn.after);
   return std::fabs(in) < kCloseHauledDegrees && std::fabs(out) < kCloseHauledDegrees && (in < 0) != (out < 0);
+}
+
+std::optional<double> WindIfTacks(const std::vector<Turn>& turns) {
+  double x = 0, y = 0;
+  for (const Turn& turn : turns) {
+    const double middle = (turn.before + TurnBetween(turn.before, turn.after) / 2) * std::numbers::pi / 180;
+    x += std::sin(middle), y += std::cos(middle);
+  }
+  if (turns.empty() || std::hypot(x, y) == 0) return std::nullopt;
+  double wind = std::atan2(x, y) * 180 / std::numbers::pi;
+  if (wind < 0) wind += 360;
+  for (const Turn& turn : turns) {
+    if (!IsTack(turn, wind)) return std::nullopt;
+  }
+  return wind;
 }
 
 std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, const MarkScale& scale) {

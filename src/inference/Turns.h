@@ -1,6 +1,7 @@
 // Where each boat turns hard: the raw material of marks (and of the tacks that give the wind).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "inference/Fleet.h"
@@ -40,5 +41,9 @@ std::vector<Turn> FindTurns(const FleetGrid& grid, int from, int to, const MarkS
 // True when a turn goes from one close-hauled heading to the other through the wind (degrees true it blows
 // from): a tack, which no mark needs.
 bool IsTack(const Turn& turn, double windFrom);
+
+// The wind (degrees true it blows from) in which every one of turns is a tack: the middle of the arcs they
+// turn through, when each is a tack in it. Nothing when there are no turns or one of them is no tack.
+std::optional<double> WindIfTacks(const std::vector<Turn>& turns);
 
 }  // namespace inference

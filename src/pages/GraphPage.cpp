@@ -7,6 +7,7 @@
 
 #include "pages/Smoothing.h"
 #include "race/Numbers.h"
+#include "view/ChartProjector.h"
 #include "view/DrawStyle.h"
 #include "view/TimeBar.h"
 
@@ -43,7 +44,7 @@ std::vector<view::Point> BoatTrace(const race::RaceStore& store, const GraphAxes
 }
 
 void DrawTrace(view::Canvas& canvas, const std::vector<view::Point>& points) {
-  if (!points.empty()) canvas.Polyline(points);
+  if (!points.empty()) canvas.Polyline(ThinToPixelRows(points));
 }
 
 void DrawTrace(view::Canvas& canvas, const std::vector<std::vector<view::Point>>& runs) {
@@ -93,10 +94,12 @@ std::vector<view::Point> CourseTrace(const race::RaceStore& store, const GraphAx
   const auto b = static_cast<std::size_t>(boat);
   const int n = UsableFixes(store, boat);
   if (n < 1) return {};
+  const auto x = [&](double course) { return axes.CourseX(course - axes.magneticVariation); };
+  if (smoothSeconds <= 0)
+    return BoatTrace(store, axes, boat, [&](std::size_t i) { return x(store.trackCourse[b][i]); });
   const std::vector<double> course =
       MovingAverage(store.trackTime[b], store.trackCourse[b], n, smoothSeconds, true);
-  return BoatTrace(store, axes, boat,
-                   [&](std::size_t i) { return axes.CourseX(course[i] - axes.magneticVariation); });
+  return BoatTrace(store, axes, boat, [&](std::size_t i) { return x(course[i]); });
 }
 
 std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxes& axes, int boat,
@@ -104,12 +107,13 @@ std::vector<view::Point> SpeedTrace(const race::RaceStore& store, const GraphAxe
   const auto b = static_cast<std::size_t>(boat);
   const int n = UsableFixes(store, boat);
   if (n < 1) return {};
+  // A speed beyond the scale (a GPS jump) stays on the plot's edge rather than running into the margin.
+  const auto x = [&](double knots) { return std::clamp(axes.SpeedX(knots), axes.x1, axes.x1 + axes.w2); };
+  if (smoothSeconds <= 0)
+    return BoatTrace(store, axes, boat, [&](std::size_t i) { return x(store.trackSpeed[b][i]); });
   const std::vector<double> speed =
       MovingAverage(store.trackTime[b], store.trackSpeed[b], n, smoothSeconds, false);
-  // A speed beyond the scale (a GPS jump) stays on the plot's edge rather than running into the margin.
-  return BoatTrace(store, axes, boat, [&](std::size_t i) {
-    return std::clamp(axes.SpeedX(speed[i]), axes.x1, axes.x1 + axes.w2);
-  });
+  return BoatTrace(store, axes, boat, [&](std::size_t i) { return x(speed[i]); });
 }
 
 std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes& axes) {
@@ -132,6 +136,25 @@ std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>
     runs.back().push_back(trace[i]);
   }
   return runs;
+}
+
+std::vector<view::Point> ThinToPixelRows(const std::vector<view::Point>& trace) {
+  std::vector<view::Point> thin;
+  thin.reserve(std::min<std::size_t>(trace.size(), 4096));
+  for (std::size_t from = 0; from < trace.size();) {
+    // The run of points on one row, and the places of its leftmost and rightmost points.
+    std::size_t to = from, left = from, right = from;
+    for (; to < trace.size() && trace[to].y == trace[from].y; ++to) {
+      if (trace[to].x < trace[left].x) left = to;
+      if (trace[to].x > trace[right].x) right = to;
+    }
+    std::size_t keep[4] = {from, std::min(left, right), std::max(left, right), to - 1};
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (k == 0 || keep[k] != keep[k - 1]) view::AppendDistinct(thin, trace[keep[k]]);
+    }
+    from = to;
+  }
+  return thin;
 }
 
 int GridStepMinutes(int minutes) {

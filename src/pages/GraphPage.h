@@ -53,12 +53,17 @@ std::vector<view::Point> WindTrace(const race::RaceStore& store, const GraphAxes
 std::vector<std::vector<view::Point>> SplitAtWrap(const std::vector<view::Point>& trace,
                                                   const GraphAxes& axes);
 
-// Draws the whole page. The bitmap is mapWidth x client height.
+// The trace as drawn: of each run of points on one pixel row only the first, the leftmost, the rightmost and
+// the last are kept, in their order. A 1-pixel line through them covers the same pixels, and a race logged
+// each second puts dozens of fixes on every row.
+std::vector<view::Point> ThinToPixelRows(const std::vector<view::Point>& trace);
+
 // The minutes between two time grid lines for a time line of the given minutes: 1 up to a day, then an
 // hour, then a day, so that at most kMaxGridLines are drawn.
 inline constexpr int kMaxGridLines = 1440;
 int GridStepMinutes(int minutes);
 
+// Draws the whole page. The bitmap is mapWidth x client height.
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
                    view::Colour seaColour, int smoothSeconds = 0);
 

@@ -15,6 +15,8 @@ int Int(double value);
 // Shortest text that reads back to the same value (up to 15 significant digits), '.' as decimal point,
 // exponent only below 0.00001.
 std::string FormatGeneral(double value);
+// The same text appended to out, for writers of many numbers.
+void AppendGeneral(std::string& out, double value);
 
 // The forms of the performance report. All start from the general text; a value too small for it to be
 // written without an exponent (below 0.00001) is taken as 0 there, so the cuts never split an exponent.

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace shell {
@@ -37,6 +38,7 @@ view::Colour QtCanvas::FromQRgb(QRgb rgb) {
 QtCanvas::QtCanvas(int width, int height, view::Colour fill) {
   Resize(width, height, fill);
   font_.setPixelSize(12);
+  lineHeight_ = QFontMetrics(font_).height();
 }
 
 QtCanvas::~QtCanvas() {
@@ -96,6 +98,7 @@ void QtCanvas::ApplyPen() {
 }
 
 void QtCanvas::SetPen(view::Colour colour, int width, view::PenStyle style) {
+  if (colour == penColour_ && width == penWidth_ && style == penStyle_) return;
   penColour_ = colour;
   penWidth_ = width;
   penStyle_ = style;
@@ -103,6 +106,7 @@ void QtCanvas::SetPen(view::Colour colour, int width, view::PenStyle style) {
 }
 
 void QtCanvas::SetBrush(view::Colour colour, view::BrushStyle style) {
+  if (colour == brushColour_ && style == brushStyle_) return;
   brushColour_ = colour;
   brushStyle_ = style;
   if (painter_) {
@@ -115,10 +119,13 @@ void QtCanvas::SetBrush(view::Colour colour, view::BrushStyle style) {
 }
 
 void QtCanvas::SetFont(int pixelSize, view::Colour colour, bool bold, bool opaqueBackground) {
-  font_.setPixelSize(std::max(1, pixelSize));
-  font_.setBold(bold);
   fontColour_ = colour;
   opaqueText_ = opaqueBackground;
+  pixelSize = std::max(1, pixelSize);
+  if (pixelSize == font_.pixelSize() && bold == font_.bold()) return;
+  font_.setPixelSize(pixelSize);
+  font_.setBold(bold);
+  lineHeight_ = QFontMetrics(font_).height();
   if (painter_) painter_->setFont(font_);
 }
 
@@ -150,22 +157,41 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   Painter().drawRect(BoxOf(x1, y1, x2, y2));
 }
 
+const QtCanvas::LaidText& QtCanvas::Laid(const std::string& utf8) {
+  constexpr std::size_t kMostTexts = 4096;  // names with changing speeds must not grow it without end
+  std::string key = std::to_string(font_.pixelSize()) + (font_.bold() ? "b" : "n") + utf8;
+  const auto found = laidTexts_.find(key);
+  if (found != laidTexts_.end()) return found->second;
+  if (laidTexts_.size() >= kMostTexts) laidTexts_.clear();
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  LaidText laid;
+  laid.glyphs.setTextFormat(Qt::PlainText);
+  laid.glyphs.setText(text);
+  laid.glyphs.prepare(QTransform(), font_);
+  laid.width = QFontMetrics(font_).horizontalAdvance(text);
+  // Laid-out text is placed by its top, a line's ascent above its baseline; a fallback font (Japanese
+  // names) makes the line taller than the font, and drawText keeps the baseline at the font's ascent.
+  QTextLayout layout(text, font_);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  laid.top = QFontMetrics(font_).ascent() - (line.isValid() ? line.ascent() : 0.0);
+  return laidTexts_.emplace(std::move(key), std::move(laid)).first->second;
+}
+
 void QtCanvas::TextOut(int x, int y, const std::string& utf8) {
   QPainter& painter = Painter();
-  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  const QFontMetrics metrics(font_);
+  const LaidText& laid = Laid(utf8);
   if (opaqueText_) {
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brushColour_));
+    painter.fillRect(QRect(x, y, laid.width, lineHeight_), ToQColor(brushColour_));
   }
-  const QPen pen = painter.pen();
   painter.setPen(ToQColor(fontColour_));
-  painter.drawText(QPoint(x, y + metrics.ascent()), text);
-  painter.setPen(pen);
+  painter.drawStaticText(QPointF(x, y + laid.top), laid.glyphs);
+  ApplyPen();
 }
 
 int QtCanvas::TextWidth(const std::string& utf8) {
-  return QFontMetrics(font_).horizontalAdvance(
-      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  return Laid(utf8).width;
 }
 
 view::Colour QtCanvas::Pixel(int x, int y) const {

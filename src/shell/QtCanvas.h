@@ -5,7 +5,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "view/Canvas.h"
 
@@ -55,6 +58,14 @@ class QtCanvas : public view::Canvas {
   QPainter& Painter();
   void EndPainting() const;
   void ApplyPen();
+  // A text laid out in the current font once and kept: the boat names come back every frame, and laying
+  // out a text costs more than drawing it.
+  struct LaidText {
+    QStaticText glyphs;
+    int width = 0;
+    double top = 0;  // where the text's top lies below the y of TextOut
+  };
+  const LaidText& Laid(const std::string& utf8);
 
   QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
@@ -64,6 +75,8 @@ class QtCanvas : public view::Canvas {
   view::Colour brushColour_ = view::Rgb(255, 255, 255);
   view::BrushStyle brushStyle_ = view::BrushStyle::Solid;
   QFont font_;
+  int lineHeight_ = 0;
+  std::unordered_map<std::string, LaidText> laidTexts_;  // keyed by font size, weight and text
   view::Colour fontColour_ = 0;
   bool opaqueText_ = false;
   view::Point position_;

@@ -2,7 +2,6 @@
 #include "shell/TrackPageFrames.h"
 
 #include "shell/Pictures.h"
-#include "view/BoatGlyph.h"
 
 namespace shell {
 
@@ -28,7 +27,6 @@ TrackPageFrames::TrackPageFrames(const race::RaceStore& store, const analysis::C
       compass_(100, 100),
       windGraph_(100, 100),
       picture_(fit.mapWidth, fit.mapHeight) {
-  view::SelectHullOutline(store_);
   ShowPicture(rose_, LoadPicture("compass"));
   ShowPicture(blueFlag_, LoadPicture("blue_p"));
 }

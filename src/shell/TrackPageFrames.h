@@ -13,14 +13,16 @@ namespace shell {
 
 class TrackPageFrames {
  public:
-  // Pictures of `store` fitted as `fit` (whose size they take). A QGuiApplication must exist.
+  // Pictures of `store` fitted as `fit` (whose size they take). A QGuiApplication must exist. The store is
+  // read where it lies, not copied (a big race would be held twice), and must outlive the frames; its hull
+  // outline must be chosen (view::SelectHullOutline), as each load does.
   TrackPageFrames(const race::RaceStore& store, const analysis::ChartFit& fit);
 
   // The picture for the request; valid until the next call.
   const QImage& Draw(const view::TrackPageRequest& request);
 
  private:
-  race::RaceStore store_;  // a copy with the hull outline chosen, as each load chooses it
+  const race::RaceStore& store_;
   analysis::ChartFit fit_;
   QtCanvas rose_, blueFlag_, compass_, windGraph_, picture_;
 };

@@ -201,6 +201,30 @@ TEST(GraphPage, SpeedTraceStaysInsideItsPlot) {
   EXPECT_EQ(trace[2].x, a.x1);
 }
 
+// Many fixes a pixel row: only the first, leftmost, rightmost and last of each row are drawn, in their order,
+// so the line still reaches every pixel it did and enters and leaves each row where it did.
+TEST(GraphPage, DenseTracesKeepTheEndsAndExtremesOfEachPixelRow) {
+  EXPECT_EQ(ThinToPixelRows({{5, 9}, {8, 9}, {2, 9}, {6, 9}, {4, 9}, {7, 8}, {7, 8}, {1, 7}}),
+            (std::vector<Point>{{5, 9}, {8, 9}, {2, 9}, {4, 9}, {7, 8}, {1, 7}}));
+  EXPECT_EQ(ThinToPixelRows({{3, 5}, {1, 5}, {3, 5}, {9, 5}, {9, 5}}),
+            (std::vector<Point>{{3, 5}, {1, 5}, {9, 5}}));
+  EXPECT_EQ(ThinToPixelRows({{3, 5}, {4, 6}, {3, 5}}), (std::vector<Point>{{3, 5}, {4, 6}, {3, 5}}));
+  EXPECT_TRUE(ThinToPixelRows({}).empty());
+
+  race::RaceStore store = EmptyRace();
+  std::vector<Fix> fixes;
+  for (int t = 0; t < 1000; ++t) fixes.push_back({t * 0.1, 100.0 + t % 7, 3.0 + (t % 5) * 0.2});
+  AddBoat(store, 0xFF, true, fixes);
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, 0);
+  const auto traces = canvas.CallsOf(CallKind::Polyline);
+  ASSERT_EQ(traces.size(), 2u);
+  const GraphAxes a = MakeGraphAxes(store, kMapWidth, kClientHeight);
+  EXPECT_EQ(traces[0].points, ThinToPixelRows(CourseTrace(store, a, 1)));
+  EXPECT_LT(traces[0].points.size(), 4 * 40u);  // 100 s is about 36 rows
+  EXPECT_EQ(traces[1].points.back(), SpeedTrace(store, a, 1).back());
+}
+
 TEST(GraphPage, RaceWithoutWindOrBoatsDrawsNoTraces) {
   race::RaceStore store = EmptyRace();
   view::RecordingCanvas empty(kMapWidth, kClientHeight);

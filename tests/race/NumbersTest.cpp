@@ -1,6 +1,4 @@
 // Rounding and the general number text that every report and export relies on.
-#include "race/Numbers.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+
+#include "race/Numbers.h"
 
 namespace race {
 namespace {
@@ -73,6 +73,23 @@ TEST(Numbers, GeneralTextIsShortestWithPointAndNoNeedlessExponent) {
   EXPECT_EQ(FormatGeneral(1e15), "1E+15");
   EXPECT_EQ(FormatGeneral(10000000), "10000000");
   EXPECT_EQ(FormatGeneral(123456789012.5), "123456789012.5");
+}
+
+// The 15-digit rounding where the shortest text alone cannot decide, and where it carries or overflows.
+TEST(Numbers, GeneralTextRoundsSixteenDigitHalvesByTheExactValue) {
+  EXPECT_EQ(FormatGeneral(7.672542562549735), "7.67254256254973");  // just below the half
+  EXPECT_EQ(FormatGeneral(2.468429743296745), "2.46842974329675");  // just above it
+  EXPECT_EQ(FormatGeneral(6.337381796907495), "6.3373817969075");
+  EXPECT_EQ(FormatGeneral(0.9999999999999999), "1");
+  EXPECT_EQ(FormatGeneral(-99999.99999999999), "-100000");
+  EXPECT_EQ(FormatGeneral(999999999999999.9), "1E+15");
+  EXPECT_EQ(FormatGeneral(0.000009999999999999999), "0.00001");
+  // Rounded to 15 digits the largest double would read back as infinity; its own digits stay.
+  EXPECT_EQ(FormatGeneral(1.7976931348623157e308), "1.7976931348623157E+308");
+  EXPECT_EQ(FormatGeneral(5e-324), "5E-324");
+  std::string text = "x";
+  AppendGeneral(text, 35.25);
+  EXPECT_EQ(text, "x35.25");
 }
 
 TEST(Numbers, IntegerFormRoundsHalvesToEvenWithoutNegativeZero) {
