@@ -1,5 +1,6 @@
-// The GPX track reader: expat parses the file in chunks; only trk/trkseg/trkpt and each point's own <time>
-// are looked at, so waypoints, routes, extensions and elevations pass by untouched.
+// The GPX track reader: the fast scanner reads what it can; otherwise expat parses the file in chunks; only
+// trk/trkseg/trkpt and each point's own <time> are looked at, so waypoints, routes, extensions and elevations
+// pass by untouched.
 #include "race/GpxTrackReader.h"
 
 #include <expat.h>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "race/Convert.h"
+#include "race/GpxPointScanner.h"
 #include "race/InputError.h"
 #include "race/PrintableText.h"
 
@@ -27,13 +29,6 @@ std::string_view LocalName(const XML_Char* name) {
   return separator == std::string_view::npos ? text : text.substr(separator + 1);
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 class GpxParse {
  public:
   GpxParse(const std::string& file, const TrackFixSink& sink, std::string* name = nullptr)
@@ -49,23 +44,15 @@ class GpxParse {
     XML_SetCharacterDataHandler(parser_.get(), &GpxParse::OnText);
   }
 
-  void Run(std::istream& in) {
-    bool last = false;
-    while (!last) {
-      void* buffer = XML_GetBuffer(parser_.get(), kChunkBytes);
-      if (!buffer) {
-        throw std::bad_alloc();
-      }
-      in.read(static_cast<char*>(buffer), kChunkBytes);
-      const auto got = static_cast<int>(in.gcount());
-      if (in.bad()) {
-        throw InputError(file_, 0, "cannot read the file");
-      }
-      last = got < kChunkBytes;
-      if (XML_ParseBuffer(parser_.get(), got, last) != XML_STATUS_OK) {
+  void Run(std::string_view text) {
+    do {
+      const std::string_view chunk = text.substr(0, kChunkBytes);
+      text.remove_prefix(chunk.size());
+      if (XML_Parse(parser_.get(), chunk.data(), static_cast<int>(chunk.size()), text.empty()) !=
+          XML_STATUS_OK) {
         Fail();
       }
-    }
+    } while (!text.empty());
   }
 
  private:
@@ -162,7 +149,7 @@ class GpxParse {
   // Decimal degrees become minutes of arc as the text form's decimal-degree coordinates do: the number
   // times 60.
   double Coordinate(std::string_view text, double limit, const char* what) const {
-    const auto degrees = ParseNumber(Trimmed(text));
+    const auto degrees = ParseNumber(TrimmedXmlBlanks(text));
     if (!degrees || *degrees < -limit || *degrees > limit) {
       throw InputError(file_, fix_.line, std::string("not a ") + what + ": " + Quoted(text));
     }
@@ -173,13 +160,9 @@ class GpxParse {
     const Node node = nodes_.back();
     nodes_.pop_back();
     if (node == Node::Name) {
-      // The first track's name names the boat better than the file's metadata does.
-      const std::string_view text = Trimmed(nameText_);
-      const bool ofTrack = nodes_.back() == Node::Track;
-      if (!text.empty() && (name_->empty() || (ofTrack && !trackNamed_))) *name_ = std::string(text);
-      trackNamed_ = trackNamed_ || (ofTrack && !text.empty());
+      TakeGpxName(*name_, trackNamed_, nameText_, nodes_.back() == Node::Track);
     } else if (node == Node::PointTime) {
-      const auto time = ParseGpxTime(Trimmed(timeText_));
+      const auto time = ParseGpxTime(TrimmedXmlBlanks(timeText_));
       if (!time) {
         throw InputError(file_, Line(), "not a time: " + Quoted(timeText_));
       }
@@ -256,7 +239,30 @@ std::optional<TDateTime> ParseGpxTime(std::string_view text) {
 }
 
 void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink, std::string* name) {
-  GpxParse(file, sink, name).Run(in);
+  std::string text;
+  do {
+    const std::size_t had = text.size();
+    text.resize(had + kChunkBytes);
+    in.read(text.data() + had, kChunkBytes);
+    text.resize(had + static_cast<std::size_t>(in.gcount()));
+  } while (in);
+  if (in.bad()) {
+    throw InputError(file, 0, "cannot read the file");
+  }
+  // Most files take the fast scanner; the rest, and every file with a fault, the XML parser.
+  std::vector<TrackFix> fixes;
+  std::string scannedName = name ? *name : std::string();
+  if (ScanGpxTrack(text, fixes, name ? &scannedName : nullptr)) {
+    if (name) *name = std::move(scannedName);
+    for (const TrackFix& fix : fixes) sink(fix);
+    return;
+  }
+  ParseGpxXml(text, file, sink, name);
+}
+
+void ParseGpxXml(std::string_view text, const std::string& file, const TrackFixSink& sink,
+                 std::string* name) {
+  GpxParse(file, sink, name).Run(text);
 }
 
 std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file) {

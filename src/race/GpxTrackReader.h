@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "race/LoggerFix.h"
@@ -17,6 +18,11 @@ namespace race {
 void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink,
                   std::string* name = nullptr);
 std::vector<TrackFix> ReadGpxTrack(std::istream& in, const std::string& file);
+
+// The same read of a GPX document in memory through the general XML parser alone, which every file the fast
+// scanner leaves takes; the scanner is held to it.
+void ParseGpxXml(std::string_view text, const std::string& file, const TrackFixSink& sink,
+                 std::string* name = nullptr);
 
 // The xsd:dateTime text of a GPX time element as a UTC date-time; empty when it is not one.
 std::optional<TDateTime> ParseGpxTime(std::string_view text);
