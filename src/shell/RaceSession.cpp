@@ -106,22 +106,22 @@ void RaceSession::ApplyScore(const playback::ScoreChange& score) {
   emit scoreChanged(score);
 }
 
-void RaceSession::SetLayLines(bool on) {
-  state_.options.layLines = on;
+void RaceSession::SetChartOption(bool view::ViewOptions::*option, bool on) {
+  state_.options.*option = on;
   emit optionsChanged();
   Redraw();
+}
+
+void RaceSession::SetLayLines(bool on) {
+  SetChartOption(&view::ViewOptions::layLines, on);
 }
 
 void RaceSession::SetCompLine(bool on) {
-  state_.options.compLine = on;
-  emit optionsChanged();
-  Redraw();
+  SetChartOption(&view::ViewOptions::compLine, on);
 }
 
 void RaceSession::SetBigBoat(bool on) {
-  state_.options.bigBoat = on;
-  emit optionsChanged();
-  Redraw();
+  SetChartOption(&view::ViewOptions::bigBoat, on);
 }
 
 void RaceSession::SetBoatNames(bool on) {

@@ -244,6 +244,8 @@ class RaceSession : public QObject {
   void UpdateTicker();
   void PadCommand(playback::Effects (*command)(playback::Clock&, view::ViewOptions&));
   void Redraw();
+  // A chart option ticked or cleared: the panels hear of it and the chart is drawn again.
+  void SetChartOption(bool view::ViewOptions::*option, bool on);
   // The view the chart's picture is drawn in at present.
   analysis::ChartView ChartViewNow() const;
   void EndEditing();

@@ -10,21 +10,15 @@ void RaceSession::SetBoatListByPlace(bool on) {
 }
 
 void RaceSession::SetManoeuvreMarks(bool on) {
-  state_.options.manoeuvreMarks = on;
-  emit optionsChanged();
-  Redraw();
+  SetChartOption(&view::ViewOptions::manoeuvreMarks, on);
 }
 
 void RaceSession::SetSpeedTails(bool on) {
-  state_.options.speedTails = on;
-  emit optionsChanged();
-  Redraw();
+  SetChartOption(&view::ViewOptions::speedTails, on);
 }
 
 void RaceSession::SetLongTails(bool on) {
-  state_.options.longTails = on;
-  emit optionsChanged();
-  Redraw();
+  SetChartOption(&view::ViewOptions::longTails, on);
 }
 
 void RaceSession::SetGraphSmoothing(int seconds) {
