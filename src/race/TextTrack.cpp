@@ -8,6 +8,7 @@
 #include "race/Fields.h"
 #include "race/InputError.h"
 #include "race/Numbers.h"
+#include "race/PlainFixLine.h"
 #include "race/PrintableText.h"
 #include "race/TextInput.h"
 #include "race/TrackLoader.h"
@@ -107,27 +108,41 @@ void ScanTextFixes(TextLines& lines, DayOf dayOf, Use use) {
   std::string lastDateField;
   std::optional<TDateTime> lastDate;
   bool haveDate = false;
+  const auto dateOf = [&](std::string_view field) {
+    if (!haveDate || field != lastDateField) {
+      lastDateField.assign(field);
+      lastDate = dayOf(field);
+      haveDate = true;
+    }
+    return lastDate;
+  };
   const std::string& file = lines.file();
 
   std::string_view line;
   Fields fields;
+  PlainFixLine plain;
   while (lines.Next(line)) {
+    // Nearly every line is a fix in the loggers' own form, read in one pass.
+    if (ReadPlainFixLine(line, coordFormat, plain)) {
+      const auto day = dateOf(plain.date);
+      if (!day) continue;
+      use(*day + plain.timeOfDay / 86400.0, [&] {
+        return TrackFix{0, plain.lat, plain.lon, lines.lineNumber()};
+      });
+      continue;
+    }
     SplitFields(line, ' ', fields);
     if (fields.lineFieldCount != 6 || fields[1].find('T') == std::string_view::npos) {
       coordFormat = FormSwitch(fields, coordFormat);
       continue;
     }
 
-    if (!haveDate || fields[4] != lastDateField) {
-      lastDateField.assign(fields[4]);
-      lastDate = dayOf(fields[4]);
-      haveDate = true;
-    }
-    if (!lastDate) continue;
+    const auto day = dateOf(fields[4]);
+    if (!day) continue;
     const auto timeOfDay = ParseTimeOfDay(fields[5]);
     if (!timeOfDay) continue;
     const int at = lines.lineNumber();
-    use(*lastDate + *timeOfDay / 86400.0, [&] {
+    use(*day + *timeOfDay / 86400.0, [&] {
       return TrackFix{
           0, CheckedLatitude(ParseCoordinate(fields[2], coordFormat, file, at), fields[2], file, at),
           CheckedLongitude(ParseCoordinate(fields[3], coordFormat, file, at), fields[3], file, at), at};
