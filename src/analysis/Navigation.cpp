@@ -8,24 +8,6 @@
 
 namespace analysis {
 
-namespace {
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-}
-
-double Bearing(double east, double south) {
-  const double north = -south;
-  double result;
-  if (north == 0) {
-    result = east == 0 ? 0.0 : (east > 0 ? 90.0 : 270.0);
-  } else {
-    result = std::atan(east / north) / kRadiansPerDegree;
-    if (north < 0) result += 180;
-  }
-  if (result < 0) result += 360;
-  if (result >= 360) result -= 360;
-  return result;
-}
-
 Offset Rotate(double x, double y, double angleRadians, bool northUp) {
   if (northUp) return {x, y};
   const double c = std::cos(angleRadians);
@@ -56,12 +38,6 @@ RangeBearing RangeAndBearing(Position from, Position to, double cosMidLatitude, 
   result.rangeBearingMag = NormaliseDegrees(Bearing(east, south) - magneticVariation);
   result.rangeMetres = std::sqrt(east * east + south * south);
   return result;
-}
-
-double SegmentLength(double lat1, double lon1, double lat2, double lon2, double cosMidLatitude) {
-  const double east = (lon2 - lon1) * (kMetresPerMinuteLat * cosMidLatitude);
-  const double north = (lat2 - lat1) * kMetresPerMinuteLat;
-  return std::sqrt(east * east + north * north);
 }
 
 ChartPoint ProjectToChart(double lat, double lon, const ChartView& view) {

@@ -2,10 +2,14 @@
 // of arc) and chart pixels. Pure arithmetic shared by the analysis, every renderer and the pointer handlers.
 #pragma once
 
+#include <cmath>
+#include <numbers>
+
 namespace analysis {
 
 inline constexpr double kMetresPerMinuteLat = 1852.0;  // one minute of latitude is one nautical mile
 inline constexpr double kPolarOffsetLength = 600.0;    // pixels
+inline constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 // A pixel vector (or offset from a bitmap centre), not yet rounded.
 struct Offset {
@@ -44,8 +48,20 @@ struct ChartView {
 };
 
 // Degrees clockwise from north, 0 <= result < 360, of a vector given as (east, south) in any common unit.
-// A zero vector has bearing 0.
-double Bearing(double east, double south);
+// A zero vector has bearing 0. Here in the header, as SegmentLength, so the loops over every fix inline it.
+inline double Bearing(double east, double south) {
+  const double north = -south;
+  double result;
+  if (north == 0) {
+    result = east == 0 ? 0.0 : (east > 0 ? 90.0 : 270.0);
+  } else {
+    result = std::atan(east / north) / kRadiansPerDegree;
+    if (north < 0) result += 180;
+  }
+  if (result < 0) result += 360;
+  if (result >= 360) result -= 360;
+  return result;
+}
 
 // Turns a pixel offset from the bitmap centre by angle (radians); identity when north-up.
 Offset Rotate(double x, double y, double angleRadians, bool northUp);
@@ -57,7 +73,11 @@ Offset PolarOffset(double degrees);
 RangeBearing RangeAndBearing(Position from, Position to, double cosMidLatitude, double magneticVariation);
 
 // Straight length in metres between two positions on the flat chart.
-double SegmentLength(double lat1, double lon1, double lat2, double lon2, double cosMidLatitude);
+inline double SegmentLength(double lat1, double lon1, double lat2, double lon2, double cosMidLatitude) {
+  const double east = (lon2 - lon1) * (kMetresPerMinuteLat * cosMidLatitude);
+  const double north = (lat2 - lat1) * kMetresPerMinuteLat;
+  return std::sqrt(east * east + north * north);
+}
 
 // Pixel of a position on the view's bitmap (rounded, halves to even).
 ChartPoint ProjectToChart(double lat, double lon, const ChartView& view);

@@ -11,17 +11,7 @@ namespace race {
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kEqualTolerance = 1.0 / 86400000.0;  // one millisecond, in days
 constexpr long long kDaysFrom1970To1899_12_30 = -25569;
-
-// std::nearbyint of a value that is not negative, without the library call: every fix's time goes through
-// here. Adding and taking away 2^52 leaves no bits below the point, rounding halves to even as nearbyint
-// does.
-double NearestWhole(double value) {
-  constexpr double kTwoTo52 = 4503599627370496.0;
-  if (!(value < kTwoTo52)) return value;  // already whole (or NaN)
-  return (value + kTwoTo52) - kTwoTo52;   // not folded away: the build keeps strict floating point
-}
 
 // Days since 1970-01-01 of a proleptic Gregorian date (the well-known civil-date arithmetic).
 long long DaysFromCivil(long long y, unsigned m, unsigned d) {
@@ -117,15 +107,6 @@ std::optional<double> ParseDate(std::string_view text) {
 }
 
 }  // namespace
-
-int SpanSeconds(TDateTime a, TDateTime b) {
-  // Day fractions carry binary noise far below a millisecond; snapping to whole milliseconds first keeps an
-  // exact half second (a logger's 12:00:00.5) from falling to either side by chance.
-  const double seconds = NearestWhole(std::fabs(b - a) * kSecondsPerDay * 1000.0) / 1000.0 + 0.5;
-  if (!(seconds < 2147483648.0)) return -1000000;
-  const int span = static_cast<int>(seconds);
-  return b < a - kEqualTolerance ? -span : span;
-}
 
 double SpanMilliseconds(TDateTime a, TDateTime b) {
   return std::nearbyint((b - a) * kSecondsPerDay * 1000.0) / 1000.0;

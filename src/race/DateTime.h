@@ -1,6 +1,7 @@
 // Calendar date-times (days since 1899-12-30) from text, and spans between them in seconds.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,22 @@
 namespace race {
 
 // Seconds from a to b: |b - a| in seconds, plus 0.5, truncated; negative when b is earlier than a by more
-// than a millisecond. A span that does not fit an int gives -1000000.
-int SpanSeconds(TDateTime a, TDateTime b);
+// than a millisecond. A span that does not fit an int gives -1000000. Inline: every fix's time comes here.
+inline int SpanSeconds(TDateTime a, TDateTime b) {
+  constexpr double kSecondsPerDay = 86400.0;
+  constexpr double kEqualTolerance = 1.0 / 86400000.0;  // one millisecond, in days
+  // std::nearbyint without the library call: adding and taking away 2^52 leaves no bits below the point,
+  // rounding halves to even as nearbyint does (the build keeps strict floating point, so it is not folded).
+  constexpr double kTwoTo52 = 4503599627370496.0;
+  // Day fractions carry binary noise far below a millisecond; snapping to whole milliseconds first keeps an
+  // exact half second (a logger's 12:00:00.5) from falling to either side by chance.
+  double milliseconds = std::fabs(b - a) * kSecondsPerDay * 1000.0;
+  if (milliseconds < kTwoTo52) milliseconds = (milliseconds + kTwoTo52) - kTwoTo52;
+  const double seconds = milliseconds / 1000.0 + 0.5;
+  if (!(seconds < 2147483648.0)) return -1000000;
+  const int span = static_cast<int>(seconds);
+  return b < a - kEqualTolerance ? -span : span;
+}
 
 // Seconds from a to b to the millisecond, signed; fractions of a day far below a millisecond are noise.
 double SpanMilliseconds(TDateTime a, TDateTime b);
