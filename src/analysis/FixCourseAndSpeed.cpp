@@ -22,10 +22,11 @@ constexpr double kStepSeconds = 1;        // the shortest span a course or a spe
 constexpr double kSpeedBackSeconds = 1;   // the speed window reaches this far before the fix
 constexpr double kSpeedAheadSeconds = 2;  // and this far after it
 
+// A boat's fixes 1..n as doubles: each value is read several times, and reading a compact column divides.
 struct BoatTrack {
-  const race::TimeColumn& t;
-  const race::PositionColumn& lat;
-  const race::PositionColumn& lon;
+  const double* t;
+  const double* lat;
+  const double* lon;
   int n;
   double cosMid;
 
@@ -120,7 +121,7 @@ void ComputeFixCourseAndSpeed(race::RaceStore& store, double cosMidLatitude) {
   const int boats = std::min<int>(store.boatCount, static_cast<int>(store.trackTime.size()) - 1);
   if (static_cast<int>(store.trackSpeed.size()) < boats + 2) store.trackSpeed.resize(boats + 2);
   if (static_cast<int>(store.trackCourse.size()) < boats + 2) store.trackCourse.resize(boats + 2);
-  std::vector<double> lengths;
+  std::vector<double> lengths, times, lats, lons;
   std::vector<int> steps;
   for (int b = 1; b <= boats; ++b) {
     const auto& t = store.trackTime[b];
@@ -136,7 +137,9 @@ void ComputeFixCourseAndSpeed(race::RaceStore& store, double cosMidLatitude) {
       channel->assign(size, 0.0);
     }
     if (n < kMinimumFixes) continue;
-    const BoatTrack track{t, lat, lon, n, cosMidLatitude};
+    const auto last = static_cast<std::size_t>(n);
+    const BoatTrack track{t.Decoded(last, times), lat.Decoded(last, lats), lon.Decoded(last, lons), n,
+                          cosMidLatitude};
     if (WholeSeconds(t, n)) {
       ByFixes(store, track, course, speed, metresPerMinuteLon, lengths);
     } else {

@@ -16,10 +16,11 @@ constexpr double kMetresPerSecondPerKnot = 1852.0 / 3600.0;
 constexpr double kNullIslandMinutes = 0.001;  // a couple of metres: loggers write exact zeros
 constexpr int kListedPerBoat = 3;
 
+// A boat's fixes as doubles: each is read several times while judging, and reading a compact column divides.
 struct Track {
-  TimeColumn& time;
-  PositionColumn& lat;
-  PositionColumn& lon;
+  const double* time;
+  const double* lat;
+  const double* lon;
 };
 
 bool AtNullIsland(const Track& t, int i) {
@@ -50,7 +51,13 @@ bool Impossible(const Track& t, int a, int b) {
 }  // namespace
 
 void DropGlitches(RaceStore& store, int slot, int& n) {
-  Track t{store.trackTime[slot], store.trackLat[slot], store.trackLon[slot]};
+  if (n <= 0) return;
+  auto& time = store.trackTime[slot];
+  auto& lat = store.trackLat[slot];
+  auto& lon = store.trackLon[slot];
+  std::vector<double> times, lats, lons;
+  const auto last = static_cast<std::size_t>(n);
+  const Track t{time.Decoded(last, times), lat.Decoded(last, lats), lon.Decoded(last, lons)};
   // Fixes at 0°N 0°E are no neighbours to judge the others by: they go first.
   std::vector<unsigned char> glitch(n + 1);
   std::vector<std::pair<int, double>> speeds;  // the fixes dropped for their speed, with it
@@ -90,7 +97,7 @@ void DropGlitches(RaceStore& store, int slot, int& n) {
   for (int i = 1; i <= n; ++i) {
     if (!glitch[i]) {
       ++count;
-      t.time[count] = t.time[i], t.lat[count] = t.lat[i], t.lon[count] = t.lon[i];
+      time[count] = time[i], lat[count] = lat[i], lon[count] = lon[i];
       continue;
     }
     if (++dropped > kListedPerBoat) continue;
