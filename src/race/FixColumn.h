@@ -41,9 +41,7 @@ class FixColumn {
   FixColumn() = default;
   explicit FixColumn(std::size_t size) : values_(size) {}
   FixColumn(std::initializer_list<double> values) { assign(values.begin(), values.end()); }
-  FixColumn(const std::vector<double>& values) {
-    assign(values.begin(), values.end());
-  }  // NOLINT: as a vector
+  FixColumn(const std::vector<double>& values) { assign(values.begin(), values.end()); }  // NOLINT: as a vector
 
   double operator[](std::size_t i) const { return Decode(values_[i]); }
   Ref operator[](std::size_t i) { return Ref(values_[i]); }
@@ -69,16 +67,14 @@ class FixColumn {
   std::size_t UpperBound(std::size_t first, std::size_t last, double value) const {
     const auto from = values_.begin() + static_cast<std::ptrdiff_t>(first);
     const auto to = values_.begin() + static_cast<std::ptrdiff_t>(last);
-    const auto above =
-        std::upper_bound(from, to, value, [](double v, Rep stored) { return v < Decode(stored); });
+    const auto above = std::upper_bound(from, to, value, [](double v, Rep stored) { return v < Decode(stored); });
     return static_cast<std::size_t>(above - values_.begin());
   }
   // The first index of first..last - 1 whose value is not below value, else last.
   std::size_t LowerBound(std::size_t first, std::size_t last, double value) const {
     const auto from = values_.begin() + static_cast<std::ptrdiff_t>(first);
     const auto to = values_.begin() + static_cast<std::ptrdiff_t>(last);
-    const auto at =
-        std::lower_bound(from, to, value, [](Rep stored, double v) { return Decode(stored) < v; });
+    const auto at = std::lower_bound(from, to, value, [](Rep stored, double v) { return Decode(stored) < v; });
     return static_cast<std::size_t>(at - values_.begin());
   }
 

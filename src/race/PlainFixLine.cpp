@@ -59,12 +59,17 @@ struct Cursor {
   }
   // A run of at most maxDigits digits as an integer, with their count.
   bool Digits(int maxDigits, long long& value, int& count) {
-    value = 0;
-    count = 0;
-    for (; p < end && IsDigit(*p); ++p) {
-      if (++count > maxDigits) return false;
-      value = value * 10 + (*p - '0');
+    // On locals, so the loop keeps them in registers.
+    const char* q = p;
+    long long digits = 0;
+    int n = 0;
+    for (; q < end && IsDigit(*q); ++q) {
+      if (++n > maxDigits) return false;
+      digits = digits * 10 + (*q - '0');
     }
+    p = q;
+    value = digits;
+    count = n;
     return true;
   }
   // Two digits, or -1.
