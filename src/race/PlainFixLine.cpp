@@ -10,6 +10,8 @@
 namespace race {
 namespace {
 
+// The general splitter cuts lines of thousands of bytes short; a fix line is far shorter.
+constexpr std::size_t kMaxFixLineBytes = 1000;
 constexpr int kMaxPartDigits = 15;            // the digits of a number that a double holds exactly
 constexpr int kMaxWholeDigits = 17;           // digits before a point that still fit a 64-bit integer
 constexpr double kMaxLatitude = 90 * 60.0;    // minutes
@@ -136,6 +138,7 @@ bool ReadTime(Cursor& in, double& seconds) {
 }  // namespace
 
 bool ReadPlainFixLine(std::string_view line, int format, PlainFixLine& fix) {
+  if (line.size() > kMaxFixLineBytes) return false;
   Cursor in{line.data(), line.data() + line.size()};
   if (!in.ToField() || in.Word().find('T') == std::string_view::npos) return false;
   if (!in.ToField() || !ReadCoordinate(in, format, kMaxLatitude, fix.lat)) return false;

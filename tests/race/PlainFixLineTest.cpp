@@ -124,6 +124,12 @@ TEST(PlainFixLine, OddLinesAreLeftToTheGeneralReading) {
     PlainFixLine plain;
     EXPECT_FALSE(ReadPlainFixLine(line, kDegreesMinutes, plain)) << line;
   }
+  // The splitter keeps 5000 bytes after a separator: a date that long leaves no time field to the general
+  // reading, so the line is no fix there.
+  const std::string longDate = "T N3517.5 E13949.2 " + std::string(6000, 'x') + " 01:00:00 3";
+  PlainFixLine plain;
+  EXPECT_FALSE(ReadPlainFixLine(longDate, kDegreesMinutes, plain));
+  EXPECT_FALSE(GeneralReading(longDate, kDegreesMinutes));
 }
 
 }  // namespace
