@@ -16,10 +16,19 @@ TrackReadAhead::TrackReadAhead(const RaceStore& store, int count, int workers) :
     scratch.droppedBoatCount = 0;  // so that boat i is read into slot i
     scratch.warnings.clear();
   }
-  for (RaceStore& scratch : scratch_) workers_.emplace_back([this, &scratch] { Work(scratch); });
+  try {
+    for (RaceStore& scratch : scratch_) workers_.emplace_back([this, &scratch] { Work(scratch); });
+  } catch (...) {
+    StopAndJoin();  // a thread the system would not start: the ones started must not outlive this
+    throw;
+  }
 }
 
 TrackReadAhead::~TrackReadAhead() {
+  StopAndJoin();
+}
+
+void TrackReadAhead::StopAndJoin() {
   {
     const std::lock_guard lock(mutex_);
     stop_ = true;

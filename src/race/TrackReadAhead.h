@@ -40,6 +40,7 @@ class TrackReadAhead {
   BoatTrackRead Take(int i);
 
  private:
+  void StopAndJoin();
   void Work(RaceStore& scratch);
   BoatTrackRead ReadBoat(RaceStore& scratch, int i);
 
