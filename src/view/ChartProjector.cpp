@@ -3,8 +3,6 @@
 
 #include <numbers>
 
-#include "race/Numbers.h"
-
 namespace view {
 
 ChartProjector::ChartProjector(const analysis::ChartView& view)
@@ -19,11 +17,6 @@ ChartProjector::ChartProjector(const analysis::ChartView& view)
   const double theta = -view.windDirection * std::numbers::pi / 180.0;
   ex_ = analysis::Rotate(1, 0, theta, view.northUp);
   ey_ = analysis::Rotate(0, 1, theta, view.northUp);
-}
-
-Point ChartProjector::Pixel(double lat, double lon) const {
-  const analysis::Offset p = Exact(lat, lon);
-  return {race::RoundToInt(p.x), race::RoundToInt(p.y)};
 }
 
 }  // namespace view

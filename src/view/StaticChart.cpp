@@ -80,8 +80,9 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   for (int i = store.boatCount; i >= 1; --i) {
     if (store.boatShown[i] <= 0) continue;
     track.clear();
-    for (int j = 1; j <= store.fixCount[i]; ++j)
-      AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
+    const auto& lat = store.trackLat[i];
+    const auto& lon = store.trackLon[i];
+    for (int j = 1; j <= store.fixCount[i]; ++j) AppendDistinct(track, project.Pixel(lat[j], lon[j]));
     frame.SetPen(store.boatColour[i]);
     frame.Polyline(track);
   }

@@ -2,7 +2,10 @@
 // orientations and at any zoom, or tracks and boats would drift apart from marks by a pixel.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
+#include <vector>
 
 #include "view/ChartProjector.h"
 #include "view/Coastline.h"
@@ -41,6 +44,22 @@ TEST(ChartProjector, SamePixelsAsTheSharedProjection) {
       }
     }
   }
+}
+
+TEST(ChartProjector, PixelRoundingIsTheSharedRounding) {
+  // Whole and half pixels, their neighbours, the bounds of the quick way, beyond them, and not a number.
+  std::vector<double> values = {0.0, -0.0, 1e-300, 1e8 + 0.5, -1e8 - 0.5, 999999999.4, -999999999.6, 1e9, -1e9};
+  for (const double far : {3e9, 1e300, std::numeric_limits<double>::infinity()}) {
+    values.push_back(far);
+    values.push_back(-far);
+  }
+  values.push_back(std::numeric_limits<double>::quiet_NaN());
+  for (int n = -2000; n <= 2000; ++n) {
+    const double half = n + 0.5;
+    for (const double v : {half, std::nextafter(half, -1e9), std::nextafter(half, 1e9), n + 0.25, n - 0.75})
+      values.push_back(v);
+  }
+  for (const double v : values) EXPECT_EQ(RoundToPixel(v), race::RoundToInt(v)) << v;
 }
 
 TEST(Coastline, PolylinesBreakAtFlaggedPointsAndOffChartStretchesAreLeftOut) {
