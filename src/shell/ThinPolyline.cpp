@@ -178,20 +178,22 @@ class LineStepper {
     lastDir_ = dir;
     lastAxisAligned_ = axisAligned;
 
-    // At least one pixel, even where the join rule emptied the range: the engine does the same.
+    // At least one pixel, even where the join rule emptied the range: the engine does the same. The
+    // picture's fields are read into locals, as the stores could otherwise alias them.
+    std::uint32_t* const pixels = target_.pixels;
+    const std::ptrdiff_t perLine = target_.pixelsPerLine;
+    const unsigned width = width_, height = height_;
+    const std::uint32_t colour = pixel_;
     do {
-      Plot(At<kVertical>(major, minor >> 16));
+      const Pixel p = At<kVertical>(major, minor >> 16);
+      if (static_cast<unsigned>(p.x) < width && static_cast<unsigned>(p.y) < height)
+        pixels[p.y * perLine + p.x] = colour;
       minor += inc;
     } while (++major < majorEnd);
     last_ = last;
   }
 
-  void Plot(Pixel p) {
-    if (p.x < 0 || p.x >= width_ || p.y < 0 || p.y >= height_) return;
-    target_.pixels[p.y * target_.pixelsPerLine + p.x] = pixel_;
-  }
-
-  const PixelBuffer& target_;
+  const PixelBuffer target_;
   const std::uint32_t pixel_;
   const int width_, height_;
   const double xMin_, xMax_, yMin_, yMax_;  // the cut lines, one pixel around the picture

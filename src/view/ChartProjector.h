@@ -9,6 +9,10 @@
 #include "race/Numbers.h"
 #include "view/Canvas.h"
 
+namespace race {
+struct RaceStore;
+}
+
 namespace view {
 
 // race::RoundToInt without its library call. Adding 1.5 * 2^52 leaves the sum no bits below the units, so
@@ -37,6 +41,9 @@ class ChartProjector {
     const analysis::Offset p = Exact(lat, lon);
     return {RoundToPixel(p.x), RoundToPixel(p.y)};
   }
+
+  // A boat's whole track in pixels, each repeat of the pixel before left out (see AppendDistinct).
+  void TrackPixels(const race::RaceStore& store, int boat, std::vector<Point>& out) const;
 
  private:
   double centreLat_, centreLon_;

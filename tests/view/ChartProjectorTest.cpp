@@ -35,12 +35,14 @@ TEST(ChartProjector, SamePixelsAsTheSharedProjection) {
         const double lat = view.centreLat + offset(random);
         const double lon = view.centreLon + offset(random);
         const analysis::ChartPoint expected = analysis::ProjectToChart(lat, lon, view);
-        ASSERT_EQ(project.Pixel(lat, lon), (Point{expected.x, expected.y})) << lat << " " << lon << " " << wind;
+        ASSERT_EQ(project.Pixel(lat, lon), (Point{expected.x, expected.y}))
+            << lat << " " << lon << " " << wind;
       }
       // Exactly on a half pixel: halves go to the even neighbour.
       if (northUp) {
         const double lat = view.centreLat - 0.5 / view.pxPerMinuteLat / view.zoomFactor;
-        EXPECT_EQ(project.Pixel(lat, view.centreLon).y, analysis::ProjectToChart(lat, view.centreLon, view).y);
+        EXPECT_EQ(project.Pixel(lat, view.centreLon).y,
+                  analysis::ProjectToChart(lat, view.centreLon, view).y);
       }
     }
   }
@@ -48,7 +50,8 @@ TEST(ChartProjector, SamePixelsAsTheSharedProjection) {
 
 TEST(ChartProjector, PixelRoundingIsTheSharedRounding) {
   // Whole and half pixels, their neighbours, the bounds of the quick way, beyond them, and not a number.
-  std::vector<double> values = {0.0, -0.0, 1e-300, 1e8 + 0.5, -1e8 - 0.5, 999999999.4, -999999999.6, 1e9, -1e9};
+  std::vector<double> values = {0.0,         -0.0,         1e-300, 1e8 + 0.5, -1e8 - 0.5,
+                                999999999.4, -999999999.6, 1e9,    -1e9};
   for (const double far : {3e9, 1e300, std::numeric_limits<double>::infinity()}) {
     values.push_back(far);
     values.push_back(-far);
@@ -60,6 +63,41 @@ TEST(ChartProjector, PixelRoundingIsTheSharedRounding) {
       values.push_back(v);
   }
   for (const double v : values) EXPECT_EQ(RoundToPixel(v), race::RoundToInt(v)) << v;
+}
+
+TEST(ChartProjector, TrackPixelsLeaveOutRepeatsOfThePixelBefore) {
+  race::RaceStore store = viewtest::EmptyRace();
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> drift(-1, 1);
+  std::vector<viewtest::Fix> fixes;
+  double lat = 2100, lon = 8200;
+  for (int k = 0; k < 3000; ++k) {
+    lat += drift(random) * 0.0004;  // about a third of a pixel: many fixes share one
+    lon += drift(random) * 0.0004;
+    fixes.push_back({static_cast<double>(k), lat, lon, 0, 5});
+  }
+  const int boat = viewtest::AddBoat(store, "A", 0, fixes);
+  const int none = viewtest::AddBoat(store, "B", 0, {});
+  analysis::ChartView view;
+  view.centreLat = 2100;
+  view.centreLon = 8200;
+  view.pxPerMinuteLat = view.pxPerMinuteLon = 800;
+  view.mapWidth = 1000;
+  view.mapHeight = 800;
+  for (const bool northUp : {true, false}) {
+    view.northUp = northUp;
+    view.windDirection = 37;
+    const ChartProjector project(view);
+    std::vector<Point> expected;
+    for (int j = 1; j <= store.fixCount[boat]; ++j)
+      AppendDistinct(expected, project.Pixel(store.trackLat[boat][j], store.trackLon[boat][j]));
+    std::vector<Point> track = {{5, 5}};  // whatever was there before is replaced
+    project.TrackPixels(store, boat, track);
+    EXPECT_EQ(track, expected);
+    EXPECT_LT(track.size(), fixes.size() * 3 / 4);
+    project.TrackPixels(store, none, track);
+    EXPECT_TRUE(track.empty());
+  }
 }
 
 TEST(Coastline, PolylinesBreakAtFlaggedPointsAndOffChartStretchesAreLeftOut) {
