@@ -32,6 +32,9 @@ int Fixed26Dot6(double v) {
 // Minor-axis change per major-axis pixel in 16.16; wide numerators need 64 bits for the shift.
 int Slope16Dot16(int minor, int major) {
   if (std::abs(minor) > 0x7fff) return static_cast<int>((static_cast<std::int64_t>(minor) << 16) / major);
+  // Dense tracks step a pixel or two between points: a constant divisor spares those the division.
+  if (major == 64) return (minor << 16) / 64;
+  if (major == 128) return (minor << 16) / 128;
   return (minor << 16) / major;
 }
 
