@@ -15,6 +15,18 @@
 namespace view {
 namespace {
 
+// North up, the same scale on both axes.
+analysis::ChartView SquareView(double centreLat, double centreLon, double pxPerMinute, int width,
+                               int height) {
+  analysis::ChartView view;
+  view.centreLat = centreLat;
+  view.centreLon = centreLon;
+  view.pxPerMinuteLat = view.pxPerMinuteLon = pxPerMinute;
+  view.mapWidth = width;
+  view.mapHeight = height;
+  return view;
+}
+
 TEST(ChartProjector, SamePixelsAsTheSharedProjection) {
   std::mt19937 random(7);
   std::uniform_real_distribution<double> offset(-3, 3);
@@ -78,12 +90,7 @@ TEST(ChartProjector, TrackPixelsLeaveOutRepeatsOfThePixelBefore) {
   }
   const int boat = viewtest::AddBoat(store, "A", 0, fixes);
   const int none = viewtest::AddBoat(store, "B", 0, {});
-  analysis::ChartView view;
-  view.centreLat = 2100;
-  view.centreLon = 8200;
-  view.pxPerMinuteLat = view.pxPerMinuteLon = 800;
-  view.mapWidth = 1000;
-  view.mapHeight = 800;
+  analysis::ChartView view = SquareView(2100, 8200, 800, 1000, 800);
   for (const bool northUp : {true, false}) {
     view.northUp = northUp;
     view.windDirection = 37;
@@ -105,12 +112,7 @@ TEST(Coastline, PolylinesBreakAtFlaggedPointsAndOffChartStretchesAreLeftOut) {
   store.coastLat = {0, 20000 + 2000.0, 2000.0, 2000.1, 20000 + 2000.2, 2000.3, 2003, 2004, 2000.3};
   store.coastLon = {0, 8000.0, 8000.1, 8000.1, 8000.0, 8000.0, 8000, 8000, 8000.1};
   store.coastCount = 8;
-  analysis::ChartView view;
-  view.centreLat = 2000.15;
-  view.centreLon = 8000.05;
-  view.pxPerMinuteLat = view.pxPerMinuteLon = 2000;
-  view.mapWidth = 1000;
-  view.mapHeight = 1000;
+  const analysis::ChartView view = SquareView(2000.15, 8000.05, 2000, 1000, 1000);
   RecordingCanvas canvas(1000, 1000);
   DrawCoastline(canvas, store, view);
   const std::vector<DrawCall> lines = canvas.CallsOf(CallKind::Polyline);
