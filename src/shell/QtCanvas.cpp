@@ -7,6 +7,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "shell/ThinPolyline.h"
+
 namespace shell {
 
 namespace {
@@ -140,8 +142,19 @@ void QtCanvas::LineTo(int x, int y) {
 
 void QtCanvas::Polyline(const std::vector<view::Point>& points) {
   if (points.size() < 2) return;
-  Painter().drawPolyline(ToPolygon(points));
   position_ = points.back();
+  // The pen the tracks are drawn with is stepped here, into the pixels the painter would set: this canvas
+  // never antialiases, transforms or clips. An image shared with a copy is left to the painter, which
+  // draws into its own.
+  if (penWidth_ <= 1 && penStyle_ == view::PenStyle::Solid && image_.format() == QImage::Format_RGB32 &&
+      image_.isDetached()) {
+    const PixelBuffer target{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
+                             image_.width(), image_.height()};
+    DrawThinPolyline(target, points.data(), points.size(),
+                     qRgb(view::RedOf(penColour_), view::GreenOf(penColour_), view::BlueOf(penColour_)));
+    return;
+  }
+  Painter().drawPolyline(ToPolygon(points));
 }
 
 void QtCanvas::Polygon(const std::vector<view::Point>& points) {

@@ -1,9 +1,10 @@
 // The prepared projection of a chart view.
 #include "view/ChartProjector.h"
 
+#include <algorithm>
 #include <numbers>
 
-#include "race/Numbers.h"
+#include "race/RaceStore.h"
 
 namespace view {
 
@@ -21,9 +22,23 @@ ChartProjector::ChartProjector(const analysis::ChartView& view)
   ey_ = analysis::Rotate(0, 1, theta, view.northUp);
 }
 
-Point ChartProjector::Pixel(double lat, double lon) const {
-  const analysis::Offset p = Exact(lat, lon);
-  return {race::RoundToInt(p.x), race::RoundToInt(p.y)};
+void ChartProjector::TrackPixels(const race::RaceStore& store, int boat, std::vector<Point>& out) const {
+  const int fixes = store.fixCount[boat];
+  out.resize(std::max(0, fixes));
+  if (fixes <= 0) return;
+  const auto& lat = store.trackLat[boat];
+  const auto& lon = store.trackLon[boat];
+  // A repeat is about as likely as not on a dense track, so it is counted rather than branched on: every
+  // pixel is written, and the count moves past it only when it differs from the one before.
+  Point* const points = out.data();
+  points[0] = Pixel(lat[1], lon[1]);
+  std::size_t count = 1;
+  for (int j = 2; j <= fixes; ++j) {
+    const Point p = Pixel(lat[j], lon[j]);
+    points[count] = p;
+    count += static_cast<std::size_t>((p.x != points[count - 1].x) | (p.y != points[count - 1].y));
+  }
+  out.resize(count);
 }
 
 }  // namespace view

@@ -76,9 +76,7 @@ void DrawOverviewMap(Canvas& overview, const race::RaceStore& store, const analy
   std::vector<Point> track;
   for (int i = store.boatCount; i >= 1; --i) {
     if (i >= static_cast<int>(store.trackLat.size())) continue;
-    track.clear();
-    for (int j = 1; j <= store.fixCount[i]; ++j)
-      AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
+    project.TrackPixels(store, i, track);
     overview.SetPen(store.boatColour[i]);
     overview.Polyline(track);
   }

@@ -79,9 +79,7 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   std::vector<Point> track;
   for (int i = store.boatCount; i >= 1; --i) {
     if (store.boatShown[i] <= 0) continue;
-    track.clear();
-    for (int j = 1; j <= store.fixCount[i]; ++j)
-      AppendDistinct(track, project.Pixel(store.trackLat[i][j], store.trackLon[i][j]));
+    project.TrackPixels(store, i, track);
     frame.SetPen(store.boatColour[i]);
     frame.Polyline(track);
   }

@@ -54,6 +54,24 @@ TEST(QtCanvasTest, ShapesAreDrawnWithoutAntialiasing) {
   EXPECT_EQ(canvas.Pixel(35, 20), kWhite);
 }
 
+TEST(QtCanvasTest, PolylinesDrawOnTheCanvasNotOnACopyTakenBefore) {
+  TestApplication();
+  shell::QtCanvas canvas(30, 20);
+  const QImage untouched = canvas.Image();  // shares the pixels until one side draws
+  canvas.SetPen(kRed);
+  canvas.Polyline({{1, 1}, {20, 15}, {28, 2}});
+  canvas.SetBrush(kBlue);
+  canvas.Rectangle(24, 14, 28, 18);
+  const QImage drawn = canvas.Image();
+  canvas.SetPen(kBlue);
+  canvas.Polyline({{2, 18}, {12, 18}});
+  EXPECT_EQ(canvas.Pixel(1, 1), kRed);
+  EXPECT_EQ(canvas.Pixel(2, 18), kBlue);
+  EXPECT_EQ(untouched.pixel(1, 1), qRgb(255, 255, 255));
+  EXPECT_EQ(drawn.pixel(1, 1), qRgb(255, 0, 0));
+  EXPECT_EQ(drawn.pixel(2, 18), qRgb(255, 255, 255));
+}
+
 TEST(QtCanvasTest, PixelsOutsideAreIgnoredAndReadAsBlack) {
   TestApplication();
   shell::QtCanvas canvas(4, 4);
