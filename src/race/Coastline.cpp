@@ -224,7 +224,6 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
 }
 
 void LoadDefaultCoastline(RaceStore& s) {
-  s.coastCount = 0;
   s.coastPieces.clear();
   ReadDefaultFile(s);
   IndexCoastline(s);
