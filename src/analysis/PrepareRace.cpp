@@ -13,6 +13,7 @@
 #include "race/Coastline.h"
 #include "race/FolderLookup.h"
 #include "race/RaceFile.h"
+#include "race/TrackReadAhead.h"
 #include "race/WindFile.h"
 
 namespace analysis {
@@ -73,7 +74,7 @@ void PrepareRaceSteps(race::RaceStore& store, ChartFit& fit, int mapWidth, int m
   ReleaseTracks(store);
   race::SizeTrackArrays(store);
   race::SetBoatColours(store);
-  race::LoadAllTracks(store, progress);
+  race::LoadAllTracks(store, progress, race::TrackReadWorkers());
   // Every boat dropped: an empty chart would say nothing, so the load fails; the warnings say why. When not
   // one track file was there, it is the refusal of a race without tracks.
   if (store.boatCount < 1) {

@@ -198,6 +198,7 @@ class Scanner {
       if (lt == std::string_view::npos) return false;
       if (!TakeText(s_.substr(p_, lt - p_), TextTarget())) return false;
       p_ = lt;
+      if (open_.back().node == Node::Segment && PlainPoint()) continue;
       const std::string_view rest = s_.substr(p_);
       const bool ok = rest.starts_with("</") ? EndTag() : rest.starts_with("<!--") ? Comment() : StartTag();
       if (!ok) return false;
@@ -384,13 +385,76 @@ class Scanner {
     return true;
   }
 
+  // The point nearly every logger writes, read without the general tag machinery:
+  //   <trkpt lat="N" lon="N"> [<ele>N</ele>] <time>T</time> </trkpt>
+  // Its values hold only the characters of numbers and times, so none needs a reference or a trim, and the
+  // blanks between its parts are counted for the line numbers on the way. Anything else, and any value the
+  // general path would refuse, is left to that path from the same place.
+  bool PlainPoint() {
+    std::size_t q = p_;
+    int lines = 0;
+    const auto word = [&](std::string_view w) {
+      if (s_.compare(q, w.size(), w) != 0) return false;
+      q += w.size();
+      return true;
+    };
+    const auto blanks = [&] {
+      const std::size_t from = q;
+      for (; q < s_.size() && IsBlank(s_[q]); ++q) lines += s_[q] == '\n';
+      return q > from;
+    };
+    const auto value = [&](char end, bool isTime, std::string_view& text) {
+      const std::size_t from = q;
+      while (q < s_.size() && IsPlainValueChar(s_[q], isTime)) ++q;
+      if (q == s_.size() || s_[q] != end) return false;
+      text = s_.substr(from, q++ - from);
+      return true;
+    };
+    std::string_view lat, lon, ele, time;
+    if (!word("<trkpt") || !blanks() || !word("lat=\"") || !value('"', false, lat) || !blanks() ||
+        !word("lon=\"") || !value('"', false, lon)) {
+      return false;
+    }
+    blanks();
+    if (!word(">")) return false;
+    blanks();
+    if (word("<ele>")) {
+      if (!value('<', false, ele) || !word("/ele>")) return false;
+      blanks();
+    }
+    if (!word("<time>") || !value('<', true, time) || !word("/time>")) return false;
+    blanks();
+    if (!word("</trkpt>")) return false;
+
+    TrackFix fix;
+    fix.line = LineAt(p_);
+    const auto gpsTime = time_(time);
+    if (!Coordinate(lat, 90, fix.lat) || !Coordinate(lon, 180, fix.lon) || !gpsTime) return false;
+    fix.gpsTime = *gpsTime;
+    fixes_.push_back(fix);
+    line_ += lines;
+    lineCounted_ = q;
+    p_ = q;
+    return true;
+  }
+
+  static bool IsPlainValueChar(char c, bool isTime) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+           (isTime && (c == ':' || c == 'T' || c == 'Z'));
+  }
+
+  // The line of the byte at offset at, counting on from the last place counted.
+  int LineAt(std::size_t at) {
+    line_ += static_cast<int>(std::count(s_.begin() + static_cast<std::ptrdiff_t>(lineCounted_),
+                                         s_.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    lineCounted_ = at;
+    return line_;
+  }
+
   bool StartPoint(std::size_t tagStart, const std::array<Attribute, kMaxAttributes>& attributes,
                   std::size_t count) {
-    line_ += static_cast<int>(std::count(s_.begin() + static_cast<std::ptrdiff_t>(lineCounted_),
-                                         s_.begin() + static_cast<std::ptrdiff_t>(tagStart), '\n'));
-    lineCounted_ = tagStart;
     fix_ = TrackFix{};
-    fix_.line = line_;
+    fix_.line = LineAt(tagStart);
     pointHasTime_ = false;
     bool hasLat = false;
     bool hasLon = false;
@@ -433,7 +497,7 @@ class Scanner {
     if (node == Node::Name) {
       TakeGpxName(*name_, trackNamed_, nameText_, open_.back().node == Node::Track);
     } else if (node == Node::PointTime) {
-      const auto time = ParseGpxTime(TrimmedXmlBlanks(timeText_));
+      const auto time = time_(TrimmedXmlBlanks(timeText_));
       if (!time) return false;
       fix_.gpsTime = *time;
       pointHasTime_ = true;
@@ -461,6 +525,7 @@ class Scanner {
   std::size_t lineCounted_ = 0;
   int line_ = 1;
   TrackFix fix_;
+  GpxTimeReader time_;
   bool pointHasTime_ = false;
   std::string timeText_;
   std::string nameText_;

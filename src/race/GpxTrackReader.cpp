@@ -5,6 +5,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <memory>
@@ -192,7 +193,9 @@ class GpxParse {
 
 }  // namespace
 
-std::optional<TDateTime> ParseGpxTime(std::string_view text) {
+namespace {
+
+std::optional<GpxTimeFields> SplitGpxTime(std::string_view text) {
   // yyyy-mm-ddThh:mm:ss[.s...][Z|(+|-)hh:mm]
   if (text.size() < 19 || text[4] != '-' || text[7] != '-' || text[13] != ':' || text[16] != ':' ||
       (text[10] != 'T' && text[10] != 't' && text[10] != ' ')) {
@@ -235,11 +238,61 @@ std::optional<TDateTime> ParseGpxTime(std::string_view text) {
   if (!second) {
     return std::nullopt;
   }
-  return LoggerTime(year, month, day, hour, minute, *second, zoneMinutes);
+  return GpxTimeFields{year, month, day, hour, minute, *second, zoneMinutes, secondEnd};
+}
+
+std::optional<TDateTime> TimeOf(const GpxTimeFields& f) {
+  return LoggerTime(f.year, f.month, f.day, f.hour, f.minute, f.second, f.zoneMinutes);
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::optional<TDateTime> ParseGpxTime(std::string_view text) {
+  const auto fields = SplitGpxTime(text);
+  return fields ? TimeOf(*fields) : std::nullopt;
+}
+
+std::optional<TDateTime> GpxTimeReader::operator()(std::string_view text) {
+  constexpr std::size_t kSecondStart = 17;
+  const std::size_t end = fields_.secondEnd;
+  const std::string_view last = last_;
+  // The same length and the same text around the seconds, and the seconds of the same form: two digits,
+  // then a point and the rest of the digits when the last time had them.
+  const bool onlySeconds = !last.empty() && text.size() == last.size() &&
+                           text.substr(0, kSecondStart) == last.substr(0, kSecondStart) &&
+                           text.substr(end) == last.substr(end) && IsDigit(text[kSecondStart]) &&
+                           IsDigit(text[kSecondStart + 1]) &&
+                           (end == kSecondStart + 2 ||
+                            (text[kSecondStart + 2] == '.' &&
+                             std::all_of(text.begin() + kSecondStart + 3, text.begin() + end, IsDigit)));
+  if (onlySeconds) {
+    const auto second = ParseNumber(text.substr(kSecondStart, end - kSecondStart));
+    if (!second) return std::nullopt;
+    GpxTimeFields fields = fields_;
+    fields.second = *second;
+    return TimeOf(fields);
+  }
+  const auto fields = SplitGpxTime(text);
+  if (!fields) return std::nullopt;
+  last_.assign(text);
+  fields_ = *fields;
+  return TimeOf(fields_);
 }
 
 void ReadGpxTrack(std::istream& in, const std::string& file, const TrackFixSink& sink, std::string* name) {
   std::string text;
+  // Room for the whole file when its size is known up front: a growing buffer would copy it over and over.
+  const auto start = in.tellg();
+  if (start != std::istream::pos_type(-1) && in.seekg(0, std::ios::end)) {
+    const auto size = in.tellg() - start;
+    if (size > 0) text.reserve(static_cast<std::size_t>(size) + kChunkBytes);
+  }
+  in.clear(in.rdstate() & std::ios::badbit);
+  if (start != std::istream::pos_type(-1)) in.seekg(start);
   do {
     const std::size_t had = text.size();
     text.resize(had + kChunkBytes);

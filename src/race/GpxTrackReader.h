@@ -27,4 +27,23 @@ void ParseGpxXml(std::string_view text, const std::string& file, const TrackFixS
 // The xsd:dateTime text of a GPX time element as a UTC date-time; empty when it is not one.
 std::optional<TDateTime> ParseGpxTime(std::string_view text);
 
+// The fields of a GPX time, before they make a date-time; secondEnd is where the seconds' text ends.
+struct GpxTimeFields {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+  double second = 0;
+  int zoneMinutes = 0;
+  std::size_t secondEnd = 0;
+};
+
+// ParseGpxTime for the times of one file in turn. Consecutive times of a log mostly differ in the seconds
+// alone: when only they changed, the other fields of the last time are taken again.
+class GpxTimeReader {
+ public:
+  std::optional<TDateTime> operator()(std::string_view text);
+
+ private:
+  std::string last_;  // the last time read, empty before the first
+  GpxTimeFields fields_;
+};
+
 }  // namespace race

@@ -9,9 +9,14 @@
 namespace race {
 
 void AddLoadNote(RaceStore& store, WarningKind kind, std::vector<std::string> values) {
+  if (store.warnings.size() > kMaxLoadNotes) return;
+  for (std::string& value : values) value = Printable(value, kMaxMessagePart);
+  KeepLoadNote(store, LoadWarning{kind, std::move(values)});
+}
+
+void KeepLoadNote(RaceStore& store, LoadWarning note) {
   if (store.warnings.size() < kMaxLoadNotes) {
-    for (std::string& value : values) value = Printable(value, kMaxMessagePart);
-    Warn(store, kind, std::move(values));
+    store.warnings.push_back(std::move(note));
   } else if (store.warnings.size() == kMaxLoadNotes) {
     Warn(store, WarningKind::kMoreWarnings, {});
   }

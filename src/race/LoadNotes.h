@@ -16,5 +16,7 @@ inline constexpr std::size_t kMaxLoadNotes = 100;
 
 // Adds a warning of kind to the store's list, its values made printable and cut short.
 void AddLoadNote(RaceStore& store, WarningKind kind, std::vector<std::string> values);
+// Adds a warning already made printable to the store's list under the same limit.
+void KeepLoadNote(RaceStore& store, LoadWarning note);
 
 }  // namespace race

@@ -12,6 +12,7 @@
 #include "race/Numbers.h"
 #include "race/TextInput.h"
 #include "race/TextTrack.h"
+#include "race/TrackReadAhead.h"
 #include "race/TrackWindowCheck.h"
 
 namespace race {
@@ -105,6 +106,14 @@ void FinishTrack(RaceStore& store, int slot, int n) {
   }
 }
 
+void MoveBoatDown(RaceStore& store, int i, int slot) {
+  if (slot == i) return;
+  store.boatFile[slot] = store.boatFile[i];
+  store.boatName[slot] = store.boatName[i];
+  store.boatTimeOffset[slot] = store.boatTimeOffset[i];
+  store.boatShown[slot] = store.boatShown[i];
+}
+
 bool LoadTrackFile(RaceStore& store, int i) {
   const int slot = i - store.droppedBoatCount;
   const auto path =
@@ -115,12 +124,7 @@ bool LoadTrackFile(RaceStore& store, int i) {
     store.fixCount[slot] = 0;
     return false;
   }
-  if (slot != i) {
-    store.boatFile[slot] = store.boatFile[i];
-    store.boatName[slot] = store.boatName[i];
-    store.boatTimeOffset[slot] = store.boatTimeOffset[i];
-    store.boatShown[slot] = store.boatShown[i];
-  }
+  MoveBoatDown(store, i, slot);
   SizeBoatTrack(store, slot, kInitialFixCapacity);
   int n = 0;
   const std::string file = FileLabel(store.programFolder, *path);
@@ -138,13 +142,15 @@ bool LoadTrackFile(RaceStore& store, int i) {
   return true;
 }
 
-void LoadAllTracks(RaceStore& store, const TrackProgress& progress) {
+void LoadAllTracks(RaceStore& store, const TrackProgress& progress, int workers) {
   store.droppedBoatCount = 0;
   const int count = std::min(store.boatCount, kMaxBoats);
   if (store.trackTime.size() < static_cast<std::size_t>(count) + 2) SizeTrackArrays(store);
+  std::optional<TrackReadAhead> ahead;
+  if (workers > 1 && count > 1) ahead.emplace(store, count, std::min(workers, count));
   for (int i = 1; i <= count; ++i) {
     if (progress) progress(store.boatFile[i], i, count);
-    if (!LoadTrackFile(store, i)) {
+    if (!(ahead ? TakeTrackRead(store, i, ahead->Take(i)) : LoadTrackFile(store, i))) {
       Warn(store, WarningKind::kTrackFileMissing, {store.boatName[i], store.boatFile[i]});
       ++store.droppedBoatCount;
     } else if (store.fixCount[i - store.droppedBoatCount] < kMinFixesToKeep) {

@@ -26,12 +26,15 @@ void SizeBoatTrack(RaceStore& store, int slot, int size);
 // Reads every boat's track (boats 1..boatCount as the race file left them). Boats whose file is missing or
 // has fewer than 50 fixes inside the race window are dropped, each with a warning, and later boats move down;
 // afterwards boatCount counts the boats kept and droppedBoatCount those dropped. Throws InputError from a
-// malformed track file.
-void LoadAllTracks(RaceStore& store, const TrackProgress& progress = {});
+// malformed track file. With more than one worker the files are read ahead on that many threads; the store
+// and its warnings come out the same.
+void LoadAllTracks(RaceStore& store, const TrackProgress& progress = {}, int workers = 1);
 
 // Reads the file of boat i into slot i - droppedBoatCount (moving the boat's file, name, offset and shown
 // flag down first). A missing file leaves the slot with fixCount 0 and returns false.
 bool LoadTrackFile(RaceStore& store, int i);
+// Moves boat i's file, name, offset and shown flag down into slot.
+void MoveBoatDown(RaceStore& store, int i, int slot);
 
 // The race-window rules every track reader applies to a fix, in this order:
 // The fix time in race seconds (offset of the slot's boat included) when the fix lies inside the race

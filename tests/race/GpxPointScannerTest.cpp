@@ -75,6 +75,50 @@ TEST(GpxPointScanner, ReadsTheCommonFormsAsTheXmlParserDoes) {
   }
 }
 
+TEST(GpxPointScanner, ReadsLoggersPlainPointsAsTheXmlParserDoes) {
+  // The points loggers write, in runs where lines, times and the form of the point change from one to the
+  // next, mixed with points of other forms.
+  const auto at = [](const std::string& time, const std::string& inside = "") {
+    return "<trkpt lat=\"35.2900001\" lon=\"-139.8212345\">" + inside + "<time>" + time + "</time></trkpt>\n";
+  };
+  const std::string cases[] = {
+      Gpx(at("2008-05-17T01:00:59.8Z") + at("2008-05-17T01:00:59.9Z") + at("2008-05-17T01:01:00.0Z") +
+          at("2008-05-17T01:01:00Z") + at("2008-05-17T01:01:00.25Z") + at("2008-05-17T23:59:59.9Z") +
+          at("2008-05-18T00:00:00.0Z") + at("2008-05-18T09:00:00.1+09:00") +
+          at("2008-05-18T09:00:00.2+09:00") + at("2008-05-18T00:00:00.3")),
+      Gpx(at("2008-05-17T01:00:00Z", "<ele>-3.25</ele>") +
+          at("2008-05-17T01:00:01Z", "\r\n  <ele>4</ele>\r\n  ") +
+          "<trkpt\n lat=\"1.5\"\n lon=\"+2\"\n>\n<time>2008-05-17T01:00:02Z</time>\n</trkpt>\n" +
+          Point("lat=\"1e-1\" lon=\"2\"") + Point("lon=\"2\" lat=\"1\"") +
+          Point("lat=\"1\" lon=\"2\"", "<time>2008-05-17T01:00:00Z</time><ele>1</ele>") +
+          at("2008-05-17T01:00:03Z", "<ele>1</ele><sat>7</sat>") + at("2008-05-17T01:00:04Z")),
+      Gpx(at("2008-05-17T01:00:00Z") +
+          "<trkpt lat=\"1\" lon=\"2\"><time>2008-05-17T01:00:01Z</time></trkpt >" +
+          "<trkpt lat=\"1\" lon=\"2\"><time> 2008-05-17T01:00:02Z</time></trkpt>" +
+          at("2008-05-17T01:00:03Z")),
+  };
+  for (const std::string& text : cases) {
+    const std::string expected = ByXmlParser(text);
+    ASSERT_EQ(expected.find("a.gpx"), std::string::npos) << expected;
+    EXPECT_EQ(ByScanner(text), expected) << text;
+  }
+}
+
+TEST(GpxPointScanner, TimesReadInTurnAreReadAsEachAlone) {
+  // The reader takes the date, hour, minute and zone of the last time again when only the seconds changed.
+  const char* times[] = {
+      "2008-05-17T01:00:05.3Z", "2008-05-17T01:00:06.3Z",   "2008-05-17T01:00:6x.3Z",
+      "2008-05-17T01:00:07.3Z", "2008-05-17T01:00:07.35",   "2008-05-17T01:00:08.3Z",
+      "2008-05-17T01:00:08Z.3", "2008-05-17T01:00:09.3Z",   "2008-05-17T01:00:60.9Z",
+      "2008-05-17T01:00:61.0Z", "2008-05-17T01:01:00+0900", "2008-05-17T01:01:01+0900",
+      "2008-02-30T01:01:01.5Z", "2008-02-30T01:01:02.5Z",   "2008-05-17T01:00:09.3Z",
+      "2008-05-17T01:00:0.93Z", "2008-05-17T01:00:0993Z",   "2008-05-17T01:00:09.3Z",
+      "2008-05-17T01:00:09..Z", "2008-05-17T01:00:1",
+  };
+  GpxTimeReader reader;
+  for (const char* time : times) EXPECT_EQ(reader(time), ParseGpxTime(time)) << time;
+}
+
 TEST(GpxPointScanner, LeavesEveryFaultyFileToTheXmlParser) {
   const std::string plain = Point("lat=\"35.5\" lon=\"139.25\"");
   const std::string cases[] = {
@@ -82,6 +126,10 @@ TEST(GpxPointScanner, LeavesEveryFaultyFileToTheXmlParser) {
       "<kml></kml>",
       Gpx(Point("lat=\"N35\" lon=\"2\"")),
       Gpx(Point("lat=\"1\" lon=\"200\"")),
+      Gpx(Point("lat=\"91\" lon=\"2\"")),
+      Gpx(Point("lat=\"1\" lon=\"-\"")),
+      Gpx(plain + "<trkpt lat=\"1\" lon=\"2\"><time>2008-05-17T01:00:61.1Z</time></trkpt>"),
+      Gpx("<trkpt lat=\"1\" lon=\"2\"><ele>1</ele></trkpt>"),
       Gpx("<trkpt lat=\"1\" lon=\"2\"/>"),
       Gpx("<trkpt lat=\"1\"><time>2008-05-17T01:00:00Z</time></trkpt>"),
       Gpx("<trkpt lat=\"1\" lon=\"2\"><time>yesterday</time></trkpt>"),
