@@ -11,6 +11,7 @@
 #include "BenchCanvas.h"
 #include "RatioReporter.h"
 #include "analysis/ChartFit.h"
+#include "race/Coastline.h"
 #include "race/Numbers.h"
 #include "view/BoatGlyph.h"
 #include "view/FrameRenderer.h"
@@ -75,6 +76,7 @@ race::RaceStore ScaleRace() {
     store.coastLat[k] = 2101 + r * std::cos(a) + (k % 500 == 1 ? 20000 : 0);
     store.coastLon[k] = 8200 + 1.2 * r * std::sin(a);
   }
+  race::IndexCoastline(store);  // as the coastline readers leave it
   return store;
 }
 

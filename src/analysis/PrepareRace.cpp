@@ -31,6 +31,7 @@ void ResetRaceTexts(race::RaceStore& store) {
   store.windFile.clear();
   store.mapImageCount = 0;
   store.coastCount = 0;
+  store.coastPieces.clear();
   store.windCount = 0;
   store.windTime.clear();
   store.windSpeed.clear();

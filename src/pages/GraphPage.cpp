@@ -157,6 +157,18 @@ std::vector<view::Point> ThinToPixelRows(const std::vector<view::Point>& trace) 
   return thin;
 }
 
+int TimeLabelEvery(int stepMinutes, double pixelsPerMinute) {
+  const auto fits = [&](int every) { return every * (stepMinutes * pixelsPerMinute) >= kMinTimeLabelPitch; };
+  // Every fifth line, then on round numbers of minutes: a quarter, half or whole hour, then doubling (up to
+  // a bound, for a plot too low to hold two labels at all).
+  for (const int every : {5, 10, 15, 30}) {
+    if (fits(every)) return every;
+  }
+  int every = 60;
+  while (!fits(every) && every < (1 << 24)) every *= 2;
+  return every;
+}
+
 int GridStepMinutes(int minutes) {
   // A line a minute while that stays readable, else one an hour, else one a day: the work follows the
   // picture, not a finish time typed years late.
@@ -187,6 +199,7 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
 
   const int minutes = race::RoundToInt(store.timelineEnd / 60);
   const int step = GridStepMinutes(minutes);
+  const int labelEvery = TimeLabelEvery(step, 60.0 * a.h / a.timelineSpan);
   for (int i = 0; i < minutes / step; ++i) {
     const int y = a.TimeY(60.0 * step * i);
     c.SetPen(i == 0 ? view::kRed : i % 5 == 0 ? kMajorGrid : kMinorGrid, 1);
@@ -194,7 +207,7 @@ void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int 
     c.LineTo(a.x0 + a.w1, y);
     c.MoveTo(a.x1, y);
     c.LineTo(a.x1 + a.w2, y);
-    if (i % 5 == 0) c.TextOut(10, y - 4, std::to_string(i * step));
+    if (i % labelEvery == 0) c.TextOut(10, y - 4, std::to_string(i * step));
   }
 
   c.TextOut(60, 10, "Boat course and Wind Direction (Deg in Mag)");

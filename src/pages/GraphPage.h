@@ -63,6 +63,12 @@ std::vector<view::Point> ThinToPixelRows(const std::vector<view::Point>& trace);
 inline constexpr int kMaxGridLines = 1440;
 int GridStepMinutes(int minutes);
 
+// Grid lines from one time label to the next: every fifth line, or more where the lines lie so close
+// (pixelsPerMinute) that labels that often would run into one another; the labels then fall on round
+// minutes (10, 15, 30, 60, then doubling).
+inline constexpr int kMinTimeLabelPitch = 16;  // pixels: a 9-point line of digits and a gap
+int TimeLabelEvery(int stepMinutes, double pixelsPerMinute);
+
 // Draws the whole page. The bitmap is mapWidth x client height.
 void DrawGraphPage(view::Canvas& graphBitmap, const race::RaceStore& store, int mapWidth, int clientHeight,
                    view::Colour seaColour, int smoothSeconds = 0);

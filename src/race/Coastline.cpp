@@ -1,6 +1,7 @@
 // The coastline readers: grid-square tiles in the Tokyo datum, or the wide-area file toba.cst in WGS 84.
 #include "race/Coastline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -26,6 +27,8 @@ constexpr int kFilterAbove = 10;  // more points than this are cut to the search
 struct Window {
   double south, north, west, east;
 };
+
+void ReadDefaultFile(RaceStore& s);
 
 void AppendPoint(RaceStore& s, int& n, double lat, double lon) {
   ++n;
@@ -112,12 +115,10 @@ void UseDefaultFile(RaceStore& s) {
   s.mapImageCount = 1;
   if (s.mapImage.size() < 2) s.mapImage.resize(2);
   s.mapImage[1] = "TOBA";
-  LoadDefaultCoastline(s);
+  ReadDefaultFile(s);
 }
 
-}  // namespace
-
-void LoadDefaultCoastline(RaceStore& s) {
+void ReadDefaultFile(RaceStore& s) {
   const auto path = FindInFolder(CoastFolder(s), "toba.cst", &s);
   std::ifstream in;
   if (!path || !OpenFoundFile(s, in, *path)) return;
@@ -148,6 +149,8 @@ void LoadDefaultCoastline(RaceStore& s) {
   s.coastCount = n;
 }
 
+}  // namespace
+
 void ComputeDatumShift(RaceStore& s) {
   constexpr double kPi = 3.14159265358979323846;
   constexpr double kRad = kPi / 180.0;
@@ -171,8 +174,9 @@ void ComputeDatumShift(RaceStore& s) {
   s.coastLonShift = (lambdaWgs - lambda) * 60;
 }
 
-void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
-  s.coastCount = 0;
+namespace {
+
+void ReadTiles(RaceStore& s, const CoastWindowFit& fit) {
   const double h = std::max(std::fabs(fit.trackMaxLat - fit.trackMinLat), kMinHalfHeight);
   const Window w{fit.midLat - h, fit.midLat + h, fit.midLon - h / 0.8, fit.midLon + h / 0.8};
   if (h > kMaxTileHalfHeight) return UseDefaultFile(s);
@@ -208,6 +212,43 @@ void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
   // Outside the grid's area no tile exists: the wide-area file is the only coast there is.
   if (!anyTile) return UseDefaultFile(s);
   if (s.coastCount > kFilterAbove) CutToWindow(s, w);
+}
+
+}  // namespace
+
+void LoadCoastline(RaceStore& s, const CoastWindowFit& fit) {
+  s.coastCount = 0;
+  s.coastPieces.clear();  // a reader that fails half way leaves no pieces of the coast before
+  ReadTiles(s, fit);
+  IndexCoastline(s);
+}
+
+void LoadDefaultCoastline(RaceStore& s) {
+  s.coastPieces.clear();
+  ReadDefaultFile(s);
+  IndexCoastline(s);
+}
+
+void IndexCoastline(RaceStore& s) {
+  s.coastPieces.clear();
+  const int count = std::min<int>(
+      {s.coastCount, static_cast<int>(s.coastLat.size()) - 1, static_cast<int>(s.coastLon.size()) - 1});
+  for (int k = 1; k <= count; ++k) {
+    double lat = s.coastLat[k];
+    const double lon = s.coastLon[k];
+    const bool starts = lat > 6000 || k == 1;
+    if (lat > 6000) lat -= kPolylineFlag;
+    if (starts) s.coastPieces.push_back({k, k, lat, lat, lon, lon});
+    CoastPiece& piece = s.coastPieces.back();
+    piece.last = k;
+    if (!std::isfinite(lat) || !std::isfinite(lon)) {
+      // No box can leave a point out that the drawing would not skip by itself.
+      piece.south = piece.west = -HUGE_VAL;
+      piece.north = piece.east = HUGE_VAL;
+    }
+    piece.south = std::min(piece.south, lat), piece.north = std::max(piece.north, lat);
+    piece.west = std::min(piece.west, lon), piece.east = std::max(piece.east, lon);
+  }
 }
 
 }  // namespace race

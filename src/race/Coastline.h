@@ -20,6 +20,10 @@ void LoadCoastline(RaceStore& store, const CoastWindowFit& fit);
 // when it is missing.
 void LoadDefaultCoastline(RaceStore& store);
 
+// Fills coastPieces from the points 1..coastCount: a piece from each flagged point (and point 1) to the
+// point before the next. Each reader above ends with it.
+void IndexCoastline(RaceStore& store);
+
 // Shift from the Tokyo datum to WGS 84 at datumCentreLat / datumCentreLon: sets wgsCentreLat,
 // wgsCentreLon, coastLatShift and coastLonShift.
 void ComputeDatumShift(RaceStore& store);

@@ -28,6 +28,13 @@ inline constexpr int BoatListHeightFor(int boats) {
   return boats * 14 + 25;
 }
 
+// One polyline of the coastline: its points first..last and the latitude/longitude box round them
+// (minutes of arc, the polyline flag taken off).
+struct CoastPiece {
+  int first = 0, last = 0;
+  double south = 0, north = 0, west = 0, east = 0;
+};
+
 struct RaceStore {
   // Race information.
   std::string raceFilePath;
@@ -98,6 +105,9 @@ struct RaceStore {
   std::vector<double> coastLat, coastLon;
   double datumCentreLat = 0, datumCentreLon = 0, wgsCentreLat = 0, wgsCentreLon = 0;
   double coastLatShift = 0, coastLonShift = 0;
+  // The polylines of points 1..coastCount in order, as the coastline readers leave them
+  // (race::IndexCoastline): a chart showing a small part of a long coast passes over the rest whole.
+  std::vector<CoastPiece> coastPieces;
 
   // Analysis tables [boat][course point] and [course point].
   std::vector<std::vector<double>> markTime =

@@ -1,6 +1,7 @@
 // Coastline drawing shared by the frame, the still chart and the overview map. A coastline may hold tens of
-// thousands of points while the frame shows a small part of it, so segments wholly on one side beyond the
-// chart's latitude and longitude box are left out before projecting.
+// thousands of points while the frame shows a small part of it, so polylines whose box lies wholly beyond
+// one side of the chart's latitude and longitude box are passed over whole, and of the rest the segments
+// wholly on one side are left out before projecting.
 #include "view/Coastline.h"
 
 #include <algorithm>
@@ -37,7 +38,17 @@ struct VisibleBox {
   int Code(double lat, double lon) const {
     return (lat < minLat ? 1 : 0) | (lat > maxLat ? 2 : 0) | (lon < minLon ? 4 : 0) | (lon > maxLon ? 8 : 0);
   }
+
+  // Every point of the piece beyond the same side: none of its segments would be drawn.
+  bool WhollyBeyond(const race::CoastPiece& piece) const {
+    return piece.north < minLat || piece.south > maxLat || piece.east < minLon || piece.west > maxLon;
+  }
 };
+
+// The readers' pieces, when they still match the points (a store filled by hand has none).
+bool PiecesCover(const std::vector<race::CoastPiece>& pieces, int count) {
+  return !pieces.empty() && pieces.front().first == 1 && pieces.back().last == count;
+}
 
 }  // namespace
 
@@ -52,23 +63,30 @@ void DrawCoastline(Canvas& canvas, const race::RaceStore& store, const analysis:
     if (run.size() > 1) canvas.Polyline(run);
     run.clear();
   };
-  double prevLat = 0, prevLon = 0;
-  int prevCode = 0;
-  for (int k = 1; k <= count; ++k) {
-    double lat = store.coastLat[k];
-    const double lon = store.coastLon[k];
-    const bool starts = lat > 6000 || k == 1;
-    if (lat > 6000) lat -= kCoastStartFlag;
-    const int code = box.Code(lat, lon);
-    if (starts || (code & prevCode) != 0) {
-      flush();  // a new polyline, or a segment wholly beyond one side of the chart
-    } else {
-      if (run.empty()) run.push_back(project.Pixel(prevLat, prevLon));
-      AppendDistinct(run, project.Pixel(lat, lon));
+  // Points first..last, the first starting a polyline.
+  const auto drawPoints = [&](int first, int last) {
+    double prevLat = 0, prevLon = 0;
+    int prevCode = 0;
+    for (int k = first; k <= last; ++k) {
+      double lat = store.coastLat[k];
+      const double lon = store.coastLon[k];
+      const bool starts = lat > 6000 || k == first;
+      if (lat > 6000) lat -= kCoastStartFlag;
+      const int code = box.Code(lat, lon);
+      if (starts || (code & prevCode) != 0) {
+        flush();  // a new polyline, or a segment wholly beyond one side of the chart
+      } else {
+        if (run.empty()) run.push_back(project.Pixel(prevLat, prevLon));
+        AppendDistinct(run, project.Pixel(lat, lon));
+      }
+      prevLat = lat, prevLon = lon, prevCode = code;
     }
-    prevLat = lat, prevLon = lon, prevCode = code;
+    flush();
+  };
+  if (!PiecesCover(store.coastPieces, count)) return drawPoints(1, count);
+  for (const race::CoastPiece& piece : store.coastPieces) {
+    if (!box.WhollyBeyond(piece)) drawPoints(piece.first, piece.last);
   }
-  flush();
 }
 
 }  // namespace view

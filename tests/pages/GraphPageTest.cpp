@@ -136,6 +136,25 @@ TEST(GraphPage, LongRacesGetHourOrDayLinesNotOneAMinute) {
   EXPECT_EQ(canvas.FindText("65"), nullptr);
 }
 
+TEST(GraphPage, TimeLabelsThinOutOnRoundMinutesWhereEveryFifthLineWouldCrowd) {
+  EXPECT_EQ(TimeLabelEvery(1, 700.0 / 30), 5);  // today's half-hour race: every fifth minute
+  EXPECT_EQ(TimeLabelEvery(1, 934.0 / 480), 10);
+  EXPECT_EQ(TimeLabelEvery(1, 334.0 / 480), 30);
+  EXPECT_EQ(TimeLabelEvery(1, 934.0 / 1440), 30);
+  EXPECT_EQ(TimeLabelEvery(60, 934.0 / 30 / 1440), 15);  // a month of hour lines
+  EXPECT_EQ(TimeLabelEvery(1, 1e-9), 60 << 19);          // the doubling has a bound
+  EXPECT_EQ(TimeLabelEvery(1, -1), 60 << 19);            // a window too low for a plot
+
+  race::RaceStore store = EmptyRace();
+  store.timelineEnd = 8 * 3600;  // 1.45 pixels a minute on the 700-pixel plot: a label each quarter hour
+  view::RecordingCanvas canvas(kMapWidth, kClientHeight);
+  DrawGraphPage(canvas, store, kMapWidth, kClientHeight, view::Rgb(10, 20, 30));
+  EXPECT_NE(canvas.FindText("465"), nullptr);
+  EXPECT_NE(canvas.FindText("30"), nullptr);
+  EXPECT_EQ(canvas.FindText("35"), nullptr);
+  EXPECT_EQ(canvas.FindText("40"), nullptr);
+}
+
 TEST(GraphPage, TracesFollowBoatsDownwardsAndTheWindEndsInBoatOnesColour) {
   race::RaceStore store = EmptyRace();
   const view::Colour red = view::Rgb(255, 0, 0), green = view::Rgb(0, 255, 0), blue = view::Rgb(0, 0, 255);

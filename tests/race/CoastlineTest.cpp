@@ -56,7 +56,8 @@ TEST(Coastline, TilePolylinesSpanDataLinesAndTakeTheDatumShift) {
   for (int k = 7; k < 10; ++k) second.push_back({1000 + 100 * k, 2000 + 100 * k});
   for (int k = 0; k < 4; ++k) second.push_back({0, 0});
   r.Write("coastline/5236.cst", "M 523645\r\n" + PolylineHeader(10) + DataLine(first) + DataLine(second) +
-                                    PolylineHeader(1) + DataLine({{2000, 5000}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}));
+                                    PolylineHeader(1) +
+                                    DataLine({{2000, 5000}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}));
   LoadCoastline(r.store, kSmallRace);
   const RaceStore& s = r.store;
   ASSERT_EQ(s.mapImageCount, 1);
@@ -73,6 +74,17 @@ TEST(Coastline, TilePolylinesSpanDataLinesAndTakeTheDatumShift) {
   for (int k = 1; k < 10; ++k) EXPECT_FALSE(points[k].starts) << k;
   EXPECT_NEAR(points[9].lat, 2100 + 2900 * 5.0 / 10000 + s.coastLatShift, 1e-9);
   EXPECT_TRUE(points[10].starts);
+
+  // The reader leaves each polyline indexed with the box round its points.
+  ASSERT_EQ(s.coastPieces.size(), 2u);
+  EXPECT_EQ(s.coastPieces[0].first, 1);
+  EXPECT_EQ(s.coastPieces[0].last, 10);
+  EXPECT_DOUBLE_EQ(s.coastPieces[0].south, points[0].lat);
+  EXPECT_DOUBLE_EQ(s.coastPieces[0].north, points[9].lat);
+  EXPECT_DOUBLE_EQ(s.coastPieces[0].west, points[0].lon);
+  EXPECT_DOUBLE_EQ(s.coastPieces[0].east, points[9].lon);
+  EXPECT_EQ(s.coastPieces[1].first, 11);
+  EXPECT_EQ(s.coastPieces[1].last, 11);
 }
 
 TEST(Coastline, PointsOutsideTheWindowAreCutWithoutJoiningStretches) {
@@ -97,8 +109,8 @@ TEST(Coastline, SquaresOutsideTheWindowAndMalformedSlots) {
   RaceFolder r;
   const std::string line = DataLine({{1000, 1000}, {1100, 1100}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}});
   // Square 52/36 digits 0 and 0 lies south-west of the window: its lines, however broken, are not read.
-  r.Write("coastline/5236.cst", "M 523600\r\n" + PolylineHeader(2) + "garbage\r\n" + "M 523645\r\n" +
-                                    PolylineHeader(2) + line);
+  r.Write("coastline/5236.cst",
+          "M 523600\r\n" + PolylineHeader(2) + "garbage\r\n" + "M 523645\r\n" + PolylineHeader(2) + line);
   LoadCoastline(r.store, kSmallRace);
   EXPECT_EQ(r.store.coastCount, 2);
 
@@ -139,7 +151,9 @@ TEST(Coastline, WideRacesAndRacesWithoutTilesReadTheDefaultFile) {
 
   RaceFolder bad;
   bad.Write("coastline/toba.cst", "3272.9,536.2\r\nR,3272.9\r\n");
+  bad.store.coastPieces.push_back({1, 1, 0, 0, 0, 0});  // of a coast loaded before
   EXPECT_THROW(LoadCoastline(bad.store, kSmallRace), InputError);
+  EXPECT_TRUE(bad.store.coastPieces.empty());
 }
 
 TEST(Coastline, DatumShiftStaysSmallWestOfGreenwich) {
