@@ -211,18 +211,17 @@ void ChartWidget::FrameReady() {
   ClearHighlight();
   const view::FrameState& frame = session_.State().frame;
   if (session_.Store().windCount > 0) pnlBAR->move(5, frame.windBarTop);
-  if (session_.State().options.autoTrace) {
-    windmk->move(frame.windMarkerLeft, frame.windMarkerTop);
-    windmk->show();
-    windmk->raise();
-    // The wind file's speed, when it gives one, under the direction.
-    const bool speed = !frame.compassWindSpeedText.empty();
-    Memo3->setText(QString::fromStdString(frame.compassWindText +
-                                          (speed ? "\n" + frame.compassWindSpeedText : std::string())));
-    Memo3->setGeometry(speed ? QRect(26, 35, 48, 30) : QRect(32, 42, 36, 16));
-    Memo3->show();
-    Memo3->raise();
-  }
+  // The wind of the moment drawn, in the replay and in the still chart alike.
+  windmk->move(frame.windMarkerLeft, frame.windMarkerTop);
+  windmk->show();
+  windmk->raise();
+  // The wind file's speed, when it gives one, under the direction.
+  const bool speed = !frame.compassWindSpeedText.empty();
+  Memo3->setText(QString::fromStdString(frame.compassWindText +
+                                        (speed ? "\n" + frame.compassWindSpeedText : std::string())));
+  Memo3->setGeometry(speed ? QRect(26, 35, 48, 30) : QRect(32, 42, 36, 16));
+  Memo3->show();
+  Memo3->raise();
   ShowFlags();
   // The whole picture in one block, so a frame never shows half drawn.
   repaint();

@@ -113,6 +113,9 @@ bool DrawStaticChart(Canvas& frame, const Scene& scene, const ManualView& manual
   DrawCoastline(frame, store, view);
 
   state.timePointerTop = TimePointerTop(store, playback.raceTime, state.timeBarHeight);
+  // The wind of the moment shown, not of the last replayed frame: the compass and the boats' wind angles
+  // follow a jump made while the replay is stopped.
+  ComputeFrameWind(state, store, playback.raceTime, northUp);
   PlaceStillBoats(state, store, playback.raceTime);
 
   for (int i = 1; i <= store.boatCount; ++i) {

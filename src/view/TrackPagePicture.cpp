@@ -36,7 +36,6 @@ void DrawTrackPagePicture(Canvas& picture, const race::RaceStore& store, const a
   if (request.manual) {
     // Unchecking Auto Trace shows the whole race round the middle of the tracks at zoom 1.
     const ManualView manual{fit.midLat, fit.midLon, 1.0};
-    ComputeFrameWind(state, store, request.at, request.northUp);
     DrawStaticChart(picture, scene, manual, playback, state, race::FormatDateTime);
   } else {
     picture.SetPen(kBlack);

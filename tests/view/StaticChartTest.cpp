@@ -30,8 +30,8 @@ struct StillFixture : ::testing::Test {
     std::vector<viewtest::Fix> fixes;
     for (int t = 0; t <= 600; t += 10) fixes.push_back({double(t), 2000 + t / 600.0, 8000, 0, 5});
     viewtest::AddBoat(store, "Alpha", kBoatA, fixes, 10);
-    viewtest::AddBoat(store, "Late", Rgb(0, 0, 200), {{700, 2000, 8000, 0, 5}, {710, 2000, 8000, 0, 5},
-                                                      {720, 2000, 8000, 0, 5}});
+    viewtest::AddBoat(store, "Late", Rgb(0, 0, 200),
+                      {{700, 2000, 8000, 0, 5}, {710, 2000, 8000, 0, 5}, {720, 2000, 8000, 0, 5}});
     fit = viewtest::Fit(store);
     manual.viewCentreLat = fit.midLat;
     manual.viewCentreLon = fit.midLon;
@@ -95,6 +95,16 @@ TEST_F(StillFixture, HiddenBoatsLoseTheirTrackButKeepTheirGlyph) {
   Draw(300);
   EXPECT_EQ(frame.CallsOf(CallKind::Polyline).size(), 2u);  // Late's track and Alpha's white rim
   EXPECT_NE(frame.FindText("Alpha"), nullptr);
+}
+
+TEST_F(StillFixture, WindAndWindAnglesFollowTheMomentShown) {
+  viewtest::AddWind(store, 0, 10, 6);
+  viewtest::AddWind(store, 600, 90, 12);
+  for (const auto& [time, dir] : {std::pair{60.0, 18}, {540.0, 82}, {300.0, 50}}) {
+    Draw(time);
+    EXPECT_EQ(state.windFileDirNow, dir) << time;
+    EXPECT_EQ(state.curTwa[1], dir) << time;  // Alpha sails due north
+  }
 }
 
 TEST(TimeOfDayText, PartAfterTheFirstSpace) {
