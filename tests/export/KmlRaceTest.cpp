@@ -138,6 +138,16 @@ TEST_F(WholeRace, TwoFixesInTheSameWholeSecondGiveTheFirstPlace) {
   EXPECT_EQ(*(at + 5), "<li>BSP： 5.3 KTS<br>");
 }
 
+TEST_F(WholeRace, TimesRunningBackwardsGiveTheFirstBracketingFix) {
+  store = SmallRace();
+  // At 300 s both fixes 1-2 (100 .. 400) and fixes 3-4 (200 .. 350) bracket the snapshot: the first counts.
+  AddBoat(store, "Alpha", "80FF0000", {100, 400, 200, 350, 900, 1000});
+  const auto lines = Lines(RaceText(store, options));
+  const auto at = std::find(lines.begin(), lines.end(), "<Folder><name>2008/05/17 10:35:00</name>");
+  ASSERT_NE(at, lines.end());
+  EXPECT_EQ(*(at + 5), "<li>BSP： 5.2 KTS<br>");  // fix 2's speed, not fix 4's
+}
+
 TEST_F(WholeRace, HostileTextsStillGiveAWellFormedDocument) {
   const std::string hostile = "A&B <x> ]]>";
   store.boatName[1] = hostile;
