@@ -267,6 +267,7 @@ class RaceSession : public QObject {
   std::string dialogFolder_;  // where the last file dialog was left; empty: not yet
   bool editing_ = false;
   inference::RaceCourse edited_, beforeEditing_;
+  bool autoTraceBeforeEditing_ = false;     // Cancel gives the replay back to a user who was watching it
   bool autoNextLoad_ = false;               // a failure message says that AutoNext goes on
   std::set<std::string> autoNextFailures_;  // races AutoNext found unloadable; not tried again
 };

@@ -50,6 +50,7 @@ analysis::ChartView RaceSession::ChartViewNow() const {
 
 void RaceSession::StartEditing() {
   if (loading_ || !RaceShown()) return;
+  if (!editing_) autoTraceBeforeEditing_ = state_.options.autoTrace;
   Stop();
   if (state_.clock.activePage != kTrackPage) ShowPage(kTrackPage);
   // The still chart of the whole race, so every mark is in reach and stays put while it is dragged.
@@ -165,7 +166,11 @@ bool RaceSession::SaveEdits(inference::RaceCourse formValues) {
 void RaceSession::CancelEditing() {
   if (!editing_) return;
   EndEditing();
-  Redraw();
+  if (autoTraceBeforeEditing_) {
+    SetAutoTrace(true);
+  } else {
+    Redraw();
+  }
 }
 
 void RaceSession::EndEditing() {

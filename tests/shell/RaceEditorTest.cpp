@@ -101,6 +101,11 @@ TEST_F(RaceEditorTest, ADraggedMarkMovesInTheStoreAndOnTheChartAndCancelPutsItBa
   EXPECT_TRUE(Editor().isHidden());
   EXPECT_EQ(form->Store().markLat[1], latBefore);
   EXPECT_EQ(form->Store().markLon[1], lonBefore);
+  // The replay the user was watching comes back; its still chart shows the mark where it was.
+  EXPECT_TRUE(form->State().options.autoTrace);
+  EXPECT_TRUE(form->controls->CheckBox1->isChecked());
+  form->controls->CheckBox1->click();
+  ASSERT_FALSE(form->State().options.autoTrace);
   EXPECT_EQ(ChangedNear(before, Picture(), to), 0);
   EXPECT_EQ(testsupport::ReadFile(sampleFile), sampleText);
   EXPECT_FALSE(fs::exists(Races()));
